@@ -1,0 +1,38 @@
+// The lunar calendar engine: Gregorian date to Chinese lunar date, and its one-line caption.
+// Pure functions over constant tables; no state, no I/O, nothing else of the program.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace lunar {
+
+// A date or an index the tables do not cover. Carries the classic "subscript out of range"
+// number so that callers can tell it from "not a date", which is raised elsewhere.
+class OutOfRange : public std::out_of_range {
+  public:
+    static constexpr int Code = 9;
+    using std::out_of_range::out_of_range;
+    int Number() const noexcept { return Code; }
+};
+
+struct LunarDate {
+    int Year;   // 1921-2099, the Gregorian year of its first day
+    int Month;  // 1-12; a leap month is the negative of the month it follows
+    int Day;    // 1-30; 0 only for 1921-02-07, negative before that
+
+    friend bool operator==(const LunarDate&, const LunarDate&) = default;
+};
+
+// Valid Gregorian year, month (1-12) and day in, lunar date out. Fails with OutOfRange for
+// a month outside 1-12 and for any day after 2100-02-08, the last day the tables describe.
+// Days before 1921-02-08 are not rejected here: they come back as day 0 (1921-02-07) or a
+// negative day of 1921's first month, which LunarCaption then refuses (or shows as "*").
+LunarDate ToLunarDate(int year, int month, int day);
+
+// "农历辛丑年(牛)三月廿八": year as stem and branch, zodiac animal, month (闰 for a leap
+// month), day. UTF-8. Fails with OutOfRange for a month of 0 or outside -12..12, and for a
+// day outside 0-30 (day 0 shows as "*").
+std::string LunarCaption(const LunarDate& date);
+
+}  // namespace lunar
