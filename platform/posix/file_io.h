@@ -1,0 +1,24 @@
+// Whole-file reads and crash-safe whole-file replacement on POSIX systems.
+// Failures throw std::system_error.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::posix {
+
+// The file's bytes; nullopt when it does not exist.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+
+// Replaces the file's content so that a crash or power loss at any moment leaves
+// either the old or the new content: a temporary file in the same directory is
+// written and synced, renamed over the file, and the directory is synced.
+// A symbolic link is followed, so the file it points at is replaced, not the link.
+void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content);
+
+// Creates the directory and its missing parents, readable by their owner only.
+void MakePrivateDirectories(const std::filesystem::path& directory);
+
+}  // namespace platform::posix

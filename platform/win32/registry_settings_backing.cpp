@@ -1,0 +1,88 @@
+#include "platform/win32/registry_settings_backing.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+
+#include "platform/win32/registry_key.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+namespace {
+
+std::wstring KeyPath(const std::string& app, const std::string& section) {
+    return L"Software\\" + ToWide(app) + L"\\" + ToWide(section);
+}
+
+}  // namespace
+
+std::optional<std::string> RegistrySettingsBacking::Read(const std::string& app,
+                                                         const std::string& section,
+                                                         const std::string& key) {
+    RegistryKey opened;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_QUERY_VALUE,
+                        opened.Receive()) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const std::wstring name = ToWide(key);
+    std::wstring data;
+    DWORD type = 0;
+    DWORD size = 0;
+    LSTATUS status = ::RegQueryValueExW(opened.Get(), name.c_str(), nullptr, &type, nullptr, &size);
+    // The value can grow between asking for its size and reading it: ask again then.
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        if (type != REG_SZ) {
+            return std::nullopt;
+        }
+        data.assign(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        status = ::RegQueryValueExW(opened.Get(), name.c_str(), nullptr, &type,
+                                    reinterpret_cast<BYTE*>(data.data()), &size);
+        if (status == ERROR_SUCCESS && type == REG_SZ) {
+            // The stored size may or may not count the terminating NUL (another tool
+            // may have left it out), so cut at the first NUL.
+            data.resize(size / sizeof(wchar_t));
+            if (const auto end = data.find(L'\0'); end != std::wstring::npos) {
+                data.resize(end);
+            }
+            return ToUtf8(data);
+        }
+    }
+    return std::nullopt;
+}
+
+void RegistrySettingsBacking::Write(const std::string& app, const std::string& section,
+                                    const std::string& key, const std::string& value) {
+    RegistryKey created;
+    LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr,
+                                       REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                                       created.Receive(), nullptr);
+    if (status != ERROR_SUCCESS) {
+        throw std::system_error(static_cast<int>(status), std::system_category(),
+                                "RegCreateKeyExW");
+    }
+    const std::wstring data = ToWide(value);
+    // The stored size counts the terminating NUL, as REG_SZ readers expect.
+    const std::size_t bytes = (data.size() + 1) * sizeof(wchar_t);
+    if (bytes > MAXDWORD) {
+        throw std::length_error("setting too long for the registry");
+    }
+    status =
+        ::RegSetValueExW(created.Get(), ToWide(key).c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(bytes));
+    if (status != ERROR_SUCCESS) {
+        throw std::system_error(static_cast<int>(status), std::system_category(), "RegSetValueExW");
+    }
+}
+
+}  // namespace platform::win32
+
+namespace platform {
+
+std::unique_ptr<SettingsBacking> MakeUserSettingsBacking() {
+    return std::make_unique<win32::RegistrySettingsBacking>();
+}
+
+}  // namespace platform

@@ -1,0 +1,229 @@
+#include "platform/file_settings_backing.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::FileSettingsBacking;
+
+std::string FileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::set<std::string> Entries(const fs::path& directory) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+class FileSettingsBackingTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "lunadesk-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        home = pattern;
+    }
+    void TearDown() override { fs::remove_all(home); }
+
+    fs::path Directory() const { return home / "lunadesk"; }
+    fs::path File() const { return Directory() / "settings.ini"; }
+    std::optional<std::string> ReadFresh(const std::string& key) {
+        return FileSettingsBacking(home).Read("Lunadesk", "set", key);
+    }
+
+    fs::path home;
+};
+
+TEST_F(FileSettingsBackingTest, ValuesPersistForTheNextBacking) {
+    {
+        FileSettingsBacking backing(home);
+        EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
+        backing.Write("Lunadesk", "set", "formX", "-345");
+        backing.Write("Lunadesk", "set", "setcol", "16711680");
+        backing.Write("Lunadesk", "set", "formX", "13905");
+        backing.Write("Lunadesk", "set", "empty", "");
+    }
+    EXPECT_EQ(ReadFresh("formX"), "13905");
+    EXPECT_EQ(ReadFresh("setcol"), "16711680");
+    EXPECT_EQ(ReadFresh("empty"), "");
+    EXPECT_EQ(ReadFresh("formY"), std::nullopt);
+    FileSettingsBacking backing(home);
+    EXPECT_EQ(backing.Read("Lunadesk", "other", "formX"), std::nullopt);
+    EXPECT_EQ(backing.Read("Other", "set", "formX"), std::nullopt);
+}
+
+TEST_F(FileSettingsBackingTest, AnyTextSurvivesInValuesAndNames) {
+    const std::string awkward = "  农历 腊月初八 \\n \\ \r\n[set]\nformX=1\n;#=\\x41 ";
+    FileSettingsBacking backing(home);
+    backing.Write("Lunadesk", "set", "note", awkward);
+    backing.Write("Lunadesk", "set", awkward, "key");
+    backing.Write("Lunadesk", awkward, "note", "section");
+    backing.Write("Lunadesk", "set", "formY", "0");
+
+    EXPECT_EQ(ReadFresh("note"), awkward);
+    EXPECT_EQ(ReadFresh(awkward), "key");
+    EXPECT_EQ(ReadFresh("formX"), std::nullopt);
+    EXPECT_EQ(ReadFresh("formY"), "0");
+    EXPECT_EQ(FileSettingsBacking(home).Read("Lunadesk", awkward, "note"), "section");
+    // Chinese text is stored as UTF-8, readable in the file.
+    EXPECT_NE(FileText(File()).find("农历 腊月初八"), std::string::npos);
+}
+
+TEST_F(FileSettingsBackingTest, WritesAPrivateIniFileAndNothingElse) {
+    FileSettingsBacking backing(fs::path(home) / "deep" / "config");
+    backing.Write("Lunadesk", "set", "formX", "1");
+    backing.Write("Lunadesk", "set", "formY", "2");
+
+    const fs::path directory = home / "deep" / "config" / "lunadesk";
+    EXPECT_EQ(FileText(directory / "settings.ini"), "[set]\nformX=1\nformY=2\n");
+    EXPECT_EQ(Entries(directory), std::set<std::string>{"settings.ini"});
+    struct stat status {};
+    ASSERT_EQ(::stat(directory.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat((directory / "settings.ini").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0077, 0u);
+}
+
+TEST_F(FileSettingsBackingTest, AHandEditedFileIsUnderstood) {
+    fs::create_directories(Directory());
+    WriteFile(File(),
+              "\xEF\xBB\xBF; saved by an editor\r\n[other]\r\nkeep=this\r\n\r\n"
+              "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n");
+
+    EXPECT_EQ(ReadFresh("formX"), "-345");
+    EXPECT_EQ(ReadFresh("setcol"), "33023");
+
+    FileSettingsBacking(home).Write("Lunadesk", "set", "formY", "0");
+    EXPECT_EQ(FileSettingsBacking(home).Read("Lunadesk", "other", "keep"), "this");
+    EXPECT_EQ(ReadFresh("formX"), "-345");
+    EXPECT_EQ(ReadFresh("formY"), "0");
+}
+
+TEST_F(FileSettingsBackingTest, AMalformedFileReadsAsEmptyUntilTheNextWrite) {
+    fs::create_directories(Directory());
+    for (const std::string malformed : {
+             "[set]\nformX=1\nnot a setting\n",
+             "formX=1\n[set]\n",
+             "[set]\nformX=1\\q\n",
+             "[set]\nformX=1\\x4\n",
+             "[set\nformX=1\n",
+         }) {
+        SCOPED_TRACE(malformed);
+        WriteFile(File(), malformed);
+
+        EXPECT_EQ(ReadFresh("formX"), std::nullopt);
+        EXPECT_EQ(FileText(File()), malformed);
+
+        FileSettingsBacking(home).Write("Lunadesk", "set", "formY", "0");
+        EXPECT_EQ(ReadFresh("formY"), "0");
+        EXPECT_EQ(ReadFresh("formX"), std::nullopt);
+    }
+}
+
+TEST_F(FileSettingsBackingTest, ALeftoverTemporaryFileIsHarmless) {
+    FileSettingsBacking(home).Write("Lunadesk", "set", "formX", "1");
+    // What a crash in the middle of the next write leaves behind.
+    WriteFile(Directory() / "settings.ini.tmp-Ab3dE9", "[set]\nformX=9");
+
+    EXPECT_EQ(ReadFresh("formX"), "1");
+    FileSettingsBacking(home).Write("Lunadesk", "set", "formY", "2");
+    EXPECT_EQ(ReadFresh("formX"), "1");
+    EXPECT_EQ(ReadFresh("formY"), "2");
+}
+
+TEST_F(FileSettingsBackingTest, AWriteThroughASymbolicLinkKeepsTheLink) {
+    fs::create_directories(Directory());
+    fs::create_directories(home / "dotfiles");
+    WriteFile(home / "dotfiles" / "lunadesk.ini", "[set]\nformX=1\n");
+    fs::create_symlink(home / "dotfiles" / "lunadesk.ini", File());
+
+    FileSettingsBacking(home).Write("Lunadesk", "set", "formY", "2");
+
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(FileText(home / "dotfiles" / "lunadesk.ini"), "[set]\nformX=1\nformY=2\n");
+}
+
+TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) {
+    WriteFile(home / "plain-file", "");
+    FileSettingsBacking blocked(home / "plain-file");
+    EXPECT_THROW(blocked.Write("Lunadesk", "set", "formX", "1"), std::system_error);
+    EXPECT_EQ(blocked.Read("Lunadesk", "set", "formX"), std::nullopt);
+
+    FileSettingsBacking homeless{fs::path()};
+    EXPECT_ANY_THROW(homeless.Write("Lunadesk", "set", "formX", "1"));
+    EXPECT_EQ(homeless.Read("Lunadesk", "set", "formX"), std::nullopt);
+
+    FileSettingsBacking backing(home);
+    EXPECT_ANY_THROW(backing.Write("..", "set", "formX", "1"));
+    EXPECT_EQ(Entries(home), std::set<std::string>{"plain-file"});
+
+    fs::create_directories(File());  // a directory where the file should be
+    EXPECT_ANY_THROW(backing.Write("Lunadesk", "set", "formX", "1"));
+    EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
+}
+
+// Sets or unsets an environment variable for one test and restores it afterwards.
+class EnvironmentOverride {
+  public:
+    explicit EnvironmentOverride(std::string name) : name_(std::move(name)) {
+        if (const char* value = std::getenv(name_.c_str())) {
+            saved_ = value;
+        }
+    }
+    ~EnvironmentOverride() {
+        if (saved_) {
+            ::setenv(name_.c_str(), saved_->c_str(), 1);
+        } else {
+            ::unsetenv(name_.c_str());
+        }
+    }
+    void Set(const std::string& value) { ::setenv(name_.c_str(), value.c_str(), 1); }
+    void Unset() { ::unsetenv(name_.c_str()); }
+
+  private:
+    std::string name_;
+    std::optional<std::string> saved_;
+};
+
+TEST_F(FileSettingsBackingTest, TheUsersFileFollowsTheBaseDirectoryRules) {
+    EnvironmentOverride configHome("XDG_CONFIG_HOME");
+    EnvironmentOverride userHome("HOME");
+    userHome.Set((home / "user").string());
+
+    configHome.Set((home / "config").string());
+    EXPECT_EQ(platform::UserConfigHome(), home / "config");
+    configHome.Set("");
+    EXPECT_EQ(platform::UserConfigHome(), home / "user" / ".config");
+    configHome.Set("relative/config");
+    EXPECT_EQ(platform::UserConfigHome(), home / "user" / ".config");
+    configHome.Unset();
+    EXPECT_EQ(platform::UserConfigHome(), home / "user" / ".config");
+    userHome.Set("relative");
+    const fs::path fromAccount = platform::UserConfigHome();
+    EXPECT_TRUE(fromAccount.empty() || fromAccount.is_absolute()) << fromAccount;
+
+    configHome.Set((home / "config").string());
+    platform::MakeUserSettingsBacking()->Write("Lunadesk", "set", "formX", "1");
+    EXPECT_EQ(FileText(home / "config" / "lunadesk" / "settings.ini"), "[set]\nformX=1\n");
+}
+
+}  // namespace
