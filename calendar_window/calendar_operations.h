@@ -1,0 +1,21 @@
+// What the calendar window offers the settings window: nothing more than these.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CalendarOperations {
+  public:
+    virtual ~CalendarOperations() = default;
+    // Main and secondary text colours, components 0..255.
+    virtual void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) = 0;
+    virtual void fontRGB2(std::int16_t r, std::int16_t g, std::int16_t b) = 0;
+    // Repaints the day numbers, the Sundays of the shown month in this colour.
+    virtual void setcol(std::int32_t colour) = 0;
+    // The same with the stored decimal text of the Sunday colour.
+    virtual void setcol(const std::string& colourText) = 0;
+    // Back to today.
+    virtual void Label3_Click() = 0;
+    // Whole-window opacity, 0..255.
+    virtual void TM1(std::int16_t alpha) = 0;
+};

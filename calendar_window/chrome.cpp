@@ -1,0 +1,72 @@
+// What a frame would give: dragging, opacity, the notification icon, close and settings.
+#include <algorithm>
+
+#include "calendar_window/frmcalendar.h"
+#include "settings/setting_values.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+constexpr std::uint32_t kTrayIconId = 1;
+constexpr const char* kTrayTip = "日历";
+
+}  // namespace
+
+void frmcalendar::MakeTranslucent() {
+    System().MakeLayered(*this);
+    System().SetAlpha(
+        *this, static_cast<std::uint8_t>(settings::ReadNumber(store_, settings::kFormBackCol)));
+}
+
+void frmcalendar::TM1(std::int16_t alpha) {
+    System().SetAlpha(*this, static_cast<std::uint8_t>(std::clamp<int>(alpha, 0, 255)));
+}
+
+void frmcalendar::OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
+    System().ReleaseCapture();
+    System().RunMoveLoop(*this);
+    dragLeft = Left();
+    dragTop = Top();
+    settings::WriteNumber(store_, settings::kFormX, dragLeft);
+    settings::WriteNumber(store_, settings::kFormY, dragTop);
+}
+
+void frmcalendar::OnMouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
+    // The icon's messages arrive here with its identifier, 1, as the button state.
+    if (button == ui::kLeftButton) {
+        Show();
+        System().RemoveNotifyIcon(trayIcon);
+    }
+}
+
+void frmcalendar::Label7_Click() {
+    trayIcon = ui::NotifyIconData{
+        this, kTrayIconId,
+        ui::kNotifyIconMessageFlag | ui::kNotifyIconIconFlag | ui::kNotifyIconTipFlag,
+        ui::kMouseMoveMessage, kTrayTip};
+    // Without an icon there would be nothing to click to bring the window back.
+    if (System().AddNotifyIcon(trayIcon)) {
+        Hide();
+    }
+}
+
+void frmcalendar::Label6_Click() {
+    if (settingsWindow_ != nullptr) {
+        settingsWindow_->Unload();
+    }
+    Unload();
+}
+
+void frmcalendar::Label8_Click() {
+    if (settingsWindow_ != nullptr) {
+        settingsWindow_->Show();
+    }
+}
+
+void frmcalendar::OnCloseRequest() {
+    // Closed by the system while hidden: take the icon along.
+    if (!Visible()) {
+        System().RemoveNotifyIcon(trayIcon);
+    }
+    Label6_Click();
+}

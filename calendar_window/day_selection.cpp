@@ -1,0 +1,41 @@
+// Selecting a day: the frame, the date lines and the lunar caption.
+#include "calendar_window/frmcalendar.h"
+#include "calendar_window/weekday_names.h"
+#include "lunar/lunar.h"
+#include "platform/dates.h"
+#include "platform/errors.h"
+
+void frmcalendar::lblnumber_Click(std::int16_t index) {
+    cbomonth.SetVisible(false);
+    cboyear.SetVisible(false);
+    try {
+        for (int i = 0; i < 31; ++i) {
+            lblnumber[i].SetBorderStyle(0);
+        }
+        lblnumber[index].SetBorderStyle(1);
+        selDay = static_cast<std::int16_t>(index + 1);
+        const int month = cbomonth.ListIndex() + 1;
+        const int year = cboyear.ListIndex() + 1922;
+        // A day the month lacks fails here as "not a date" and leaves the captions alone.
+        const platform::Date date =
+            platform::ParseDateText(platform::DateText(month, selDay, year));
+        lblday.SetCaption(WeekdayName(platform::Weekday(date)));
+        lbldate.SetCaption(platform::LongDate(date));
+        Label3.SetVisible(platform::FormatDate(Today(), platform::kLongDatePattern) !=
+                          lbldate.Caption());
+        Label2.SetCaption(ShowLunar());
+    } catch (const platform::Error& error) {
+        if (error.Code() == platform::ErrorCode::TypeMismatch) {
+            selDay = static_cast<std::int16_t>(selDay - 1);
+        }
+    } catch (const lunar::OutOfRange&) {
+        // Outside the lunar tables: nothing more to show.
+    }
+}
+
+std::string frmcalendar::ShowLunar() const {
+    const platform::Date date = platform::ParseLongDate(lbldate.Caption());
+    return lunar::LunarCaption(lunar::ToLunarDate(
+        static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+        static_cast<int>(static_cast<unsigned>(date.day()))));
+}

@@ -1,0 +1,106 @@
+// The calendar window: the month grid, the selected day's dates, the colour passes and the
+// window chrome. Written as handlers over the element model, so the same code runs headless
+// in the tests and on real windows in the program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "calendar_window/calendar_operations.h"
+#include "platform/clock.h"
+#include "platform/dates.h"
+#include "platform/ui/element_array.h"
+#include "platform/ui/form.h"
+#include "platform/ui/window_system.h"
+
+class SettingsStore;
+
+class frmcalendar final : public ui::Form, public CalendarOperations {
+  public:
+    frmcalendar(ui::WindowSystem& system, SettingsStore& store, const platform::Clock& clock);
+    ~frmcalendar() override;
+
+    // The settings window that the "┛" mark opens and the "×" mark closes.
+    void SetSettingsWindow(ui::Form* settingsWindow) { settingsWindow_ = settingsWindow; }
+
+    // Operations the settings window uses.
+    void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override;
+    void fontRGB2(std::int16_t r, std::int16_t g, std::int16_t b) override;
+    void setcol(std::int32_t colour) override;
+    void setcol(const std::string& colourText) override;
+    void Label3_Click() override;
+    void TM1(std::int16_t alpha) override;
+
+    // Elements, in design order.
+    ui::ElementArray<ui::Label> Label1;
+    ui::ComboBox cbomonth;
+    ui::Label Label4;
+    ui::ComboBox cboyear;
+    ui::Label Label5;
+    ui::Label Label7;
+    ui::Label Label6;
+    ui::Shape Shape1;
+    ui::ElementArray<ui::Label> lblnumber;
+    ui::Label Label3;
+    ui::Label lbldate;
+    ui::Label lblday;
+    ui::Label Label2;
+    ui::Label Label8;
+    ui::Timer Timer1;
+
+    // The selected day of the month; 0 until the first selection.
+    std::int16_t selDay = 0;
+    // Set by the year box's first notification, which it swallows.
+    bool yearArmed = false;
+    // The window's left and top edge in twips at the end of the last drag.
+    std::int32_t dragLeft = 0;
+    std::int32_t dragTop = 0;
+    // The notification-area icon while the window is hidden in it.
+    ui::NotifyIconData trayIcon;
+
+  private:
+    // Start-up and today.
+    void OnLoad() override;
+    void FillMonths();
+    void FillYears();
+    void SelectToday();
+    void Timer1_Timer();
+    void PlaceWindow();
+    bool IsOnSomeWorkArea(std::int32_t left, std::int32_t top) const;
+    void MakeTranslucent();
+
+    // Month grid and navigation.
+    void Label4_Click();
+    void Label5_Click();
+    void cbomonth_Click();
+    void cboyear_Click();
+    void ShowMonth();
+    std::int16_t GetMonth() const;
+    std::int16_t GetYear() const;
+    void FindMonthLength(std::int16_t month, std::int16_t year);
+    void ShowDayLabels(std::int16_t n);
+
+    // Day selection.
+    void lblnumber_Click(std::int16_t index);
+    std::string ShowLunar() const;
+
+    // Colours.
+    void ApplySundayColour(std::int32_t colour);
+    ui::Colour StoredMainColour() const;
+
+    // Chrome.
+    void OnMouseDown(int button, int shift, int x, int y) override;
+    void OnMouseMove(int button, int shift, int x, int y) override;
+    void OnCloseRequest() override;
+    void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
+
+    // Today from the clock.
+    platform::Date Today() const;
+    platform::Date ViewToday() const;
+
+    SettingsStore& store_;
+    const platform::Clock& clock_;
+    ui::Form* settingsWindow_ = nullptr;
+};

@@ -1,0 +1,68 @@
+// The month grid and the two choosers over it.
+#include "calendar_window/frmcalendar.h"
+#include "platform/conversions.h"
+#include "platform/dates.h"
+#include "settings/setting_values.h"
+#include "settings/settings_store.h"
+
+void frmcalendar::Label4_Click() {
+    cbomonth.SetVisible(true);
+}
+
+void frmcalendar::Label5_Click() {
+    cboyear.SetVisible(true);
+}
+
+void frmcalendar::cbomonth_Click() {
+    setcol(store_.ReadSetting(std::string(settings::kSetCol.Name)));
+    ShowMonth();
+    lblnumber_Click(static_cast<std::int16_t>(selDay - 1));
+    Label4.SetCaption(platform::PlainText(cbomonth.ListIndex() + 1));
+    cbomonth.SetVisible(false);
+}
+
+void frmcalendar::cboyear_Click() {
+    // The first notification comes from start-up while the month box is still empty.
+    if (!yearArmed) {
+        yearArmed = true;
+        return;
+    }
+    cbomonth_Click();
+    Label5.SetCaption(platform::PlainText(GetYear()));
+    cboyear.SetVisible(false);
+}
+
+void frmcalendar::ShowMonth() {
+    FindMonthLength(GetMonth(), GetYear());
+}
+
+std::int16_t frmcalendar::GetMonth() const {
+    return static_cast<std::int16_t>(cbomonth.ListIndex() + 1);
+}
+
+std::int16_t frmcalendar::GetYear() const {
+    if (cboyear.ListIndex() == -1) {
+        return 0;
+    }
+    return platform::TextToInt16(cboyear.Text());
+}
+
+void frmcalendar::FindMonthLength(std::int16_t month, std::int16_t year) {
+    std::int16_t last = 0;
+    for (std::int16_t day = 28; day <= 32; ++day) {
+        if (!platform::IsDate(platform::DateText(month, day, year))) {
+            ShowDayLabels(last);
+            return;
+        }
+        last = day;
+    }
+}
+
+void frmcalendar::ShowDayLabels(std::int16_t n) {
+    for (int i = 28; i <= 30; ++i) {
+        lblnumber[i].SetVisible(false);
+    }
+    for (int i = 28; i <= n - 1; ++i) {
+        lblnumber[i].SetVisible(true);
+    }
+}

@@ -1,0 +1,149 @@
+// Start-up and the way back to today.
+#include <algorithm>
+#include <array>
+
+#include "calendar_window/frmcalendar.h"
+#include "calendar_window/weekday_names.h"
+#include "platform/conversions.h"
+#include "settings/setting_values.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+constexpr int kFirstOfferedYear = 1922;
+constexpr int kLastOfferedYear = 2099;
+
+constexpr std::array<const char*, 12> kMonthNames{"一月", "二月", "三月",   "四月",
+                                                  "五月", "六月", "七月",   "八月",
+                                                  "九月", "十月", "十一月", "十二月"};
+
+std::int16_t Component(SettingsStore& store, const settings::SettingKey& key) {
+    return static_cast<std::int16_t>(255 - settings::ReadNumber(store, key));
+}
+
+}  // namespace
+
+platform::Date frmcalendar::Today() const {
+    return clock_.Now().Date;
+}
+
+// Today as the boxes can show it: a year outside the offered ones becomes the nearest
+// offered year (and 29 February the 28th there when that year has none).
+platform::Date frmcalendar::ViewToday() const {
+    using namespace std::chrono;
+    const platform::Date today = Today();
+    const int year =
+        std::clamp(static_cast<int>(today.year()), kFirstOfferedYear, kLastOfferedYear);
+    const year_month_day_last last{std::chrono::year{year}, month_day_last{today.month()}};
+    return {std::chrono::year{year}, today.month(), std::min(today.day(), last.day())};
+}
+
+void frmcalendar::OnLoad() {
+    cbomonth.Clear();
+    cboyear.Clear();
+    Label3.SetVisible(false);
+    cbomonth.SetVisible(false);
+    cboyear.SetVisible(false);
+    Timer1.SetInterval(60000);
+
+    PlaceWindow();
+
+    fontRGB1(Component(store_, settings::kFontR1), Component(store_, settings::kFontG1),
+             Component(store_, settings::kFontB1));
+    fontRGB2(Component(store_, settings::kFontR2), Component(store_, settings::kFontG2),
+             Component(store_, settings::kFontB2));
+    SetBackColor(ui::Rgb(0, 0, 0));
+    MakeTranslucent();
+
+    const platform::Date today = ViewToday();
+    const int day = static_cast<int>(static_cast<unsigned>(today.day()));
+    selDay = static_cast<std::int16_t>(day);
+    FillMonths();
+    FillYears();
+    SelectToday();
+    lblday.SetCaption(WeekdayName(platform::Weekday(today)));
+    lblnumber_Click(static_cast<std::int16_t>(day - 1));
+    Label5.SetCaption(platform::PlainText(GetYear()));
+    setcol(store_.ReadSetting(std::string(settings::kSetCol.Name)));
+    Label3_Click();
+}
+
+// The default place is the top right corner; a stored place wins when it can be seen.
+void frmcalendar::PlaceWindow() {
+    // 32-bit: on screens 2185 or more pixels wide the twips exceed 16 bits.
+    const std::int32_t screenPixels = platform::ToInt32(
+        static_cast<double>(System().ScreenWidthTwips()) / System().TwipsPerPixelX());
+    const std::int32_t defaultLeft = screenPixels * 15 - ClientWidth();
+    SetLeft(defaultLeft);
+    SetTop(0);
+
+    if (store_.ReadSetting(std::string(settings::kFormX.Name)).empty()) {
+        for (const settings::SettingKey* key : settings::kAllKeys) {
+            settings::WriteNumber(store_, *key,
+                                  key == &settings::kFormX ? defaultLeft : key->FirstRun);
+        }
+    }
+
+    const auto left = settings::ReadOptionalNumber(store_, settings::kFormX);
+    if (!left || *left == dragLeft) {
+        return;
+    }
+    const auto top = settings::ReadOptionalNumber(store_, settings::kFormY);
+    if (top && IsOnSomeWorkArea(*left, *top)) {
+        SetLeft(*left);
+        SetTop(*top);
+    }
+}
+
+// True when at least a 32 x 32 pixel part of the window at that place would lie on one
+// monitor's work area: a monitor unplugged since the last drag must not hide the window.
+bool frmcalendar::IsOnSomeWorkArea(std::int32_t left, std::int32_t top) const {
+    constexpr long long kMinimumVisible = 32 * ui::kTwipsPerLogicalPixel;
+    const long long right = static_cast<long long>(left) + ClientWidth();
+    const long long bottom = static_cast<long long>(top) + ClientHeight();
+    for (const ui::Rect& area : System().MonitorWorkAreas()) {
+        const long long width =
+            std::min<long long>(right, area.Right()) - std::max<long long>(left, area.Left);
+        const long long height =
+            std::min<long long>(bottom, area.Bottom()) - std::max<long long>(top, area.Top);
+        if (width >= kMinimumVisible && height >= kMinimumVisible) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmcalendar::FillMonths() {
+    for (const char* name : kMonthNames) {
+        cbomonth.AddItem(name);
+    }
+}
+
+void frmcalendar::FillYears() {
+    for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year) {
+        cboyear.AddItem(platform::NumberText(year));
+    }
+}
+
+void frmcalendar::SelectToday() {
+    const platform::Date today = ViewToday();
+    cboyear.SetListIndex(static_cast<int>(today.year()) - kFirstOfferedYear);
+    cbomonth.SetListIndex(static_cast<int>(static_cast<unsigned>(today.month())) - 1);
+    const int day = static_cast<int>(static_cast<unsigned>(today.day()));
+    lblnumber[day - 1].SetBorderStyle(1);
+    selDay = static_cast<std::int16_t>(day);
+}
+
+void frmcalendar::Label3_Click() {
+    const platform::Date today = ViewToday();
+    const int day = static_cast<int>(static_cast<unsigned>(today.day()));
+    selDay = static_cast<std::int16_t>(day);
+    SelectToday();
+    lblday.SetCaption(WeekdayName(platform::Weekday(today)));
+    lblnumber_Click(static_cast<std::int16_t>(day - 1));
+    Label5.SetCaption(platform::PlainText(GetYear()));
+}
+
+void frmcalendar::Timer1_Timer() {
+    Label3_Click();
+}

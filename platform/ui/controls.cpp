@@ -1,0 +1,117 @@
+#include "platform/ui/controls.h"
+
+#include <algorithm>
+
+#include "platform/errors.h"
+#include "platform/ui/form.h"
+
+namespace ui {
+
+Label::Label(Form& owner, std::string name, int index, Rect bounds, std::string caption,
+             Colour foreColor, Font font, TextAlignment alignment)
+    : Element(owner, ElementKind::Label, std::move(name), index, bounds),
+      caption_(std::move(caption)),
+      foreColor_(foreColor),
+      font_(std::move(font)),
+      alignment_(alignment) {}
+
+ComboBox::ComboBox(Form& owner, std::string name, Rect bounds, std::string text, Colour foreColor,
+                   Colour backColor, Font font)
+    : Element(owner, ElementKind::ComboBox, std::move(name), -1, bounds),
+      text_(std::move(text)),
+      foreColor_(foreColor),
+      backColor_(backColor),
+      font_(std::move(font)) {}
+
+void ComboBox::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    Changed();
+}
+
+void ComboBox::AddItem(std::string text) {
+    items_.push_back(std::move(text));
+    Changed();
+}
+
+const std::string& ComboBox::List(int position) const {
+    if (position < 0 || position >= ListCount()) {
+        platform::Fail(platform::ErrorCode::SubscriptOutOfRange, "no such list entry");
+    }
+    return items_[static_cast<std::size_t>(position)];
+}
+
+void ComboBox::SetListIndex(int position) {
+    if (position < -1 || position >= ListCount()) {
+        platform::Fail(platform::ErrorCode::SubscriptOutOfRange, "no such list entry");
+    }
+    if (position != listIndex_) {
+        listIndex_ = position;
+        Changed();
+    }
+    // A choice from code runs the handler just as the user's choice does.
+    RaiseClick();
+}
+
+const std::string& ComboBox::Text() const {
+    return listIndex_ < 0 ? text_ : items_[static_cast<std::size_t>(listIndex_)];
+}
+
+HScrollBar::HScrollBar(Form& owner, std::string name, int index, Rect bounds, int value)
+    : Element(owner, ElementKind::HScrollBar, std::move(name), index, bounds), value_(value) {}
+
+void HScrollBar::SetValue(int value) {
+    // A range set "backwards" (Min above Max) still bounds the value.
+    value = std::clamp(value, std::min(min_, max_), std::max(min_, max_));
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    Changed();
+    if (Change) {
+        Change();
+    }
+}
+
+void HScrollBar::SetMin(int min) {
+    min_ = min;
+    Changed();
+    Clamp();
+}
+
+void HScrollBar::SetMax(int max) {
+    max_ = max;
+    Changed();
+    Clamp();
+}
+
+void HScrollBar::Clamp() {
+    SetValue(value_);
+}
+
+void HScrollBar::SetSteps(int smallChange, int largeChange) {
+    smallChange_ = smallChange;
+    largeChange_ = largeChange;
+    Changed();
+}
+
+Shape::Shape(Form& owner, std::string name, int index, Rect bounds, bool filled, Colour fillColor,
+             Colour borderColor)
+    : Element(owner, ElementKind::Shape, std::move(name), index, bounds),
+      filled_(filled),
+      fillColor_(fillColor),
+      borderColor_(borderColor) {}
+
+PictureBox::PictureBox(Form& owner, std::string name, int index, Rect bounds, Colour backColor)
+    : Element(owner, ElementKind::PictureBox, std::move(name), index, bounds),
+      backColor_(backColor) {}
+
+void Timer::SetInterval(int milliseconds) {
+    if (milliseconds == interval_) {
+        return;
+    }
+    interval_ = milliseconds;
+    owner_.TimerChanged(*this);
+}
+
+}  // namespace ui

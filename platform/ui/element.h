@@ -1,0 +1,67 @@
+// The base of every element a window shows: place, visibility, pointer tip and click.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/ui/types.h"
+
+namespace ui {
+
+class Form;
+
+enum class ElementKind { Label, ComboBox, HScrollBar, Shape, PictureBox };
+
+class Element {
+  public:
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+    virtual ~Element() = default;
+
+    ElementKind Kind() const { return kind_; }
+    const std::string& Name() const { return name_; }
+    // Position within an element array, -1 for a lone element.
+    int Index() const { return index_; }
+    // Twips within the window's client area; nothing moves an element after design.
+    const Rect& Bounds() const { return bounds_; }
+    Form& Owner() const { return owner_; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) { Assign(visible_, visible); }
+    const std::string& ToolTip() const { return toolTip_; }
+    void SetToolTip(std::string tip) { Assign(toolTip_, std::move(tip)); }
+
+    // The click event; the window wires its handler here.
+    std::function<void()> Click;
+    // A click by the user (or a test standing in for one).
+    void RaiseClick() {
+        if (Click) {
+            Click();
+        }
+    }
+
+  protected:
+    Element(Form& owner, ElementKind kind, std::string name, int index, Rect bounds);
+
+    // Stores a property and tells the window system when it really changed.
+    template <typename T, typename U>
+    void Assign(T& field, U&& value) {
+        if (field == value) {
+            return;
+        }
+        field = std::forward<U>(value);
+        Changed();
+    }
+    void Changed();
+
+  private:
+    Form& owner_;
+    ElementKind kind_;
+    std::string name_;
+    int index_;
+    Rect bounds_;
+    bool visible_ = true;
+    std::string toolTip_;
+};
+
+}  // namespace ui

@@ -1,0 +1,118 @@
+#include "platform/ui/form.h"
+
+#include "platform/ui/window_system.h"
+
+namespace ui {
+
+Form::Form(WindowSystem& system, std::string name, std::string caption, int clientWidth,
+           int clientHeight, Colour backColor)
+    : system_(system),
+      name_(std::move(name)),
+      caption_(std::move(caption)),
+      clientWidth_(clientWidth),
+      clientHeight_(clientHeight),
+      backColor_(backColor) {}
+
+Form::~Form() {
+    Discard();
+}
+
+void Form::Discard() {
+    if (loaded_) {
+        loaded_ = false;
+        visible_ = false;
+        system_.DestroyNativeWindow(*this);
+    }
+}
+
+void Form::SetLeft(int left) {
+    if (left != left_) {
+        left_ = left;
+        if (loaded_) {
+            system_.WindowChanged(*this);
+        }
+    }
+}
+
+void Form::SetTop(int top) {
+    if (top != top_) {
+        top_ = top;
+        if (loaded_) {
+            system_.WindowChanged(*this);
+        }
+    }
+}
+
+void Form::PositionChangedBySystem(int left, int top) {
+    left_ = left;
+    top_ = top;
+}
+
+void Form::SetBackColor(Colour colour) {
+    if (colour != backColor_) {
+        backColor_ = colour;
+        if (loaded_) {
+            system_.WindowChanged(*this);
+        }
+    }
+}
+
+void Form::Load() {
+    if (loaded_) {
+        return;
+    }
+    if (unloadedBefore_) {
+        RestoreDesign();
+    }
+    loaded_ = true;
+    system_.CreateNativeWindow(*this);
+    for (Timer* timer : timers_) {
+        if (timer->Interval() != 0) {
+            system_.TimerChanged(*this, *timer);
+        }
+    }
+    OnLoad();
+}
+
+void Form::Show() {
+    Load();
+    // The load handler may have unloaded the window again.
+    if (!loaded_ || visible_) {
+        return;
+    }
+    visible_ = true;
+    system_.ShowNativeWindow(*this, true);
+}
+
+void Form::Hide() {
+    if (!loaded_ || !visible_) {
+        return;
+    }
+    visible_ = false;
+    system_.ShowNativeWindow(*this, false);
+}
+
+void Form::Unload() {
+    if (!loaded_) {
+        return;
+    }
+    OnUnload();
+    loaded_ = false;
+    visible_ = false;
+    unloadedBefore_ = true;
+    system_.DestroyNativeWindow(*this);
+}
+
+void Form::ElementChanged(Element& element) {
+    if (loaded_) {
+        system_.ElementChanged(*this, element);
+    }
+}
+
+void Form::TimerChanged(Timer& timer) {
+    if (loaded_) {
+        system_.TimerChanged(*this, timer);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,98 @@
+// A top-level window of the element model: position, caption, background, its elements and
+// timers, and the load / show / hide / unload lifecycle with its events.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/timer.h"
+#include "platform/ui/types.h"
+
+namespace ui {
+
+class WindowSystem;
+
+class Form {
+  public:
+    Form(WindowSystem& system, std::string name, std::string caption, int clientWidth,
+         int clientHeight, Colour backColor);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form();
+
+    WindowSystem& System() const { return system_; }
+    const std::string& Name() const { return name_; }
+    const std::string& Caption() const { return caption_; }
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    void SetLeft(int left);
+    void SetTop(int top);
+    // The window system reports where the user or the system has put the window.
+    void PositionChangedBySystem(int left, int top);
+
+    Colour BackColor() const { return backColor_; }
+    void SetBackColor(Colour colour);
+
+    bool Loaded() const { return loaded_; }
+    bool Visible() const { return visible_; }
+    // Creates the native window and runs the load handler; the window stays hidden.
+    void Load();
+    // Loads first when needed.
+    void Show();
+    void Hide();
+    // Runs the unload handler and destroys the native window; a later Load starts
+    // again from the design state.
+    void Unload();
+
+    const std::vector<Element*>& Elements() const { return elements_; }
+    const std::vector<Timer*>& Timers() const { return timers_; }
+
+    // The system asks the window to close (Alt+F4, end of session): by default it unloads.
+    void RequestClose() { OnCloseRequest(); }
+
+    // Input from the window system for the bare window surface.
+    void RaiseMouseDown(int button, int shift, int x, int y) { OnMouseDown(button, shift, x, y); }
+    void RaiseMouseMove(int button, int shift, int x, int y) { OnMouseMove(button, shift, x, y); }
+
+    // Called by elements and timers of this form when a property changed.
+    void ElementChanged(Element& element);
+    void TimerChanged(Timer& timer);
+
+  protected:
+    // Every element and timer registers itself once, in design order.
+    void AddElement(Element& element) { elements_.push_back(&element); }
+    void AddTimer(Timer& timer) { timers_.push_back(&timer); }
+
+    // Destroys the native window without running any handler. A derived window calls it
+    // from its destructor, so the window system never sees elements already destroyed.
+    void Discard();
+
+    // Puts every property back to its design value (before a reload).
+    virtual void RestoreDesign() {}
+    virtual void OnLoad() {}
+    virtual void OnUnload() {}
+    virtual void OnCloseRequest() { Unload(); }
+    virtual void OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+    virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+
+  private:
+    WindowSystem& system_;
+    std::string name_;
+    std::string caption_;
+    int clientWidth_;
+    int clientHeight_;
+    int left_ = 0;
+    int top_ = 0;
+    Colour backColor_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    bool unloadedBefore_ = false;
+    std::vector<Element*> elements_;
+    std::vector<Timer*> timers_;
+};
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+#include "platform/ui/headless_window_system.h"
+
+#include <stdexcept>
+
+namespace ui {
+
+HeadlessWindowSystem::HeadlessWindowSystem(int screenWidthPixels, int screenHeightPixels) {
+    SetScreen(screenWidthPixels, screenHeightPixels);
+}
+
+void HeadlessWindowSystem::SetScreen(int widthPixels, int heightPixels) {
+    screenWidthPixels_ = widthPixels;
+    workAreas_ = {
+        Rect{0, 0, widthPixels * kTwipsPerLogicalPixel, heightPixels * kTwipsPerLogicalPixel}};
+}
+
+HeadlessWindowSystem::Window& HeadlessWindowSystem::WindowOf(const Form& form) {
+    const auto found = windows_.find(&form);
+    if (found == windows_.end()) {
+        // A real system would fail on a handle that does not exist; a test should too.
+        throw std::logic_error("no native window for " + form.Name());
+    }
+    return found->second;
+}
+
+void HeadlessWindowSystem::CreateNativeWindow(Form& form) {
+    windows_[&form] = Window{};
+    Record("CreateWindow " + form.Name());
+}
+
+void HeadlessWindowSystem::DestroyNativeWindow(Form& form) {
+    for (auto it = runningTimers_.begin(); it != runningTimers_.end();) {
+        it = it->second == &form ? runningTimers_.erase(it) : std::next(it);
+    }
+    windows_.erase(&form);
+    Record("DestroyWindow " + form.Name());
+}
+
+void HeadlessWindowSystem::ShowNativeWindow(Form& form, bool visible) {
+    WindowOf(form).visible = visible;
+    Record(std::string(visible ? "Show " : "Hide ") + form.Name());
+}
+
+void HeadlessWindowSystem::WindowChanged(Form& form) {
+    WindowOf(form);
+}
+
+void HeadlessWindowSystem::ElementChanged(Form& form, Element&) {
+    WindowOf(form);
+}
+
+void HeadlessWindowSystem::TimerChanged(Form& form, Timer& timer) {
+    if (timer.Interval() > 0) {
+        runningTimers_[&timer] = &form;
+    } else {
+        runningTimers_.erase(&timer);
+    }
+    Record("SetTimer " + form.Name() + "." + timer.Name() + " " + std::to_string(timer.Interval()));
+}
+
+void HeadlessWindowSystem::MakeLayered(Form& form) {
+    WindowOf(form).layered = true;
+    Record("MakeLayered " + form.Name());
+}
+
+void HeadlessWindowSystem::SetAlpha(Form& form, std::uint8_t alpha) {
+    WindowOf(form).alpha = alpha;
+    Record("SetAlpha " + form.Name() + " " + std::to_string(alpha));
+}
+
+void HeadlessWindowSystem::ReleaseCapture() {
+    Record("ReleaseCapture");
+}
+
+void HeadlessWindowSystem::RunMoveLoop(Form& form) {
+    WindowOf(form);
+    Record("MoveLoop " + form.Name());
+    if (dropPosition_) {
+        form.PositionChangedBySystem(dropPosition_->Left, dropPosition_->Top);
+        dropPosition_.reset();
+    }
+}
+
+bool HeadlessWindowSystem::AddNotifyIcon(const NotifyIconData& icon) {
+    Record("AddNotifyIcon " + std::to_string(icon.Id) + " " + icon.Tip);
+    if (notifyIconFails_ || icon_) {
+        return false;
+    }
+    icon_ = icon;
+    return true;
+}
+
+void HeadlessWindowSystem::RemoveNotifyIcon(const NotifyIconData& icon) {
+    Record("RemoveNotifyIcon " + std::to_string(icon.Id));
+    if (icon_ && icon_->Window == icon.Window && icon_->Id == icon.Id) {
+        icon_.reset();
+    }
+}
+
+void HeadlessWindowSystem::TickTimers() {
+    // Copy first: a handler may start or stop timers.
+    const auto running = runningTimers_;
+    for (const auto& [timer, form] : running) {
+        if (runningTimers_.count(timer)) {
+            timer->Fire();
+        }
+    }
+}
+
+void HeadlessWindowSystem::SendNotifyIconMessage() {
+    if (!icon_ || !icon_->Window) {
+        return;
+    }
+    if (icon_->CallbackMessage == kMouseMoveMessage) {
+        icon_->Window->RaiseMouseMove(static_cast<int>(icon_->Id), 0, 0, 0);
+    }
+}
+
+bool HeadlessWindowSystem::IsLayered(const Form& form) const {
+    const auto found = windows_.find(&form);
+    return found != windows_.end() && found->second.layered;
+}
+
+std::optional<int> HeadlessWindowSystem::Alpha(const Form& form) const {
+    const auto found = windows_.find(&form);
+    return found == windows_.end() ? std::nullopt : found->second.alpha;
+}
+
+bool HeadlessWindowSystem::NativeVisible(const Form& form) const {
+    const auto found = windows_.find(&form);
+    return found != windows_.end() && found->second.visible;
+}
+
+int HeadlessWindowSystem::RunningTimerCount() const {
+    return static_cast<int>(runningTimers_.size());
+}
+
+}  // namespace ui

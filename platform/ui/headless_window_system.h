@@ -1,0 +1,83 @@
+// A window system without a screen, for tests: it records every call, keeps the state a
+// real one would (opacity, icon, visibility, timers) and lets a test play the user and the
+// system: a drag to a position, a timer tick, a message from the notification icon.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "platform/ui/window_system.h"
+
+namespace ui {
+
+class HeadlessWindowSystem final : public WindowSystem {
+  public:
+    // A 1920 x 1080 screen at 96 dpi unless a test says otherwise.
+    explicit HeadlessWindowSystem(int screenWidthPixels = 1920, int screenHeightPixels = 1080);
+
+    // --- the seam ---
+    int ScreenWidthTwips() const override { return screenWidthPixels_ * kTwipsPerLogicalPixel; }
+    int TwipsPerPixelX() const override { return kTwipsPerLogicalPixel; }
+    std::vector<Rect> MonitorWorkAreas() const override { return workAreas_; }
+    void CreateNativeWindow(Form& form) override;
+    void DestroyNativeWindow(Form& form) override;
+    void ShowNativeWindow(Form& form, bool visible) override;
+    void WindowChanged(Form& form) override;
+    void ElementChanged(Form& form, Element& element) override;
+    void TimerChanged(Form& form, Timer& timer) override;
+    void MakeLayered(Form& form) override;
+    void SetAlpha(Form& form, std::uint8_t alpha) override;
+    void ReleaseCapture() override;
+    void RunMoveLoop(Form& form) override;
+    bool AddNotifyIcon(const NotifyIconData& icon) override;
+    void RemoveNotifyIcon(const NotifyIconData& icon) override;
+
+    // --- the test's side ---
+    // Screen and monitors (work areas in twips); the default is one monitor, the whole screen.
+    void SetScreen(int widthPixels, int heightPixels);
+    void SetWorkAreas(std::vector<Rect> areas) { workAreas_ = std::move(areas); }
+    // Where the next move loop leaves the window; without it the window stays put.
+    void SetDropPosition(int left, int top) { dropPosition_ = Rect{left, top, 0, 0}; }
+    // Makes the notification area refuse new icons.
+    void SetNotifyIconFails(bool fails) { notifyIconFails_ = fails; }
+    // Fires every running timer once.
+    void TickTimers();
+    // Any mouse activity over the icon: its callback message with the identifier as the
+    // first parameter, which the window reads as a pointer move with that button state.
+    void SendNotifyIconMessage();
+
+    // --- what happened ---
+    const std::vector<std::string>& Calls() const { return calls_; }
+    void ClearCalls() { calls_.clear(); }
+    bool IsLayered(const Form& form) const;
+    std::optional<int> Alpha(const Form& form) const;
+    bool NativeVisible(const Form& form) const;
+    bool Exists(const Form& form) const { return windows_.count(&form) != 0; }
+    // The program ends when no window is loaded.
+    bool Running() const { return !windows_.empty(); }
+    const std::optional<NotifyIconData>& NotifyIcon() const { return icon_; }
+    int RunningTimerCount() const;
+
+  private:
+    struct Window {
+        bool layered = false;
+        std::optional<int> alpha;
+        bool visible = false;
+    };
+    void Record(std::string call) { calls_.push_back(std::move(call)); }
+    Window& WindowOf(const Form& form);
+
+    int screenWidthPixels_;
+    std::vector<Rect> workAreas_;
+    std::optional<Rect> dropPosition_;
+    bool notifyIconFails_ = false;
+    std::map<const Form*, Window> windows_;
+    std::map<Timer*, Form*> runningTimers_;
+    std::optional<NotifyIconData> icon_;
+    std::vector<std::string> calls_;
+};
+
+}  // namespace ui

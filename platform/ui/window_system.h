@@ -1,0 +1,63 @@
+// What a window needs from the operating system, behind one seam: screen metrics, native
+// window lifetime and look, opacity, the interactive move, the notification icon, timers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ui/types.h"
+
+namespace ui {
+
+class Element;
+class Form;
+class Timer;
+
+// The notification-area icon as the calendar hands it over; the same record removes it.
+struct NotifyIconData {
+    Form* Window = nullptr;   // receives the icon's messages
+    std::uint32_t Id = 0;     // passed back as the first parameter of every message
+    std::uint32_t Flags = 0;  // 1 message, 2 icon, 4 tip fields valid
+    std::uint32_t CallbackMessage = 0;
+    std::string Tip;  // UTF-8
+};
+
+constexpr std::uint32_t kNotifyIconMessageFlag = 1;
+constexpr std::uint32_t kNotifyIconIconFlag = 2;
+constexpr std::uint32_t kNotifyIconTipFlag = 4;
+// The icon's activity arrives as this message, the pointer-move message.
+constexpr std::uint32_t kMouseMoveMessage = 0x0200;
+
+class WindowSystem {
+  public:
+    virtual ~WindowSystem() = default;
+
+    // Screen metrics in twips of the 96-dpi logical pixel grid.
+    virtual int ScreenWidthTwips() const = 0;
+    virtual int TwipsPerPixelX() const = 0;
+    virtual std::vector<Rect> MonitorWorkAreas() const = 0;
+
+    // Native window lifetime and state; the Form calls these.
+    virtual void CreateNativeWindow(Form& form) = 0;
+    virtual void DestroyNativeWindow(Form& form) = 0;
+    virtual void ShowNativeWindow(Form& form, bool visible) = 0;
+    virtual void WindowChanged(Form& form) = 0;  // position, caption or background
+    virtual void ElementChanged(Form& form, Element& element) = 0;
+    virtual void TimerChanged(Form& form, Timer& timer) = 0;
+
+    // Whole-window opacity.
+    virtual void MakeLayered(Form& form) = 0;
+    virtual void SetAlpha(Form& form, std::uint8_t alpha) = 0;
+
+    // The interactive move: gives up the capture, then moves the window with the pointer and
+    // returns once the button is released, with the form's position updated.
+    virtual void ReleaseCapture() = 0;
+    virtual void RunMoveLoop(Form& form) = 0;
+
+    // False when the icon could not be added.
+    virtual bool AddNotifyIcon(const NotifyIconData& icon) = 0;
+    virtual void RemoveNotifyIcon(const NotifyIconData& icon) = 0;
+};
+
+}  // namespace ui
