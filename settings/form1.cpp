@@ -1,0 +1,161 @@
+// The settings window's handlers: each applies its change to the calendar window first and
+// then stores it, so the calendar never shows a value that the store would not give back.
+#include "settings/form1.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "platform/conversions.h"
+#include "settings/setting_values.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+// The window opens this far below the calendar window's stored top left corner.
+constexpr std::int64_t kBelowCalendar = 3250;
+constexpr int kMinAlpha = 50;
+constexpr int kMaxAlpha = 255;
+constexpr int kMaxComponent = 255;
+
+int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+// The slider values of a colour group; the colour component of each is 255 - value.
+struct SliderValues {
+    int r;
+    int g;
+    int b;
+};
+
+std::int16_t Component(int sliderValue) {
+    return static_cast<std::int16_t>(kMaxComponent - sliderValue);
+}
+
+// Reads all three sliders afresh, whichever of them changed, and shows their values and
+// previews (white at 0, cyan, magenta or yellow at 255).
+SliderValues ShowSliderValues(const ui::ElementArray<ui::HScrollBar>& sliders,
+                              const ui::ElementArray<ui::Label>& values,
+                              const ui::ElementArray<ui::Shape>& previews) {
+    const SliderValues v{sliders[0].Value(), sliders[1].Value(), sliders[2].Value()};
+    values[0].SetCaption(platform::PlainText(v.r));
+    values[1].SetCaption(platform::PlainText(v.g));
+    values[2].SetCaption(platform::PlainText(v.b));
+    previews[0].SetFillColor(ui::Rgb(kMaxComponent - v.r, kMaxComponent, kMaxComponent));
+    previews[1].SetFillColor(ui::Rgb(kMaxComponent, kMaxComponent - v.g, kMaxComponent));
+    previews[2].SetFillColor(ui::Rgb(kMaxComponent, kMaxComponent, kMaxComponent - v.b));
+    return v;
+}
+
+void StoreSliderValues(SettingsStore& store, std::array<const settings::SettingKey*, 3> keys,
+                       const SliderValues& v) {
+    settings::WriteNumber(store, *keys[0], v.r);
+    settings::WriteNumber(store, *keys[1], v.g);
+    settings::WriteNumber(store, *keys[2], v.b);
+}
+
+}  // namespace
+
+void Form1::WireEvents() {
+    HScroll1.Change = [this] { HScroll1_Change(); };
+    for (int i = 0; i < HScroll2.Count(); ++i) {
+        HScroll2[i].Change = [this, i] { HScroll2_Change(i); };
+    }
+    for (int i = 0; i < HScroll3.Count(); ++i) {
+        HScroll3[i].Change = [this, i] { HScroll3_Change(i); };
+    }
+    for (int i = 0; i < Picture1.Count(); ++i) {
+        Picture1[i].Click = [this, i] { Picture1_Click(i); };
+    }
+    Label8.Click = [this] { Label8_Click(); };
+}
+
+void Form1::OnLoad() {
+    PlaceWindow();
+    HScroll1.SetMin(kMinAlpha);
+    HScroll1.SetMax(kMaxAlpha);
+    for (auto* group : {&HScroll2, &HScroll3}) {
+        for (auto& slider : *group) {
+            slider->SetMin(0);
+            slider->SetMax(kMaxComponent);
+        }
+    }
+    OpenTransparency();
+    Shape3.SetFillColor(settings::ReadNumber(store_, settings::kSetCol));
+}
+
+void Form1::PlaceWindow() {
+    // An unreadable stored position counts as 0: the calendar itself then opens at its
+    // default place, which this window cannot know.
+    const std::int64_t left = settings::ReadNumber(store_, settings::kFormX);
+    const std::int64_t top = settings::ReadNumber(store_, settings::kFormY);
+    SetLeft(ClampToInt(left));
+    SetTop(ClampToInt(top + kBelowCalendar));
+}
+
+void Form1::OpenTransparency() {
+    const auto stored = settings::ReadOptionalNumber(store_, settings::kFormBackCol);
+    if (stored && *stored >= kMinAlpha) {
+        // A value the slider can hold: setting it runs the change handler as usual.
+        HScroll1.SetValue(*stored);
+        return;
+    }
+    // Otherwise the calendar started with this alpha (the first-run value for an unreadable
+    // text); show it and re-apply it, but leave the store alone until the user moves the
+    // slider. A value below the slider's range shows the slider at its left end.
+    const int alpha = settings::ReadNumber(store_, settings::kFormBackCol);
+    SetSliderQuietly(HScroll1, HScroll1.Min(), HScroll1.Max(), alpha);
+    ApplyTransparency(alpha, false);
+}
+
+void Form1::OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
+    // Unlike the calendar window's, this window's position is not remembered.
+    System().ReleaseCapture();
+    System().RunMoveLoop(*this);
+}
+
+void Form1::OnUnload() {
+    calendar_.setcol(store_.ReadSetting(std::string(settings::kSetCol.Name)));
+    calendar_.Label3_Click();
+}
+
+void Form1::HScroll1_Change() {
+    ApplyTransparency(HScroll1.Value(), true);
+}
+
+void Form1::ApplyTransparency(int alpha, bool store) {
+    Label4.SetCaption(platform::PlainText(alpha * 100 / kMaxAlpha) + "%");
+    calendar_.TM1(static_cast<std::int16_t>(alpha));
+    if (store) {
+        settings::WriteNumber(store_, settings::kFormBackCol, alpha);
+    }
+    const int grey = kMaxAlpha - alpha;
+    Shape4.SetFillColor(ui::Rgb(grey, grey, grey));
+}
+
+void Form1::HScroll2_Change(int /*Index*/) {
+    const SliderValues values = ShowSliderValues(HScroll2, Label5, Shape1);
+    calendar_.fontRGB1(Component(values.r), Component(values.g), Component(values.b));
+    StoreSliderValues(store_, {&settings::kFontR1, &settings::kFontG1, &settings::kFontB1}, values);
+}
+
+void Form1::HScroll3_Change(int /*Index*/) {
+    const SliderValues values = ShowSliderValues(HScroll3, Label6, Shape2);
+    calendar_.fontRGB2(Component(values.r), Component(values.g), Component(values.b));
+    StoreSliderValues(store_, {&settings::kFontR2, &settings::kFontG2, &settings::kFontB2}, values);
+}
+
+void Form1::Label8_Click() {
+    Unload();
+}
+
+void Form1::Picture1_Click(int Index) {
+    const ui::Colour colour = Picture1[Index].BackColor();
+    calendar_.setcol(colour);
+    Shape3.SetFillColor(colour);
+    settings::WriteNumber(store_, settings::kSetCol, Shape3.FillColor());
+}
