@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/memory_settings_backing.h"
 #include "platform/ui/headless_window_system.h"
+#include "settings/setting_values.h"
 #include "settings/settings_store.h"
 
 namespace calendar_test {
@@ -47,18 +48,11 @@ class CalendarTest : public ::testing::Test {
         backing.Put(SettingsStore::kApplication, SettingsStore::kSection, key, value);
     }
     void StoreFirstRunValuesWith(const std::string& key, const std::string& value) {
-        for (const auto& [k, v] :
-             std::vector<std::pair<std::string, std::string>>{{"formX", "25905"},
-                                                              {"formY", "0"},
-                                                              {"formbackcol", "200"},
-                                                              {"fontR1", "0"},
-                                                              {"fontG1", "255"},
-                                                              {"fontB1", "255"},
-                                                              {"fontR2", "0"},
-                                                              {"fontG2", "255"},
-                                                              {"fontB2", "0"},
-                                                              {"setcol", "16711680"}}) {
-            Put(k, k == key ? value : v);
+        // What an earlier run on a 1920-pixel screen left behind, but for one key.
+        for (const settings::SettingKey* stored : settings::kAllKeys) {
+            const std::string name(stored->Name);
+            const int firstRun = stored == &settings::kFormX ? 25905 : stored->FirstRun;
+            Put(name, name == key ? value : std::to_string(firstRun));
         }
     }
 
