@@ -3,41 +3,14 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 
-class RegistryKey {
-  public:
-    RegistryKey() noexcept = default;
-    explicit RegistryKey(HKEY key) noexcept : key_(key) {}
-    RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-    RegistryKey& operator=(RegistryKey&& other) noexcept {
-        if (this != &other) {
-            Reset(std::exchange(other.key_, nullptr));
-        }
-        return *this;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() { Reset(nullptr); }
+inline void CloseRegistryKey(HKEY key) noexcept {
+    ::RegCloseKey(key);
+}
 
-    HKEY Get() const noexcept { return key_; }
-    // For the out parameter of RegOpenKeyExW and RegCreateKeyExW.
-    HKEY* Receive() noexcept {
-        Reset(nullptr);
-        return &key_;
-    }
-
-  private:
-    void Reset(HKEY key) noexcept {
-        if (key_ != nullptr) {
-            ::RegCloseKey(key_);
-        }
-        key_ = key;
-    }
-
-    HKEY key_ = nullptr;
-};
+using RegistryKey = UniqueHandle<HKEY, CloseRegistryKey>;
 
 }  // namespace platform::win32

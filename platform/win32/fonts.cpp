@@ -1,0 +1,159 @@
+#include "platform/win32/fonts.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+namespace {
+
+// Faces with Chinese glyphs, the common Windows ones first, then those found on Wine.
+constexpr std::array<const wchar_t*, 6> kChineseFaces = {L"Microsoft YaHei",  L"SimSun",
+                                                         L"NSimSun",          L"WenQuanYi Zen Hei",
+                                                         L"Noto Sans CJK SC", L"Noto Sans SC"};
+
+// Other names of the designed faces. "宋体" is SimSun's Chinese name; "MS Sans Serif" is a
+// bitmap font that only comes in a few pixel sizes, so its scalable TrueType twin is
+// preferred, which stays crisp at 125 % or 150 %.
+std::vector<std::wstring> NamesFor(const std::wstring& face) {
+    if (face == L"宋体") {
+        return {L"宋体", L"SimSun"};
+    }
+    if (face == L"MS Sans Serif") {
+        return {L"Microsoft Sans Serif", L"MS Sans Serif"};
+    }
+    return {face};
+}
+
+int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;  // one match is enough
+}
+
+bool IsAscii(std::wstring_view text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
+}
+
+}  // namespace
+
+FontCache::FontCache() : probe_(::CreateCompatibleDC(nullptr)) {}
+
+bool FontCache::IsInstalled(const std::wstring& face) {
+    if (face.empty() || face.size() >= LF_FACESIZE) {
+        return false;
+    }
+    const auto known = installed_.find(face);
+    if (known != installed_.end()) {
+        return known->second;
+    }
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    face.copy(query.lfFaceName, face.size());
+    bool found = false;
+    if (probe_) {
+        ::EnumFontFamiliesExW(probe_.Get(), &query, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
+    }
+    installed_.emplace(face, found);
+    return found;
+}
+
+const std::wstring& FontCache::ChineseFace() {
+    if (!chineseFaceKnown_) {
+        chineseFaceKnown_ = true;
+        for (const wchar_t* face : kChineseFaces) {
+            if (IsInstalled(face)) {
+                chineseFace_ = face;
+                break;
+            }
+        }
+    }
+    return chineseFace_;
+}
+
+std::wstring FontCache::FaceFor(const ui::Font& font) {
+    const auto known = faces_.find(font.Name);
+    if (known != faces_.end()) {
+        return known->second;
+    }
+    std::wstring chosen = ChineseFace();
+    for (const std::wstring& name : NamesFor(ToWide(font.Name))) {
+        if (IsInstalled(name)) {
+            chosen = name;
+            break;
+        }
+    }
+    faces_.emplace(font.Name, chosen);
+    return chosen;
+}
+
+const ui::Font& FontCache::TipFont() {
+    if (!tipFont_) {
+        ui::Font font{"Segoe UI", 9.0, false};
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof(metrics);
+        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+            const LOGFONTW& status = metrics.lfStatusFont;
+            font.Name = ToUtf8(status.lfFaceName);
+            if (status.lfHeight != 0) {
+                font.Points = std::abs(status.lfHeight) * 72.0 / SystemDpi();
+            }
+        }
+        tipFont_ = font;
+    }
+    return *tipFont_;
+}
+
+HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
+    Key key{face, static_cast<int>(std::lround(font.Points * 100)), font.Bold, dpi};
+    const auto cached = fonts_.find(key);
+    if (cached != fonts_.end()) {
+        return cached->second.Get();
+    }
+    LOGFONTW description{};
+    description.lfHeight = -PointsToPixelHeight(font.Points, dpi);
+    description.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfOutPrecision = OUT_TT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    face.copy(description.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+    UniqueFont created(::CreateFontIndirectW(&description));
+    const HFONT handle = created.Get();
+    fonts_.emplace(std::move(key), std::move(created));
+    return handle;
+}
+
+bool FontCache::ShowsAll(HFONT font, std::wstring_view text) {
+    if (!probe_ || text.empty()) {
+        return true;
+    }
+    std::vector<WORD> glyphs(text.size());
+    const SelectedObject selected(probe_.Get(), font);
+    const DWORD result =
+        ::GetGlyphIndicesW(probe_.Get(), text.data(), static_cast<int>(text.size()), glyphs.data(),
+                           GGI_MARK_NONEXISTING_GLYPHS);
+    if (result == GDI_ERROR) {
+        return IsAscii(text);
+    }
+    return std::none_of(glyphs.begin(), glyphs.end(), [](WORD g) { return g == 0xFFFF; });
+}
+
+HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
+    const std::wstring face = FaceFor(font);
+    const HFONT primary = Get(face, font, dpi);
+    // Every face the lists above can pick has the ASCII characters.
+    if (IsAscii(text) || primary == nullptr || ShowsAll(primary, text)) {
+        return primary;
+    }
+    const std::wstring& chinese = ChineseFace();
+    if (chinese == face) {
+        return primary;
+    }
+    const HFONT fallback = Get(chinese, font, dpi);
+    return fallback != nullptr ? fallback : primary;
+}
+
+}  // namespace platform::win32

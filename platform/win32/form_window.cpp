@@ -1,0 +1,349 @@
+#include "platform/win32/form_window.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/input_mapping.h"
+#include "platform/win32/notify_icon.h"
+#include "platform/win32/painting.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+namespace {
+
+// Work a control asked for after the message it was handling (wParam: control index).
+constexpr UINT kControlMessage = WM_APP + 1;
+constexpr int kFirstControlId = 1000;
+
+// The window's own DPI where the system knows it (Windows 10), else the system's.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return dpi != 0 ? static_cast<int>(dpi) : SystemDpi();
+}
+
+bool AltDown() {
+    return (::GetKeyState(VK_MENU) & 0x8000) != 0;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(WindowContext& context, ui::Form& form)
+    : context_(context), form_(form), dpi_(SystemDpi()) {
+    shownLeft_ = form.Left();
+    shownTop_ = form.Top();
+    shownCaption_ = ToWide(form.Caption());
+    shownBackColor_ = form.BackColor();
+    window_.Reset(::CreateWindowExW(
+        WS_EX_TOOLWINDOW, kClassName, shownCaption_.c_str(), WS_POPUP | WS_CLIPCHILDREN,
+        TwipsToPixelPosition(shownLeft_, dpi_), TwipsToPixelPosition(shownTop_, dpi_),
+        TwipsToPixelSize(form.ClientWidth(), dpi_), TwipsToPixelSize(form.ClientHeight(), dpi_),
+        nullptr, nullptr, context.instance, this));
+    if (!window_) {
+        destroyed_ = true;
+        return;
+    }
+    tooltips_.SetOwner(window_.Get());
+    // Created on a monitor of another DPI (per-monitor aware): size it for that one.
+    const int actual = WindowDpi(window_.Get());
+    if (actual != dpi_) {
+        dpi_ = actual;
+        ::SetWindowPos(window_.Get(), nullptr, TwipsToPixelPosition(shownLeft_, dpi_),
+                       TwipsToPixelPosition(shownTop_, dpi_),
+                       TwipsToPixelSize(form.ClientWidth(), dpi_),
+                       TwipsToPixelSize(form.ClientHeight(), dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const auto& elements = form.Elements();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        auto control =
+            CreateNativeControl(*this, *elements[i], kFirstControlId + static_cast<int>(i));
+        byElement_[elements[i]] = control.get();
+        controls_.push_back(std::move(control));
+    }
+    for (const auto& control : controls_) {
+        control->Sync();
+    }
+    // The drop-down boxes cover the labels that lie over them while they are shown.
+    for (const auto& control : controls_) {
+        if (control->Element().Kind() == ui::ElementKind::ComboBox) {
+            ::SetWindowPos(control->Handle(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+}
+
+FormWindow::~FormWindow() {
+    Destroy();
+}
+
+void FormWindow::Destroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    timers_.clear();
+    tooltips_.Destroy();
+    // The children go with it; their controls are freed with this object.
+    window_.Reset();
+}
+
+void FormWindow::Show(bool visible, bool quietly) {
+    if (destroyed_) {
+        return;
+    }
+    if (!visible) {
+        ::ShowWindow(window_.Get(), SW_HIDE);
+    } else if (quietly) {
+        ::ShowWindow(window_.Get(), SW_SHOWNA);
+        ::SetWindowPos(window_.Get(), HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    } else {
+        ::ShowWindow(window_.Get(), SW_SHOW);
+        ::SetForegroundWindow(window_.Get());
+    }
+}
+
+void FormWindow::SyncWindow() {
+    if (destroyed_) {
+        return;
+    }
+    if (form_.Left() != shownLeft_ || form_.Top() != shownTop_) {
+        shownLeft_ = form_.Left();
+        shownTop_ = form_.Top();
+        ::SetWindowPos(window_.Get(), nullptr, TwipsToPixelPosition(shownLeft_, dpi_),
+                       TwipsToPixelPosition(shownTop_, dpi_), 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    std::wstring caption = ToWide(form_.Caption());
+    if (caption != shownCaption_) {
+        shownCaption_ = std::move(caption);
+        ::SetWindowTextW(window_.Get(), shownCaption_.c_str());
+    }
+    if (form_.BackColor() != shownBackColor_) {
+        shownBackColor_ = form_.BackColor();
+        // The labels paint the background under their text, so they repaint too.
+        ::RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
+void FormWindow::SyncElement(ui::Element& element) {
+    if (destroyed_) {
+        return;
+    }
+    const auto found = byElement_.find(&element);
+    if (found != byElement_.end()) {
+        found->second->Sync();
+    }
+}
+
+void FormWindow::SyncTimer(ui::Timer& timer) {
+    if (destroyed_) {
+        return;
+    }
+    const auto& timers = form_.Timers();
+    UINT_PTR id = 0;
+    for (std::size_t i = 0; i < timers.size(); ++i) {
+        if (timers[i] == &timer) {
+            id = i + 1;
+        }
+    }
+    if (id == 0) {
+        return;
+    }
+    if (timer.Interval() > 0) {
+        timers_[id] = &timer;
+        ::SetTimer(window_.Get(), id, static_cast<UINT>(timer.Interval()), nullptr);
+    } else {
+        timers_.erase(id);
+        ::KillTimer(window_.Get(), id);
+    }
+}
+
+void FormWindow::ReportPosition() {
+    if (destroyed_) {
+        return;
+    }
+    RECT place{};
+    ::GetWindowRect(window_.Get(), &place);
+    shownLeft_ = PixelsToTwips(place.left, dpi_);
+    shownTop_ = PixelsToTwips(place.top, dpi_);
+    form_.PositionChangedBySystem(shownLeft_, shownTop_);
+}
+
+void FormWindow::UserClick(ui::Element& element) {
+    ++userClicks_;
+    // The handler may close this window; the object still lives until the message that
+    // brought the click is done (WindowContext::Retire), so the count stays safe.
+    element.RaiseClick();
+    --userClicks_;
+}
+
+void FormWindow::PostToControl(const NativeControl& control, WPARAM what, LPARAM value) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].get() == &control) {
+            // Packs the control's index and the request into wParam.
+            ::PostMessageW(window_.Get(), kControlMessage, (i << 8) | (what & 0xFF), value);
+        }
+    }
+}
+
+void FormWindow::InvalidateSurface(const RECT& area) {
+    if (!destroyed_) {
+        ::RedrawWindow(window_.Get(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
+NativeControl* FormWindow::ControlByWindow(HWND window) const {
+    for (const auto& control : controls_) {
+        if (control->Handle() == window && window != nullptr) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+NativeControl* FormWindow::ControlById(int id) const {
+    const int index = id - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(controls_.size())) {
+        return nullptr;
+    }
+    return controls_[static_cast<std::size_t>(index)].get();
+}
+
+void FormWindow::Paint() {
+    const PaintScope paint(window_.Get());
+    const BufferedPaint buffer(paint.Dc(), paint.Area());
+    PaintSurface(buffer.Dc(), form_, dpi_, paint.Area());
+}
+
+void FormWindow::OnMouseButton(int button, WPARAM keys, LPARAM point) {
+    form_.RaiseMouseDown(button, ShiftFromKeyState(keys, AltDown()),
+                         PixelsToTwips(GET_X_LPARAM(point), dpi_),
+                         PixelsToTwips(GET_Y_LPARAM(point), dpi_));
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    ::SetWindowPos(window_.Get(), nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& control : controls_) {
+        control->Layout();
+        control->RefreshToolTip();
+    }
+    ::RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    ReportPosition();
+}
+
+LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    if (self == nullptr || self->destroyed_ || self->window_.Get() != window) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return Dispatch(self->context_, [&] { return self->Handle(message, wParam, lParam); });
+}
+
+// Every branch that runs a handler of the model returns right after it: the handler may
+// have destroyed this window.
+LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_.Get();
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers everything, in one go
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnMouseButton(ui::kLeftButton, wParam, lParam);
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnMouseButton(ui::kRightButton, wParam, lParam);
+            return 0;
+        case WM_MBUTTONDOWN:
+            OnMouseButton(ui::kMiddleButton, wParam, lParam);
+            return 0;
+        case WM_MOUSEMOVE:
+            // Also the notification icon's messages, which carry its identifier in wParam.
+            form_.RaiseMouseMove(ButtonsFromKeyState(wParam), ShiftFromKeyState(wParam, AltDown()),
+                                 PixelsToTwips(GET_X_LPARAM(lParam), dpi_),
+                                 PixelsToTwips(GET_Y_LPARAM(lParam), dpi_));
+            return 0;
+        case WM_TIMER: {
+            const auto found = timers_.find(wParam);
+            if (found != timers_.end()) {
+                found->second->Fire();
+            }
+            return 0;
+        }
+        case WM_COMMAND:
+            if (NativeControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
+                control->OnCommand(HIWORD(wParam));
+            }
+            return 0;
+        case WM_HSCROLL:
+            if (NativeControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
+                control->OnScroll(LOWORD(wParam), HIWORD(wParam));
+            }
+            return 0;
+        case WM_MEASUREITEM: {
+            auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (NativeControl* control = ControlById(static_cast<int>(item.CtlID))) {
+                control->Measure(item);
+            }
+            return TRUE;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (NativeControl* control = ControlById(static_cast<int>(item.CtlID))) {
+                control->Draw(item);
+            }
+            return TRUE;
+        }
+        case WM_CTLCOLORLISTBOX:
+            for (const auto& control : controls_) {
+                if (HBRUSH brush = control->ListBrush(reinterpret_cast<HWND>(lParam))) {
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            break;
+        case kControlMessage: {
+            const std::size_t index = wParam >> 8;
+            if (index < controls_.size()) {
+                controls_[index]->OnPosted(wParam & 0xFF, lParam);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            form_.RequestClose();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {
+                form_.RequestClose();
+            }
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        default:
+            if (message == context_.taskbarCreatedMessage && message != 0) {
+                context_.notifyIcon.Restore(window);
+                return 0;
+            }
+            break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,83 @@
+// The native window of one form: a frameless top-level window with a child control per
+// element, painted double-buffered, whose messages become the form's and the elements'
+// events. The window system keeps one per loaded form.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/native_controls.h"
+#include "platform/win32/tooltips.h"
+#include "platform/win32/window_context.h"
+
+namespace platform::win32 {
+
+class FormWindow {
+  public:
+    static constexpr const wchar_t* kClassName = L"LunadeskWindow";
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Creates the window hidden, with its child controls in the elements' current state.
+    FormWindow(WindowContext& context, ui::Form& form);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow();
+
+    HWND Handle() const { return window_.Get(); }
+    int Dpi() const { return dpi_; }
+    ui::Form& Form() const { return form_; }
+    WindowContext& Context() const { return context_; }
+    Tooltips& Tips() { return tooltips_; }
+
+    // Shown quietly, the window comes to the front but leaves the keyboard where it is.
+    void Show(bool visible, bool quietly);
+    // Position, caption and background after the form changed them.
+    void SyncWindow();
+    void SyncElement(ui::Element& element);
+    void SyncTimer(ui::Timer& timer);
+    // The system moved the window: tell the form where it is now, in twips.
+    void ReportPosition();
+    // Destroys the native window and everything in it without touching the form's
+    // elements, which may be gone already.
+    void Destroy();
+
+    // A click by the user on an element's child window.
+    void UserClick(ui::Element& element);
+    // True while the handler of a user's click runs (a box it opens drops its list).
+    bool InUserClick() const { return userClicks_ > 0; }
+    // Delivers (what, value) to the control later, after the current message is done.
+    void PostToControl(const NativeControl& control, WPARAM what, LPARAM value);
+    // Repaints part of the surface (form client pixels) with the labels over it.
+    void InvalidateSurface(const RECT& area);
+
+  private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void OnMouseButton(int button, WPARAM keys, LPARAM point);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    NativeControl* ControlByWindow(HWND window) const;
+    NativeControl* ControlById(int id) const;
+
+    WindowContext& context_;
+    ui::Form& form_;
+    int dpi_;
+    bool destroyed_ = false;
+    int userClicks_ = 0;
+    UniqueWindow window_;
+    Tooltips tooltips_;
+    std::vector<std::unique_ptr<NativeControl>> controls_;  // in the form's element order
+    std::map<const ui::Element*, NativeControl*> byElement_;
+    std::map<UINT_PTR, ui::Timer*> timers_;
+    int shownLeft_ = 0;
+    int shownTop_ = 0;
+    std::wstring shownCaption_;
+    ui::Colour shownBackColor_ = 0;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,70 @@
+// Native mouse and scroll input in the model's terms. Pure functions of the message
+// parameters, so they can be checked without a window.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/ui/types.h"
+
+namespace platform::win32 {
+
+// The button state of a mouse message's first parameter: left 1, right 2, middle 4.
+// The notification icon's messages carry its identifier there (1), which reads as the
+// left button; that is how the icon restores the window, so it is not special-cased.
+constexpr int ButtonsFromKeyState(WPARAM keys) {
+    int buttons = 0;
+    if ((keys & MK_LBUTTON) != 0) {
+        buttons |= ui::kLeftButton;
+    }
+    if ((keys & MK_RBUTTON) != 0) {
+        buttons |= ui::kRightButton;
+    }
+    if ((keys & MK_MBUTTON) != 0) {
+        buttons |= ui::kMiddleButton;
+    }
+    return buttons;
+}
+
+// Shift 1, Ctrl 2, Alt 4 (Alt is not in the message; the caller asks the keyboard).
+constexpr int ShiftFromKeyState(WPARAM keys, bool altDown) {
+    return ((keys & MK_SHIFT) != 0 ? 1 : 0) | ((keys & MK_CONTROL) != 0 ? 2 : 0) |
+           (altDown ? 4 : 0);
+}
+
+// Where a horizontal scroll request takes a scroll bar whose position runs from low to
+// high: lines and pages by the given steps, the ends, the released thumb. Nothing for
+// the thumb while it is dragged (the model runs nothing then) and for the end of a scroll.
+constexpr std::optional<int> ScrollTarget(int request, int position, int low, int high,
+                                          int smallChange, int largeChange, int thumb) {
+    int target = position;
+    switch (request) {
+        case SB_LINELEFT:
+            target = position - smallChange;
+            break;
+        case SB_LINERIGHT:
+            target = position + smallChange;
+            break;
+        case SB_PAGELEFT:
+            target = position - largeChange;
+            break;
+        case SB_PAGERIGHT:
+            target = position + largeChange;
+            break;
+        case SB_THUMBPOSITION:
+            target = thumb;
+            break;
+        case SB_LEFT:
+            target = low;
+            break;
+        case SB_RIGHT:
+            target = high;
+            break;
+        default:
+            return std::nullopt;
+    }
+    return target < low ? low : (target > high ? high : target);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,131 @@
+#include "platform/win32/native_controls.h"
+
+#include "platform/win32/form_window.h"
+#include "platform/win32/painting.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+
+void NativeControl::Layout() {
+    if (handle_ == nullptr) {
+        return;
+    }
+    const RECT place = ElementRect(element_, owner_.Dpi());
+    ::SetWindowPos(handle_, nullptr, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool NativeControl::SyncVisibility() {
+    if (handle_ == nullptr || element_.Visible() == shown_) {
+        return false;
+    }
+    shown_ = element_.Visible();
+    ::ShowWindow(handle_, shown_ ? SW_SHOWNA : SW_HIDE);
+    return true;
+}
+
+void NativeControl::SyncToolTip() {
+    if (handle_ != nullptr && element_.ToolTip() != toolTip_) {
+        toolTip_ = element_.ToolTip();
+        const std::wstring tip = ToWide(toolTip_);
+        FontCache& fonts = owner_.Context().fonts;
+        owner_.Tips().Set(handle_, tip, fonts.For(fonts.TipFont(), owner_.Dpi(), tip));
+    }
+}
+
+void NativeControl::RefreshToolTip() {
+    if (!toolTip_.empty()) {
+        toolTip_.clear();
+        SyncToolTip();
+    }
+}
+
+void ClickableControl::Create(const wchar_t* windowClass, const std::wstring& text, int id) {
+    const RECT place = ElementRect(element_, owner_.Dpi());
+    // Hidden at first; Sync shows it when the element is visible. Siblings are clipped
+    // so a label never paints over a box that covers it.
+    handle_ = ::CreateWindowExW(
+        0, windowClass, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, owner_.Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner_.Context().instance, this);
+}
+
+LRESULT CALLBACK ClickableControl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<ClickableControl*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self = nullptr;
+    }
+    if (self == nullptr || self->handle_ != window) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return Dispatch(self->owner_.Context(), [&] { return self->Handle(message, wParam, lParam); });
+}
+
+LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            const PaintScope paint(handle_);
+            const BufferedPaint buffer(paint.Dc(), paint.Area());
+            Paint(buffer.Dc(), paint.Area());
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            // A press here is the element's, never the window surface's (no drag).
+            pressed_ = true;
+            ::SetCapture(handle_);
+            return 0;
+        case WM_LBUTTONUP: {
+            if (!pressed_) {
+                return 0;
+            }
+            pressed_ = false;
+            ::ReleaseCapture();
+            RECT client{};
+            ::GetClientRect(handle_, &client);
+            const POINT point{static_cast<short>(LOWORD(lParam)),
+                              static_cast<short>(HIWORD(lParam))};
+            if (::PtInRect(&client, point)) {
+                owner_.UserClick(element_);
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            pressed_ = false;
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Element& element,
+                                                   int id) {
+    switch (element.Kind()) {
+        case ui::ElementKind::Label:
+            return std::make_unique<LabelControl>(owner, static_cast<ui::Label&>(element), id);
+        case ui::ElementKind::ComboBox:
+            return std::make_unique<ComboControl>(owner, static_cast<ui::ComboBox&>(element), id);
+        case ui::ElementKind::HScrollBar:
+            return std::make_unique<ScrollControl>(owner, static_cast<ui::HScrollBar&>(element),
+                                                   id);
+        case ui::ElementKind::Shape:
+            return std::make_unique<ShapeControl>(owner, static_cast<ui::Shape&>(element));
+        case ui::ElementKind::PictureBox:
+            return std::make_unique<PictureControl>(owner, static_cast<ui::PictureBox&>(element),
+                                                    id);
+    }
+    return nullptr;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,172 @@
+// One native counterpart per element of a form: it creates what the element needs (a
+// child window, or nothing for a shape), brings it up to date with the element after
+// every change, and turns the user's input on it into the element's events.
+//
+// Child windows are not owned here: they die with their top-level window, which the
+// FormWindow owns. After that, a control only waits to be freed and touches nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/controls.h"
+#include "platform/win32/gdi_handles.h"
+
+namespace platform::win32 {
+
+class FormWindow;
+
+class NativeControl {
+  public:
+    NativeControl(FormWindow& owner, ui::Element& element) : owner_(owner), element_(element) {}
+    NativeControl(const NativeControl&) = delete;
+    NativeControl& operator=(const NativeControl&) = delete;
+    virtual ~NativeControl() = default;
+
+    HWND Handle() const { return handle_; }
+    ui::Element& Element() const { return element_; }
+
+    // Brings the native side up to the element's current state, repainting only what changed.
+    virtual void Sync() = 0;
+    // Places the control for the window's (new) DPI.
+    virtual void Layout();
+    // Shows the pointer tip in the font for the window's (new) DPI.
+    void RefreshToolTip();
+
+    // Notifications the form routes to the control they concern.
+    virtual void OnCommand(int /*code*/) {}
+    // A scroll request with the 16-bit thumb position that comes with it.
+    virtual void OnScroll(int /*request*/, int /*thumb*/) {}
+    virtual void Measure(MEASUREITEMSTRUCT& /*item*/) {}
+    virtual void Draw(const DRAWITEMSTRUCT& /*item*/) {}
+    // The brush for a list that belongs to this control, or null.
+    virtual HBRUSH ListBrush(HWND /*list*/) { return nullptr; }
+    // A message the control posted to the form for later (see FormWindow::PostToControl).
+    virtual void OnPosted(WPARAM /*what*/, LPARAM /*value*/) {}
+
+  protected:
+    // Shows or hides the child window to match the element; true when it changed.
+    bool SyncVisibility();
+    // The tip of the element for the form's tooltip control.
+    void SyncToolTip();
+
+    FormWindow& owner_;
+    ui::Element& element_;
+    HWND handle_ = nullptr;
+    bool shown_ = false;
+    std::string toolTip_;
+};
+
+// A child window of one of the program's own classes (labels and colour boxes) that
+// paints itself double-buffered and turns a press and release inside it into a click.
+class ClickableControl : public NativeControl {
+  public:
+    using NativeControl::NativeControl;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  protected:
+    void Create(const wchar_t* windowClass, const std::wstring& text, int id);
+    virtual void Paint(HDC dc, const RECT& area) = 0;
+
+  private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool pressed_ = false;
+};
+
+class LabelControl final : public ClickableControl {
+  public:
+    LabelControl(FormWindow& owner, ui::Label& label, int id);
+    void Sync() override;
+
+  private:
+    void Paint(HDC dc, const RECT& area) override;
+    ui::Label& label_;
+    std::wstring text_;
+    ui::Colour foreColor_;
+    int borderStyle_;
+};
+
+class PictureControl final : public ClickableControl {
+  public:
+    PictureControl(FormWindow& owner, ui::PictureBox& picture, int id);
+    void Sync() override;
+
+  private:
+    void Paint(HDC dc, const RECT& area) override;
+    ui::PictureBox& picture_;
+    ui::Colour backColor_;
+};
+
+// Painted by the form; only tells it which pixels to repaint.
+class ShapeControl final : public NativeControl {
+  public:
+    ShapeControl(FormWindow& owner, ui::Shape& shape);
+    void Sync() override;
+    void Layout() override {}
+
+  private:
+    void Invalidate();
+    ui::Shape& shape_;
+    bool visible_;
+    ui::Colour fillColor_;
+    ui::Colour borderColor_;
+};
+
+class ComboControl final : public NativeControl {
+  public:
+    ComboControl(FormWindow& owner, ui::ComboBox& box, int id);
+    void Sync() override;
+    void Layout() override;
+    void OnCommand(int code) override;
+    void Measure(MEASUREITEMSTRUCT& item) override;
+    void Draw(const DRAWITEMSTRUCT& item) override;
+    HBRUSH ListBrush(HWND list) override;
+    void OnPosted(WPARAM what, LPARAM value) override;
+
+  private:
+    int FieldHeight() const;
+    int ItemHeight() const;
+    void SyncItems();
+    int EntryWidth(const std::string& entry) const;
+    void FitListWidth();
+    void PostChoice(int position);
+    void RepaintAll();
+
+    ui::ComboBox& box_;
+    std::vector<std::string> items_;
+    int widestEntry_ = 0;
+    ui::Colour foreColor_;
+    ui::Colour backColor_;
+    bool choicePending_ = false;
+    UniqueBrush listBrush_;
+    COLORREF listBrushColour_ = 0;
+};
+
+class ScrollControl final : public NativeControl {
+  public:
+    ScrollControl(FormWindow& owner, ui::HScrollBar& bar, int id);
+    void Sync() override;
+    void OnScroll(int request, int thumb) override;
+
+  private:
+    // The native bar runs from low to high; a range set backwards is mirrored onto it.
+    int Low() const;
+    int High() const;
+    int ToNative(int value) const;
+    int FromNative(int position) const;
+    // Moves the thumb; the bar repaints once it has finished its own mouse handling.
+    void SetNativeState();
+
+    ui::HScrollBar& bar_;
+    int min_ = 0;
+    int max_ = 0;
+    int value_ = 0;
+    bool synced_ = false;
+};
+
+std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Element& element, int id);
+
+}  // namespace platform::win32

@@ -1,0 +1,91 @@
+#include "platform/win32/painting.h"
+
+#include <algorithm>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/gdi_handles.h"
+
+namespace platform::win32 {
+
+COLORREF ToColorRef(ui::Colour colour) {
+    const auto bits = static_cast<std::uint32_t>(colour);
+    if ((bits & 0x80000000u) != 0) {
+        return ::GetSysColor(static_cast<int>(bits & 0xFFu));
+    }
+    return static_cast<COLORREF>(bits & 0x00FFFFFFu);
+}
+
+RECT ElementRect(const ui::Element& element, int dpi) {
+    const ui::Rect& b = element.Bounds();
+    const int left = TwipsToPixelPosition(b.Left, dpi);
+    const int top = TwipsToPixelPosition(b.Top, dpi);
+    return RECT{left, top, left + TwipsToPixelSize(b.Width, dpi),
+                top + TwipsToPixelSize(b.Height, dpi)};
+}
+
+int LineWidth(int dpi) {
+    return std::max(1, dpi / kDefaultDpi);
+}
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+    // ExtTextOut with an opaque rectangle fills without creating a brush.
+    ::SetBkColor(dc, colour);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const int t = std::min({thickness, (width + 1) / 2, (height + 1) / 2});
+    FillSolid(dc, RECT{area.left, area.top, area.right, area.top + t}, colour);
+    FillSolid(dc, RECT{area.left, area.bottom - t, area.right, area.bottom}, colour);
+    FillSolid(dc, RECT{area.left, area.top + t, area.left + t, area.bottom - t}, colour);
+    FillSolid(dc, RECT{area.right - t, area.top + t, area.right, area.bottom - t}, colour);
+}
+
+void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
+    FillSolid(dc, area, ToColorRef(form.BackColor()));
+    for (const ui::Element* element : form.Elements()) {
+        if (element->Kind() != ui::ElementKind::Shape || !element->Visible()) {
+            continue;
+        }
+        const auto& shape = static_cast<const ui::Shape&>(*element);
+        const RECT bounds = ElementRect(shape, dpi);
+        RECT crossing{};
+        if (!::IntersectRect(&crossing, &bounds, &area)) {
+            continue;
+        }
+        if (shape.Filled()) {
+            FillSolid(dc, bounds, ToColorRef(shape.FillColor()));
+        } else {
+            DrawFrame(dc, bounds, LineWidth(dpi), ToColorRef(shape.BorderColor()));
+        }
+    }
+}
+
+void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
+                    const RECT& area, int dpi) {
+    const COLORREF colour = ToColorRef(label.ForeColor());
+    RECT inside = area;
+    if (label.BorderStyle() == 1) {
+        const int t = LineWidth(dpi);
+        DrawFrame(dc, area, t, colour);
+        ::InflateRect(&inside, -t, -t);
+    }
+    if (text.empty()) {
+        return;
+    }
+    const SelectedObject selected(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, colour);
+    // One line, top-aligned like the designed layout. "&" marks an access key; no key is
+    // handled, so neither the "&" nor an underline is drawn.
+    UINT format = DT_SINGLELINE | DT_TOP | DT_HIDEPREFIX;
+    format |= label.Alignment() == ui::TextAlignment::Centre ? DT_CENTER : DT_LEFT;
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &inside, format);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,36 @@
+// Drawing the model's windowless parts: the window surface (background and shapes), the
+// labels' text and frames, and the element rectangles in device pixels.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+
+namespace platform::win32 {
+
+// The model's colour as a GDI colour; a value with the top bit set names a system
+// colour by its index in the low byte (as in 0x80000004, the menu background).
+COLORREF ToColorRef(ui::Colour colour);
+
+// An element's rectangle in the form's client pixels.
+RECT ElementRect(const ui::Element& element, int dpi);
+// The width of a one-pixel line at this DPI (thicker at 200 % so it stays visible).
+int LineWidth(int dpi);
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour);
+// A frame of the given thickness just inside the rectangle.
+void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour);
+
+// The bare surface of the form over the area (form client pixels): background colour and
+// the shapes that cross it. Labels paint it under themselves too, which makes them
+// transparent over whatever lies beneath.
+void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area);
+
+// A label's frame and text inside its rectangle, in the font given.
+void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
+                    const RECT& area, int dpi);
+
+}  // namespace platform::win32

@@ -1,0 +1,167 @@
+#include "platform/win32/win32_window_system.h"
+
+#include <windows.h>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/notify_icon.h"
+#include "platform/win32/window_classes.h"
+#include "platform/win32/window_context.h"
+
+namespace platform::win32 {
+
+Win32WindowSystem::Win32WindowSystem(int iconResourceId)
+    : classes_(std::make_unique<WindowClasses>(::GetModuleHandleW(nullptr), iconResourceId)),
+      notifyIcon_(std::make_unique<NotifyIcon>(iconResourceId)),
+      context_(std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_)) {}
+
+// Windows first, then the icon, then the classes they were made of.
+Win32WindowSystem::~Win32WindowSystem() {
+    windows_.clear();
+    context_.reset();
+    notifyIcon_.reset();
+    classes_.reset();
+}
+
+int Win32WindowSystem::ScreenWidthTwips() const {
+    return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), SystemDpi());
+}
+
+// The model's pixels are 96-dpi logical ones, whatever the screen's DPI.
+int Win32WindowSystem::TwipsPerPixelX() const {
+    return ui::kTwipsPerLogicalPixel;
+}
+
+namespace {
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(monitor, &info)) {
+        const int dpi = SystemDpi();
+        const RECT& work = info.rcWork;
+        const int left = PixelsToTwips(work.left, dpi);
+        const int top = PixelsToTwips(work.top, dpi);
+        reinterpret_cast<std::vector<ui::Rect>*>(areas)->push_back(
+            ui::Rect{left, top, PixelsToTwips(work.right, dpi) - left,
+                     PixelsToTwips(work.bottom, dpi) - top});
+    }
+    return TRUE;
+}
+}  // namespace
+
+std::vector<ui::Rect> Win32WindowSystem::MonitorWorkAreas() const {
+    std::vector<ui::Rect> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+FormWindow* Win32WindowSystem::WindowOf(const ui::Form& form) const {
+    const auto found = windows_.find(&form);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+void* Win32WindowSystem::NativeHandle(const ui::Form& form) const {
+    const FormWindow* window = WindowOf(form);
+    return window != nullptr ? window->Handle() : nullptr;
+}
+
+void Win32WindowSystem::CreateNativeWindow(ui::Form& form) {
+    auto created = std::make_unique<FormWindow>(*context_, form);
+    std::unique_ptr<FormWindow>& slot = windows_[&form];
+    if (slot) {
+        // Never happens with the Form's lifecycle; a stale window must not linger.
+        slot->Destroy();
+        context_->Retire(std::move(slot));
+    }
+    slot = std::move(created);
+}
+
+void Win32WindowSystem::DestroyNativeWindow(ui::Form& form) {
+    const auto found = windows_.find(&form);
+    if (found == windows_.end()) {
+        return;
+    }
+    std::unique_ptr<FormWindow> window = std::move(found->second);
+    windows_.erase(found);
+    notifyIcon_->WindowDestroyed(window->Handle());
+    window->Destroy();
+    context_->Retire(std::move(window));
+    // The program ends when its last window is gone.
+    if (windows_.empty()) {
+        ::PostQuitMessage(0);
+    }
+}
+
+void Win32WindowSystem::ShowNativeWindow(ui::Form& form, bool visible) {
+    if (FormWindow* window = WindowOf(form)) {
+        // Back from the notification area, where merely pointing at the icon brings it:
+        // it must not take the keyboard from the program the user is typing in.
+        window->Show(visible, notifyIcon_->ShownFor(window->Handle()));
+    }
+}
+
+void Win32WindowSystem::WindowChanged(ui::Form& form) {
+    if (FormWindow* window = WindowOf(form)) {
+        window->SyncWindow();
+    }
+}
+
+void Win32WindowSystem::ElementChanged(ui::Form& form, ui::Element& element) {
+    if (FormWindow* window = WindowOf(form)) {
+        window->SyncElement(element);
+    }
+}
+
+void Win32WindowSystem::TimerChanged(ui::Form& form, ui::Timer& timer) {
+    if (FormWindow* window = WindowOf(form)) {
+        window->SyncTimer(timer);
+    }
+}
+
+void Win32WindowSystem::MakeLayered(ui::Form& form) {
+    if (FormWindow* window = WindowOf(form)) {
+        const HWND handle = window->Handle();
+        const LONG_PTR style = ::GetWindowLongPtrW(handle, GWL_EXSTYLE);
+        ::SetWindowLongPtrW(handle, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    }
+}
+
+void Win32WindowSystem::SetAlpha(ui::Form& form, std::uint8_t alpha) {
+    if (FormWindow* window = WindowOf(form)) {
+        ::SetLayeredWindowAttributes(window->Handle(), 0, alpha, LWA_ALPHA);
+    }
+}
+
+void Win32WindowSystem::ReleaseCapture() {
+    ::ReleaseCapture();
+}
+
+void Win32WindowSystem::RunMoveLoop(ui::Form& form) {
+    FormWindow* window = WindowOf(form);
+    if (window == nullptr) {
+        return;
+    }
+    // As if the title bar had been grabbed: the system moves the window with the pointer
+    // and returns when the button is released. Only with the left button held: after a
+    // press of another button the system would glue the window to the pointer until the
+    // next click, which no user expects from a right click.
+    if ((::GetKeyState(VK_LBUTTON) & 0x8000) != 0) {
+        ::SendMessageW(window->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    }
+    if ((window = WindowOf(form)) != nullptr) {
+        window->ReportPosition();
+    }
+}
+
+bool Win32WindowSystem::AddNotifyIcon(const ui::NotifyIconData& icon) {
+    const FormWindow* window = icon.Window != nullptr ? WindowOf(*icon.Window) : nullptr;
+    return window != nullptr && notifyIcon_->Add(window->Handle(), icon);
+}
+
+void Win32WindowSystem::RemoveNotifyIcon(const ui::NotifyIconData& icon) {
+    if (const FormWindow* window = icon.Window != nullptr ? WindowOf(*icon.Window) : nullptr) {
+        notifyIcon_->Remove(window->Handle(), icon);
+    }
+}
+
+}  // namespace platform::win32

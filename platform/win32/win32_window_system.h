@@ -1,0 +1,60 @@
+// The window system of the real program: each form a frameless top-level window, each
+// element a native child control (or, for shapes, pixels of the window), the
+// notification icon through the shell. All behaviour stays in the element model; this
+// class only renders it and turns the user's input into its events.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "platform/ui/window_system.h"
+
+namespace platform::win32 {
+
+class FormWindow;
+class NotifyIcon;
+class WindowClasses;
+struct WindowContext;
+
+class Win32WindowSystem final : public ui::WindowSystem {
+  public:
+    // The program's icon is the icon resource with this identifier (a stock icon when the
+    // module has none).
+    explicit Win32WindowSystem(int iconResourceId = 1);
+    Win32WindowSystem(const Win32WindowSystem&) = delete;
+    Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
+    ~Win32WindowSystem() override;
+
+    int ScreenWidthTwips() const override;
+    int TwipsPerPixelX() const override;
+    std::vector<ui::Rect> MonitorWorkAreas() const override;
+
+    void CreateNativeWindow(ui::Form& form) override;
+    void DestroyNativeWindow(ui::Form& form) override;
+    void ShowNativeWindow(ui::Form& form, bool visible) override;
+    void WindowChanged(ui::Form& form) override;
+    void ElementChanged(ui::Form& form, ui::Element& element) override;
+    void TimerChanged(ui::Form& form, ui::Timer& timer) override;
+
+    void MakeLayered(ui::Form& form) override;
+    void SetAlpha(ui::Form& form, std::uint8_t alpha) override;
+
+    void ReleaseCapture() override;
+    void RunMoveLoop(ui::Form& form) override;
+
+    bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
+    void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
+
+    // For tests and diagnostics: the native window of a loaded form (an HWND), or null.
+    void* NativeHandle(const ui::Form& form) const;
+
+  private:
+    FormWindow* WindowOf(const ui::Form& form) const;
+
+    std::unique_ptr<WindowClasses> classes_;
+    std::unique_ptr<NotifyIcon> notifyIcon_;
+    std::unique_ptr<WindowContext> context_;
+    std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,30 @@
+#include "platform/win32/window_context.h"
+
+#include "platform/win32/form_window.h"
+
+namespace platform::win32 {
+
+WindowContext::WindowContext(HINSTANCE moduleInstance, NotifyIcon& icon)
+    : instance(moduleInstance),
+      notifyIcon(icon),
+      taskbarCreatedMessage(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+WindowContext::~WindowContext() = default;
+
+void WindowContext::Retire(std::unique_ptr<FormWindow> window) {
+    if (dispatchDepth == 0) {
+        window.reset();
+        return;
+    }
+    retired.push_back(std::move(window));
+}
+
+DispatchScope::~DispatchScope() {
+    if (--context_.dispatchDepth == 0 && !context_.retired.empty()) {
+        // Move out first: freeing a window must not run into the vector being cleared.
+        auto done = std::move(context_.retired);
+        context_.retired.clear();
+    }
+}
+
+}  // namespace platform::win32
