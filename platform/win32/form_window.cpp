@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/dpi.h"
 #include "platform/win32/input_mapping.h"
 #include "platform/win32/notify_icon.h"
@@ -13,6 +15,8 @@ namespace {
 
 // Work a control asked for after the message it was handling (wParam: control index).
 constexpr UINT kControlMessage = WM_APP + 1;
+// Brings the controls up to date with the elements changed since the last time.
+constexpr UINT kSyncMessage = WM_APP + 2;
 constexpr int kFirstControlId = 1000;
 
 // The window's own DPI where the system knows it (Windows 10), else the system's.
@@ -83,6 +87,7 @@ void FormWindow::Destroy() {
         return;
     }
     destroyed_ = true;
+    pending_.clear();
     timers_.clear();
     tooltips_.Destroy();
     // The children go with it; their controls are freed with this object.
@@ -93,6 +98,8 @@ void FormWindow::Show(bool visible, bool quietly) {
     if (destroyed_) {
         return;
     }
+    // The first picture the user sees is the finished one.
+    SyncPending();
     if (!visible) {
         ::ShowWindow(window_.Get(), SW_HIDE);
     } else if (quietly) {
@@ -128,13 +135,33 @@ void FormWindow::SyncWindow() {
     }
 }
 
+// A handler changes a label many times over (the Sunday pass selects 31 days in a row):
+// the control catches up once, when the handler is done, instead of at every change.
 void FormWindow::SyncElement(ui::Element& element) {
     if (destroyed_) {
         return;
     }
     const auto found = byElement_.find(&element);
-    if (found != byElement_.end()) {
-        found->second->Sync();
+    if (found == byElement_.end()) {
+        return;
+    }
+    if (std::find(pending_.begin(), pending_.end(), found->second) == pending_.end()) {
+        pending_.push_back(found->second);
+    }
+    if (!syncPosted_) {
+        syncPosted_ = ::PostMessageW(window_.Get(), kSyncMessage, 0, 0) != FALSE;
+        if (!syncPosted_) {
+            SyncPending();
+        }
+    }
+}
+
+void FormWindow::SyncPending() {
+    // A control's sync may change elements again (never in practice): take the list first.
+    const std::vector<NativeControl*> pending = std::move(pending_);
+    pending_.clear();
+    for (NativeControl* control : pending) {
+        control->Sync();
     }
 }
 
@@ -177,6 +204,10 @@ void FormWindow::UserClick(ui::Element& element) {
     // The handler may close this window; the object still lives until the message that
     // brought the click is done (WindowContext::Retire), so the count stays safe.
     element.RaiseClick();
+    // Still inside the click: a box that the click opened drops its list.
+    if (!destroyed_) {
+        SyncPending();
+    }
     --userClicks_;
 }
 
@@ -316,6 +347,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case kSyncMessage:
+            syncPosted_ = false;
+            SyncPending();
+            return 0;
         case kControlMessage: {
             const std::size_t index = wParam >> 8;
             if (index < controls_.size()) {

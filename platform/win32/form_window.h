@@ -39,7 +39,10 @@ class FormWindow {
     void Show(bool visible, bool quietly);
     // Position, caption and background after the form changed them.
     void SyncWindow();
+    // Marks the element's control for the next catch-up (see SyncPending).
     void SyncElement(ui::Element& element);
+    // Brings every marked control up to date now.
+    void SyncPending();
     void SyncTimer(ui::Timer& timer);
     // The system moved the window: tell the form where it is now, in twips.
     void ReportPosition();
@@ -74,6 +77,8 @@ class FormWindow {
     std::vector<std::unique_ptr<NativeControl>> controls_;  // in the form's element order
     std::map<const ui::Element*, NativeControl*> byElement_;
     std::map<UINT_PTR, ui::Timer*> timers_;
+    std::vector<NativeControl*> pending_;  // changed since the last catch-up
+    bool syncPosted_ = false;
     int shownLeft_ = 0;
     int shownTop_ = 0;
     std::wstring shownCaption_;

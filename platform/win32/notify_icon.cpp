@@ -3,9 +3,27 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
+namespace {
+
+void ReleaseLibrary(HMODULE module) noexcept {
+    ::FreeLibrary(module);
+}
+
+// shell32 is loaded the first time the icon is needed, not at start-up, where loading it
+// is a noticeable part of the time until the window shows (under Wine especially).
+BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAW& record) {
+    using ShellNotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
+    static const UniqueHandle<HMODULE, ReleaseLibrary> shell32(::LoadLibraryW(L"shell32.dll"));
+    static const auto notify = reinterpret_cast<ShellNotifyIconFn>(reinterpret_cast<void*>(
+        shell32 ? ::GetProcAddress(shell32.Get(), "Shell_NotifyIconW") : nullptr));
+    return notify != nullptr && notify(message, &record);
+}
+
+}  // namespace
 
 NotifyIcon::NotifyIcon(int iconResourceId) {
     ownedIcon_.Reset(static_cast<HICON>(::LoadImageW(
@@ -18,7 +36,7 @@ NotifyIcon::NotifyIcon(int iconResourceId) {
 NotifyIcon::~NotifyIcon() {
     if (current_) {
         NOTIFYICONDATAW record = Record(current_->window, current_->data);
-        ::Shell_NotifyIconW(NIM_DELETE, &record);
+        ShellNotifyIcon(NIM_DELETE, record);
     }
 }
 
@@ -39,7 +57,7 @@ NOTIFYICONDATAW NotifyIcon::Record(HWND window, const ui::NotifyIconData& icon) 
 
 bool NotifyIcon::Add(HWND window, const ui::NotifyIconData& icon) {
     NOTIFYICONDATAW record = Record(window, icon);
-    if (!::Shell_NotifyIconW(NIM_ADD, &record)) {
+    if (!ShellNotifyIcon(NIM_ADD, record)) {
         return false;
     }
     current_ = Current{window, icon};
@@ -47,9 +65,10 @@ bool NotifyIcon::Add(HWND window, const ui::NotifyIconData& icon) {
 }
 
 void NotifyIcon::Remove(HWND window, const ui::NotifyIconData& icon) {
-    NOTIFYICONDATAW record = Record(window, icon);
-    ::Shell_NotifyIconW(NIM_DELETE, &record);
+    // Only an icon this program added can be there to remove.
     if (current_ && current_->window == window && current_->data.Id == icon.Id) {
+        NOTIFYICONDATAW record = Record(window, icon);
+        ShellNotifyIcon(NIM_DELETE, record);
         current_.reset();
     }
 }
@@ -57,7 +76,7 @@ void NotifyIcon::Remove(HWND window, const ui::NotifyIconData& icon) {
 void NotifyIcon::Restore(HWND window) {
     if (current_ && current_->window == window) {
         NOTIFYICONDATAW record = Record(window, current_->data);
-        ::Shell_NotifyIconW(NIM_ADD, &record);
+        ShellNotifyIcon(NIM_ADD, record);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/settings_backing.h"
+#include "platform/win32/registry_key.h"
 
 namespace platform::win32 {
 
@@ -17,6 +18,15 @@ class RegistrySettingsBacking final : public SettingsBacking {
     // Creates the key when needed; throws std::system_error on failure.
     void Write(const std::string& app, const std::string& section, const std::string& key,
                const std::string& value) override;
+
+  private:
+    static constexpr REGSAM kAccess = KEY_QUERY_VALUE | KEY_SET_VALUE;
+    // The open section key (created when asked to), or nullptr when it does not exist.
+    HKEY Section(const std::string& app, const std::string& section, bool create);
+    static std::optional<std::string> ReadOpen(HKEY opened, const std::string& key);
+
+    RegistryKey open_;
+    std::wstring openPath_;
 };
 
 }  // namespace platform::win32
