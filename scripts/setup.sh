@@ -7,7 +7,7 @@ packages=(
     g++ cmake make ninja-build clang-format
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xdotool x11-utils imagemagick
+    wine wine64 xvfb xauth xdotool x11-utils imagemagick
     fonts-wqy-zenhei python3
 )
 
