@@ -70,9 +70,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     Label8.SetToolTip("设置");
 
     // Design order; a box comes after the number label it covers while it is open.
-    for (auto& label : Label1) {
-        AddElement(*label);
-    }
+    AddElements(Label1);
     AddElement(Label4);
     AddElement(cbomonth);
     AddElement(Label5);
@@ -80,9 +78,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     AddElement(Label7);
     AddElement(Label6);
     AddElement(Shape1);
-    for (auto& day : lblnumber) {
-        AddElement(*day);
-    }
+    AddElements(lblnumber);
     AddElement(Label3);
     AddElement(lbldate);
     AddElement(lblday);

@@ -99,30 +99,16 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
     AddElement(HScroll1);
     AddElement(Label4);
     AddElement(Label2);
-    for (auto& shape : Shape1) {
-        AddElement(*shape);
-    }
-    for (auto& slider : HScroll2) {
-        AddElement(*slider);
-    }
-    for (auto& label : Label5) {
-        AddElement(*label);
-    }
+    AddElements(Shape1);
+    AddElements(HScroll2);
+    AddElements(Label5);
     AddElement(Label3);
-    for (auto& shape : Shape2) {
-        AddElement(*shape);
-    }
-    for (auto& slider : HScroll3) {
-        AddElement(*slider);
-    }
-    for (auto& label : Label6) {
-        AddElement(*label);
-    }
+    AddElements(Shape2);
+    AddElements(HScroll3);
+    AddElements(Label6);
     AddElement(Label7);
     AddElement(Shape3);
-    for (auto& swatch : Picture1) {
-        AddElement(*swatch);
-    }
+    AddElements(Picture1);
     AddElement(Label8);
 
     WireEvents();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/element_array.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/types.h"
 
@@ -65,6 +66,12 @@ class Form {
   protected:
     // Every element and timer registers itself once, in design order.
     void AddElement(Element& element) { elements_.push_back(&element); }
+    template <typename T>
+    void AddElements(const ElementArray<T>& array) {
+        for (const auto& element : array) {
+            AddElement(*element);
+        }
+    }
     void AddTimer(Timer& timer) { timers_.push_back(&timer); }
 
     // Destroys the native window without running any handler. A derived window calls it

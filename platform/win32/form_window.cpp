@@ -9,6 +9,7 @@
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/painting.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_classes.h"
 
 namespace platform::win32 {
 namespace {
@@ -269,15 +270,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    }
+    auto* self = WindowOwner<FormWindow>(window, message, lParam);
     if (self == nullptr || self->destroyed_ || self->window_.Get() != window) {
         return ::DefWindowProcW(window, message, wParam, lParam);
     }

@@ -1,5 +1,7 @@
 #include "platform/win32/native_controls.h"
 
+#include "platform/win32/window_classes.h"
+
 #include "platform/win32/form_window.h"
 #include "platform/win32/painting.h"
 #include "platform/win32/wide_text.h"
@@ -51,14 +53,8 @@ void ClickableControl::Create(const wchar_t* windowClass, const std::wstring& te
 }
 
 LRESULT CALLBACK ClickableControl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ClickableControl*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner<ClickableControl>(window, message, lParam);
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self = nullptr;
     }
     if (self == nullptr || self->handle_ != window) {

@@ -12,6 +12,22 @@ namespace platform::win32 {
 inline constexpr const wchar_t* kLabelClassName = L"LunadeskLabel";
 inline constexpr const wchar_t* kPictureClassName = L"LunadeskPicture";
 
+// The object a window of ours was created for (its creation parameter), kept in the
+// window's user data from WM_NCCREATE until WM_NCDESTROY, which still returns it.
+template <typename Owner>
+Owner* WindowOwner(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* owner = reinterpret_cast<Owner*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    return owner;
+}
+
 class WindowClasses {
   public:
     WindowClasses(HINSTANCE instance, int iconResourceId);
