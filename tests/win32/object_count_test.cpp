@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <iostream>
 
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
@@ -61,10 +60,6 @@ TEST(LongUse, AThousandMonthChangesDoNotGrowGdiOrUserObjects) {
     const DWORD gdiAfter = ::GetGuiResources(process, GR_GDIOBJECTS);
     const DWORD userAfter = ::GetGuiResources(process, GR_USEROBJECTS);
     const int windowsAfter = ThreadWindowCount();
-    std::cout << "GDI objects " << gdiBefore << " -> " << gdiAfter << ", USER objects "
-              << userBefore << " -> " << userAfter << ", windows " << windowsBefore << " -> "
-              << windowsAfter << " over 1000 month changes\n";
-
     EXPECT_EQ(windowsAfter, windowsBefore);
     // Wine reports 0 for both counts; on Windows they must not grow.
     EXPECT_LE(gdiAfter, gdiBefore);
