@@ -17,16 +17,16 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import harness  # noqa: E402
 
 
-def time_to_window(session, prefix, exe, title):
+def time_to_window(env, exe, title):
     started = time.monotonic()
-    program = subprocess.Popen(["wine", exe], env=prefix.env, stdout=subprocess.DEVNULL,
+    program = subprocess.Popen(["wine", exe], env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
         # Polled tightly: xdotool's own --sync only looks every half second.
         deadline = started + 60
         while time.monotonic() < deadline:
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                                   env=prefix.env, capture_output=True).stdout.strip()
+                                   env=env, capture_output=True).stdout.strip()
             if found:
                 return time.monotonic() - started
             time.sleep(0.002)
@@ -41,22 +41,21 @@ def main():
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--build", default="build/windows")
     args = parser.parse_args()
-    lunadesk = os.path.join(args.build, "lunadesk.exe")
     minimal = os.path.join(args.build, "bench", "minimal_window.exe")
-    probe = os.path.join(args.build, "tests", "e2e", "lunadesk_probe.exe")
-    session = harness.Session(lunadesk, probe, os.path.join(args.build, "bench-out"))
+    session = harness.Session(os.path.abspath(args.build), "bench")
+    lunadesk = session.exe
     try:
-        prefix = session.new_prefix("startup")
+        env = session.new_prefix("startup")
         try:
             # Warm-up: Wine's own services, the font cache and the first-run settings.
-            time_to_window(session, prefix, minimal, "Minimal")
-            time_to_window(session, prefix, lunadesk, "日历-Calendar")
+            time_to_window(env, minimal, "Minimal")
+            time_to_window(env, lunadesk, "日历-Calendar")
             baseline, program = [], []
             for _ in range(args.runs):
-                baseline.append(time_to_window(session, prefix, minimal, "Minimal"))
-                program.append(time_to_window(session, prefix, lunadesk, "日历-Calendar"))
+                baseline.append(time_to_window(env, minimal, "Minimal"))
+                program.append(time_to_window(env, lunadesk, "日历-Calendar"))
         finally:
-            prefix.close()
+            session.end_prefix(env)
     finally:
         session.close()
     base, ours = statistics.median(baseline), statistics.median(program)

@@ -1,469 +1,246 @@
 """Runs the real lunadesk.exe under Wine on a private X screen and observes it from outside.
 
-One X screen (Xvfb) and one freshly created Wine prefix (the template) per run; every test
-gets its own copy of the template, so no test sees another's settings. The program is
-driven with real pointer and key events (xdotool) and observed through the X server
-(window state, opacity, screenshots), the registry (`wine reg`) and a small Win32 helper,
-lunadesk_probe.exe, which reads window texts and layered-window attributes.
+One Xvfb screen and one freshly booted Wine prefix (the template) per run; every test works
+in its own copy of the template. LunadeskCase starts the program there, gives real input
+with xdotool and reads the results in the tools' own formats: xdotool and xprop for the X
+windows, `reg query` for the registry, ImageMagick for screenshots, and lunadesk_probe.exe,
+whose JSON tells what only Win32 knows (child windows, their texts, layered attributes).
+
+    python3 -m unittest -v test_lunadesk     (from tests/e2e, after the windows build)
+
+LUNADESK_BUILD names the build tree (default: the windows preset's), where the programs
+are and where e2e-screenshots/ and the run's prefixes (e2e-wine/) go.
 """
 
 import json
 import os
-import re
-import select
 import shutil
-import signal
-import struct
 import subprocess
-import sys
 import tempfile
 import time
-import zlib
+import unittest
 
-SCREEN_WIDTH = 1920
-SCREEN_HEIGHT = 1080
-SETTINGS_KEY = r"HKCU\Software\Lunadesk\set"
-DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
-
-# Generous limits for a loaded 2-core CI machine; every wait polls and returns early.
-PREFIX_TIMEOUT = 180
-START_TIMEOUT = 60
-TOOL_TIMEOUT = 30
+CALENDAR, SETTINGS, TRAY = "日历-Calendar", "设置", "Wine System Tray"
+SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Lunadesk\set"
+SCREEN = (1920, 1080)
+# Generous for a loaded 2-core machine: every wait polls and returns as soon as it can.
+TIMEOUT = 60
+BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build", "windows")
 
 
-class HarnessError(Exception):
-    """The environment, not the program, failed (a tool is missing, Xvfb did not start)."""
-
-
-def eventually(probe, accept, timeout=5.0, interval=0.1):
-    """Calls probe() until accept(result) holds or the time is up; returns the last result."""
+def eventually(read, accept, timeout=10.0):
+    """Calls read() until accept(result) holds or the time is up; returns the last result."""
     deadline = time.monotonic() + timeout
-    while True:
-        result = probe()
-        if accept(result) or time.monotonic() >= deadline:
-            return result
-        time.sleep(interval)
+    while not accept(result := read()) and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return result
 
 
-def _die_with_parent():
-    """Child set-up: end with the test process even when it is killed outright."""
-    try:
-        import ctypes
-
-        libc = ctypes.CDLL("libc.so.6", use_errno=True)
-        pr_set_pdeathsig = 1
-        libc.prctl(pr_set_pdeathsig, signal.SIGTERM)
-    except OSError:
-        pass
-
-
-def require_tools():
-    missing = [tool for tool in ("Xvfb", "wine", "wineserver", "xdotool", "xprop", "xwininfo",
-                                 "import", "fc-list") if shutil.which(tool) is None]
-    if missing:
-        raise HarnessError("missing tools: " + ", ".join(missing)
-                           + " (scripts/setup.sh installs them)")
-    fonts = subprocess.run(["fc-list", ":lang=zh", "family"], capture_output=True, text=True,
-                           timeout=TOOL_TIMEOUT).stdout.strip()
-    if not fonts:
-        raise HarnessError("no font with Chinese glyphs (install fonts-wqy-zenhei)")
-
-
-class Display:
-    """A private Xvfb screen on a display number that the X server picks itself."""
-
-    def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
-        read_end, write_end = os.pipe()
-        try:
-            self.process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-                 "-nolisten", "tcp", "-noreset"],
-                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                preexec_fn=_die_with_parent)
-        finally:
-            os.close(write_end)
-        try:
-            number = b""
-            deadline = time.monotonic() + TOOL_TIMEOUT
-            while not number.endswith(b"\n"):
-                left = deadline - time.monotonic()
-                if left <= 0 or not select.select([read_end], [], [], left)[0]:
-                    raise HarnessError("Xvfb did not report its display")
-                chunk = os.read(read_end, 16)
-                if not chunk:
-                    raise HarnessError("Xvfb exited at start")
-                number += chunk
-        except BaseException:
-            self.close()
-            raise
-        finally:
-            os.close(read_end)
-        self.name = ":" + number.decode().strip()
-
-    def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-
-
-class Screenshot:
-    """The whole screen as RGB bytes, read through ImageMagick's `import` as PPM."""
-
-    def __init__(self, width, height, rgb):
-        self.width = width
-        self.height = height
-        self.rgb = rgb
-
-    @classmethod
-    def parse_ppm(cls, data):
-        match = re.match(rb"P6\s+(?:#[^\n]*\n\s*)*(\d+)\s+(\d+)\s+(\d+)\s", data)
-        if match is None or match.group(3) != b"255":
-            raise HarnessError("unexpected screenshot format")
-        width, height = int(match.group(1)), int(match.group(2))
-        rgb = data[match.end():match.end() + width * height * 3]
-        if len(rgb) != width * height * 3:
-            raise HarnessError("truncated screenshot")
-        return cls(width, height, rgb)
-
-    def pixel(self, x, y):
-        offset = (y * self.width + x) * 3
-        return tuple(self.rgb[offset:offset + 3])
-
-    def pixels(self, rect):
-        """Yields (x, y, colour) for each pixel of rect = (x, y, w, h), clipped to the screen."""
-        left, top, width, height = rect
-        for y in range(max(0, top), min(self.height, top + height)):
-            for x in range(max(0, left), min(self.width, left + width)):
-                yield x, y, self.pixel(x, y)
-
-    def count(self, rect, colour, tolerance=0):
-        return sum(1 for _, _, c in self.pixels(rect) if near(c, colour, tolerance))
-
-    def ink_box(self, rect, accept):
-        """The bounding box (x, y, w, h) of the pixels in rect that accept(colour) takes."""
-        xs, ys = [], []
-        for x, y, c in self.pixels(rect):
-            if accept(c):
-                xs.append(x)
-                ys.append(y)
-        if not xs:
-            return None
-        return min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
-
-    def save_png(self, path, rect=None):
-        left, top, width, height = rect or (0, 0, self.width, self.height)
-        left, top = max(0, left), max(0, top)
-        width = min(width, self.width - left)
-        height = min(height, self.height - top)
-        rows = []
-        for y in range(top, top + height):
-            start = (y * self.width + left) * 3
-            rows.append(b"\x00" + self.rgb[start:start + width * 3])
-
-        def chunk(tag, data):
-            return (struct.pack(">I", len(data)) + tag + data
-                    + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF))
-
-        header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-        os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
-        with open(path, "wb") as file:
-            file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-                       + chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
-
-
-def near(colour, target, tolerance=0):
-    return all(abs(a - b) <= tolerance for a, b in zip(colour, target))
-
-
-ROOT_PREFIX = "lunadesk-e2e-"
-OWNER_FILE = "owner.pid"
-
-
-def remove_abandoned_roots():
-    """Removes what a killed earlier run left in the temporary directory (its prefixes are
-    large): every run directory whose owning process is gone."""
-    base = tempfile.gettempdir()
-    for name in os.listdir(base):
-        path = os.path.join(base, name)
-        if not name.startswith(ROOT_PREFIX) or not os.path.isdir(path):
-            continue
-        try:
-            with open(os.path.join(path, OWNER_FILE)) as owner:
-                os.kill(int(owner.read().strip()), 0)
-        except ProcessLookupError:
-            shutil.rmtree(path, ignore_errors=True)
-        except (OSError, ValueError):
-            pass  # being created, or not ours to judge
+def px(twips, dpi=96):
+    """A design place in twips as the program puts it on pixels (rounded down)."""
+    return twips * dpi // 1440
 
 
 class Session:
-    """Everything one run shares: the X screen, the template prefix and the built programs."""
+    """What a run shares: the X screen, the template prefix and the programs under test."""
 
-    def __init__(self, exe, probe, out_dir):
-        require_tools()
-        self.exe = os.path.abspath(exe)
-        self.probe = os.path.abspath(probe)
-        self.out_dir = os.path.abspath(out_dir)
-        for path in (self.exe, self.probe):
-            if not os.path.isfile(path):
-                raise HarnessError(f"not built: {path}")
-        os.makedirs(self.out_dir, exist_ok=True)
-        remove_abandoned_roots()
-        self.root = tempfile.mkdtemp(prefix=ROOT_PREFIX)
-        with open(os.path.join(self.root, OWNER_FILE), "w") as owner:
-            owner.write(str(os.getpid()))
-        self.display = None
-        self.template = os.path.join(self.root, "template")
-        self._captions = {}
+    def __init__(self, build=os.environ.get("LUNADESK_BUILD", BUILD), name="e2e"):
+        self.exe = os.path.join(build, "lunadesk.exe")
+        self.probe = os.path.join(build, "tests", "e2e", "lunadesk_probe.exe")
+        self.shots = os.path.join(build, name + "-screenshots")
+        # In the build tree, so that what a killed run left behind goes with the next run.
+        self.root = os.path.join(build, name + "-wine")
+        shutil.rmtree(self.root, ignore_errors=True)
+        read_end, write_end = os.pipe()
+        # Xvfb picks a free display itself and writes its number to the pipe.
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
+             "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
         try:
-            self.display = Display()
-            self._create_template()
+            with os.fdopen(read_end) as displayfd:
+                self.display = ":" + displayfd.readline().strip()
+            self.template = os.path.join(self.root, "template")
+            os.makedirs(self.template)
+            env = self.env(self.template)
+            subprocess.run(["wineboot", "-i"], env=env, capture_output=True, timeout=300)
+            subprocess.run(["wineserver", "-w"], env=env, timeout=300)
+            if not os.path.isfile(os.path.join(self.template, "system.reg")):
+                raise RuntimeError("wineboot made no prefix")
         except BaseException:
             self.close()
             raise
 
     def env(self, prefix):
-        env = dict(os.environ)
-        env.update({
-            "WINEPREFIX": prefix,
-            "WINEARCH": "win64",
-            "WINEDEBUG": "-all",
-            # No offers to install Wine's .NET and HTML add-ons.
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
-            "DISPLAY": self.display.name,
-            # Window titles and tool output in UTF-8 whatever the host's locale is.
-            "LC_ALL": "C.UTF-8",
-        })
-        env.pop("WAYLAND_DISPLAY", None)
-        return env
-
-    def _create_template(self):
-        env = self.env(self.template)
-        os.makedirs(self.template)
-        subprocess.run(["wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=PREFIX_TIMEOUT)
-        subprocess.run(["wineserver", "-w"], env=env, timeout=PREFIX_TIMEOUT)
-        if not os.path.isfile(os.path.join(self.template, "system.reg")):
-            raise HarnessError("wineboot did not create a prefix")
+        return dict(os.environ, WINEPREFIX=prefix, WINEARCH="win64", WINEDEBUG="-all",
+                    WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=self.display,
+                    LC_ALL="C.UTF-8")  # titles and tool output in UTF-8 whatever the host's
 
     def new_prefix(self, name):
-        return Prefix(self, name)
+        """A fresh copy of the template prefix with a Wine server of its own (rather than one
+        per Wine call); the environment that runs Wine in it."""
+        env = self.env(os.path.join(self.root, name))
+        shutil.copytree(self.template, env["WINEPREFIX"], symlinks=True)
+        subprocess.run(["wineserver", "-p30"], env=env, check=True, timeout=TIMEOUT)
+        return env
 
-    def caption(self, prefix, date):
-        """The lunar caption of a date as the program's own engine computes it."""
-        if date not in self._captions:
-            answer = prefix.probe("caption", str(date.year), str(date.month), str(date.day))
-            self._captions[date] = answer[0][0]["caption"]
-        return self._captions[date]
-
-    # X side: pointer, keys, windows, screenshots.
-
-    def xrun(self, *args, check=True):
-        return subprocess.run(list(args), env=self.env(self.template), capture_output=True,
-                              text=True, timeout=TOOL_TIMEOUT, check=check).stdout
-
-    def move(self, x, y):
-        self.xrun("xdotool", "mousemove", str(x), str(y))
-
-    def click(self, x, y, button=1):
-        self.xrun("xdotool", "mousemove", str(x), str(y), "click", str(button))
-
-    def drag(self, xid, start, end, steps=8):
-        """Presses at start, moves in steps to end and releases there once the window xid
-        has followed the pointer (or after a while)."""
-        origin = self.x_position(xid)
-        self.xrun("xdotool", "mousemove", str(start[0]), str(start[1]), "mousedown", "1")
-        # The system's move loop starts when the program has handled the press; moves
-        # before that are lost.
-        time.sleep(0.3)
-        for step in range(1, steps + 1):
-            x = start[0] + (end[0] - start[0]) * step // steps
-            y = start[1] + (end[1] - start[1]) * step // steps
-            self.move(x, y)
-            time.sleep(0.05)
-        if origin is not None:
-            target = (origin[0] + end[0] - start[0], origin[1] + end[1] - start[1])
-            eventually(lambda: self.x_position(xid), lambda at: at == target, timeout=2.0)
-        self.xrun("xdotool", "mouseup", "1")
-
-    def x_position(self, xid):
-        info = self.xrun("xwininfo", "-id", str(xid), check=False)
-        x = re.search(r"Absolute upper-left X:\s+(-?\d+)", info)
-        y = re.search(r"Absolute upper-left Y:\s+(-?\d+)", info)
-        return (int(x.group(1)), int(y.group(1))) if x and y else None
-
-    def key(self, *names):
-        self.xrun("xdotool", "key", *names)
-
-    def park_pointer(self):
-        """Somewhere no test window, tray icon or tooltip is."""
-        self.move(SCREEN_WIDTH // 2, SCREEN_HEIGHT - 40)
-
-    def x_windows(self, title, only_visible=True):
-        args = ["xdotool", "search"]
-        if only_visible:
-            args.append("--onlyvisible")
-        args += ["--name", "^" + re.escape(title) + "$"]
-        return [int(line) for line in self.xrun(*args, check=False).split()]
-
-    def x_mapped(self, xid):
-        info = self.xrun("xwininfo", "-id", str(xid), check=False)
-        return "Map State: IsViewable" in info
-
-    def opacity(self, xid):
-        """The window's alpha 0-255 from _NET_WM_WINDOW_OPACITY; None without the property."""
-        out = self.xrun("xprop", "-id", str(xid), "_NET_WM_WINDOW_OPACITY", check=False)
-        match = re.search(r"=\s*(\d+)", out)
-        return None if match is None else int(match.group(1)) * 255 // 0xFFFFFFFF
-
-    def screenshot(self):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
-                              env=self.env(self.template), capture_output=True,
-                              timeout=TOOL_TIMEOUT, check=True).stdout
-        return Screenshot.parse_ppm(data)
-
-    def screenshot_path(self, name):
-        return os.path.join(self.out_dir, name + ".png")
+    @staticmethod
+    def end_prefix(env):
+        """Ends every Wine process of the prefix, then removes it."""
+        subprocess.run(["wineserver", "-k"], env=env, timeout=TIMEOUT)
+        subprocess.run(["wineserver", "-w"], env=env, timeout=TIMEOUT)
+        shutil.rmtree(env["WINEPREFIX"], ignore_errors=True)
 
     def close(self):
-        if self.display is not None:
-            self.display.close()
-            self.display = None
+        self.xvfb.terminate()
+        self.xvfb.wait(TIMEOUT)
         shutil.rmtree(self.root, ignore_errors=True)
 
 
-class Prefix:
-    """A copy of the template prefix for one test, with the program's settings in it."""
+class LunadeskCase(unittest.TestCase):
+    """A test in a fresh copy of the template prefix, with its own Wine server."""
 
-    def __init__(self, session, name):
-        self.session = session
-        self.path = os.path.join(session.root, name)
-        shutil.rmtree(self.path, ignore_errors=True)
-        subprocess.run(["cp", "-a", session.template, self.path], check=True,
-                       timeout=PREFIX_TIMEOUT)
-        self.env = session.env(self.path)
-        self.programs = []
-        self.closed = False
-        # One server for the whole test, so that Wine's services are not started anew for
-        # every call; it ends 30 s after its last client should this process be killed.
-        subprocess.run(["wineserver", "-p30"], env=self.env, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True,
-                       timeout=TOOL_TIMEOUT)
+    session = None
+    dpi = 96
 
-    def wine(self, *args, timeout=TOOL_TIMEOUT):
-        """Runs a Windows program to its end; returns (exit code, output bytes).
+    @classmethod
+    def setUpClass(cls):
+        if LunadeskCase.session is None:
+            LunadeskCase.session = Session()
+            unittest.addModuleCleanup(LunadeskCase.session.close)
 
-        The output goes through a file, not a pipe: the Wine processes that a call starts
-        (services, the desktop) inherit it and would hold a pipe open long after."""
-        with tempfile.TemporaryFile(dir=self.session.root) as output:
+    def setUp(self):
+        self.name = self.id().rsplit(".", 1)[-1]
+        self.env = self.session.new_prefix(self.name)
+        self.prefix = self.env["WINEPREFIX"]
+        self.program = None
+        self.addCleanup(self.end_wine)
+        self.x("xdotool", "mousemove", SCREEN[0] // 2, SCREEN[1] - 40)
+
+    def end_wine(self):
+        if not self._outcome.success:
+            self.screenshot(self.name + "-failed", (0, 0) + SCREEN)
+        self.session.end_prefix(self.env)
+        if self.program is not None:
+            self.program.wait(TIMEOUT)
+
+    # Running things.
+
+    def x(self, *args):
+        """Runs an X tool on the test's screen; its output."""
+        return subprocess.run([str(a) for a in args], env=self.env, capture_output=True,
+                              text=True, timeout=TIMEOUT).stdout
+
+    def wine(self, *args):
+        """Runs a Windows program to its end; (exit code, output). The output goes through a
+        file: Wine's services, started on the way, would hold a pipe open long after."""
+        with tempfile.TemporaryFile(dir=self.prefix) as out:
             code = subprocess.run(["wine", *args], env=self.env, stdin=subprocess.DEVNULL,
-                                  stdout=output, stderr=subprocess.DEVNULL,
-                                  timeout=timeout).returncode
-            output.seek(0)
-            return code, output.read()
+                                  stdout=out, stderr=subprocess.DEVNULL,
+                                  timeout=TIMEOUT).returncode
+            out.seek(0)
+            return code, out.read().decode("utf-8", "replace")
 
-    def reg_add(self, key, name, value, kind="REG_SZ"):
-        code, _ = self.wine("reg", "add", key, "/v", name, "/t", kind, "/d", str(value), "/f")
-        if code != 0:
-            raise HarnessError(f"reg add {key} {name} failed")
+    def launch(self):
+        """Starts lunadesk.exe and waits for its window; what the probe reads of it."""
+        with open(os.path.join(self.prefix, "lunadesk.log"), "wb") as log:
+            self.program = subprocess.Popen(["wine", self.session.exe], env=self.env,
+                                            stdout=log, stderr=subprocess.STDOUT)
+        found = eventually(lambda: self.xids(CALENDAR),
+                           lambda ids: ids or self.program.poll() is not None, TIMEOUT)
+        self.assertTrue(found, f"no window; exit code {self.program.poll()}")
+        self.xid = found[0]
+        return self.read()[CALENDAR]
 
-    def set_settings(self, values):
-        for name, value in values.items():
-            self.reg_add(SETTINGS_KEY, name, value)
+    # Reading: the registry, Win32 through the probe, the X server.
 
-    def settings(self):
-        """The program's stored settings as {name: text}; {} while there are none."""
-        _, output = self.wine("reg", "query", SETTINGS_KEY)
-        values = {}
-        for line in output.decode("utf-8", "replace").splitlines():
-            match = re.match(r"\s+(\S+)\s+REG_\w+\s*(.*)$", line)
-            if match:
-                values[match.group(1)] = match.group(2).strip()
-        return values
+    def import_reg(self, keys):
+        """Imports {key: {name: value}} at once in regedit's own file format; int values are
+        DWORDs, others strings."""
+        lines = ["Windows Registry Editor Version 5.00"]
+        for key, values in keys.items():
+            lines.append(f"\n[{key}]")
+            lines += [f'"{name}"=' + (f"dword:{value:08x}" if isinstance(value, int)
+                                      else f'"{value}"') for name, value in values.items()]
+        path = os.path.join(self.prefix, "import.reg")
+        with open(path, "w", encoding="utf-16") as file:
+            file.write("\n".join(lines) + "\n")
+        self.assertEqual(self.wine("reg", "import", "Z:" + path)[0], 0)
 
-    def probe(self, *args):
-        """Runs the probe; returns one list of JSON objects per command."""
-        encoded = []
-        for arg in args:
-            encoded.append(arg if arg.isascii() else "hex:" + arg.encode("utf-8").hex())
-        code, output = self.wine(self.session.probe, *encoded)
-        if code != 0:
-            # Only reads; a second try tells a passing hiccup of Wine's start from a fault.
-            print(f"probe ended with {code}; trying once more", file=sys.stderr, flush=True)
-            code, output = self.wine(self.session.probe, *encoded)
-        if code != 0:
-            raise HarnessError(f"probe {' '.join(args)} ended with {code}: "
-                               + output.decode("utf-8", "replace"))
-        answers, current = [], []
-        for line in output.decode("utf-8").splitlines():
-            if not line.strip():
-                continue
-            item = json.loads(line)
-            if item == {"end": True}:
-                answers.append(current)
-                current = []
-            else:
-                current.append(item)
-        return answers
+    def stored(self, accept=lambda values: True):
+        """The program's settings as {name: data}, from the columns of `reg query`, as soon
+        as accept(them) holds (or after a while)."""
+        def read():
+            rows = [line.split(None, 2) for line in self.wine("reg", "query", SETTINGS_KEY)[1]
+                    .splitlines() if line.startswith("    ")]
+            return {row[0]: row[2] if len(row) == 3 else "" for row in rows}
+        return eventually(read, lambda values: values and accept(values))
 
-    def launch(self, title="日历-Calendar"):
-        program = Program(self, title)
-        self.programs.append(program)
-        return program
+    def read(self):
+        """{title: window} for the calendar, the settings window and Wine's tray, as the probe
+        prints them (None for a window that is not there)."""
+        titles = (CALENDAR, SETTINGS, TRAY)
+        return dict(zip(titles, json.loads(self.wine(self.session.probe, *titles)[1])))
 
-    def close(self):
-        """Ends every Wine process of this prefix, then removes it."""
-        if self.closed:
-            return
-        self.closed = True
-        subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True,
-                       timeout=TOOL_TIMEOUT)
-        for program in self.programs:
-            program.reap()
-        subprocess.run(["wineserver", "-w"], env=self.env, capture_output=True,
-                       timeout=TOOL_TIMEOUT)
-        shutil.rmtree(self.path, ignore_errors=True)
+    def read_until(self, accept, title=CALENDAR):
+        return eventually(lambda: self.read()[title], lambda w: w is not None and accept(w))
 
+    def xids(self, title):
+        """The X windows shown with this title."""
+        return [int(i) for i in self.x("xdotool", "search", "--onlyvisible", "--name",
+                                       f"^{title}$").split()]
 
-class Program:
-    """One run of lunadesk.exe, started in the background and waited for until it shows."""
+    def geometry(self, xid):
+        """(x, y, width, height) of an X window, from xdotool's shell format."""
+        shell = dict(line.split("=", 1) for line in
+                     self.x("xdotool", "getwindowgeometry", "--shell", xid).split())
+        return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def __init__(self, prefix, title):
-        self.prefix = prefix
-        self.session = prefix.session
-        self.title = title
-        self.log = open(os.path.join(prefix.path, "lunadesk.log"), "wb")
-        self.process = subprocess.Popen(["wine", self.session.exe], env=prefix.env,
-                                        stdout=self.log, stderr=subprocess.STDOUT,
-                                        preexec_fn=_die_with_parent)
-        self.started = time.monotonic()
-        ids = eventually(lambda: self.session.x_windows(title),
-                         lambda found: found or self.process.poll() is not None,
-                         timeout=START_TIMEOUT)
-        if not ids:
-            code = self.process.poll()
-            raise AssertionError(f"window {title!r} did not appear"
-                                 + ("" if code is None else f"; the program exited with {code}"))
-        self.xid = ids[0]
+    def opacity(self, xid):
+        """The X window's alpha 0-255 from _NET_WM_WINDOW_OPACITY; None without it."""
+        value = self.x("xprop", "-id", xid, "-notype", "-f", "_NET_WM_WINDOW_OPACITY", "32c",
+                       "=$0", "_NET_WM_WINDOW_OPACITY").partition("=")[2]
+        return int(value) * 255 // 0xFFFFFFFF if value.strip().isdigit() else None
 
-    def seconds(self):
-        return time.monotonic() - self.started
+    def screenshot(self, name, rect):
+        """Saves the screen's rect = (x, y, w, h) as NAME.png in the screenshot folder;
+        returns its pixels as {(x, y): (r, g, b)} in screen coordinates."""
+        x, y, w, h = rect
+        path = os.path.join(self.session.shots, name + ".png")
+        os.makedirs(self.session.shots, exist_ok=True)
+        self.x("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", path)
+        rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                             check=True, timeout=TIMEOUT).stdout
+        return {(x + i % w, y + i // w): tuple(rgb[3 * i:3 * i + 3]) for i in range(w * h)}
 
-    def exit_code(self, timeout):
-        try:
-            return self.process.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            return None
+    # Elements of a frameless window, found by their design place.
 
-    def reap(self):
-        if self.process.poll() is None:
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-        self.log.close()
+    def element(self, window, left, top, cls="LunadeskLabel"):
+        """The child window of a class at a design place (twips)."""
+        place = (window["x"] + px(left, self.dpi), window["y"] + px(top, self.dpi))
+        for child in window["children"]:
+            if child["class"] == cls and (child["x"], child["y"]) == place:
+                return child
+        raise AssertionError(f"no {cls} at ({left}, {top}) twips")
+
+    # Input.
+
+    def click(self, window, child, button=1):
+        """Clicks the middle of the part of child that lies inside its window."""
+        x = (max(child["x"], window["x"]) + min(child["x"] + child["w"],
+                                                 window["x"] + window["w"])) // 2
+        y = (max(child["y"], window["y"]) + min(child["y"] + child["h"],
+                                                 window["y"] + window["h"])) // 2
+        self.x("xdotool", "mousemove", x, y, "click", button)
+
+    def drag(self, xid, start, by, steps=8):
+        """Presses at start, moves by (dx, dy) in steps and lets go once the X window xid
+        has followed (or after a while)."""
+        target = tuple(a + d for a, d in zip(self.geometry(xid)[:2], by))
+        self.x("xdotool", "mousemove", *start, "mousedown", 1)
+        time.sleep(0.3)  # the system's move loop starts once the program has had the press
+        for step in range(1, steps + 1):
+            self.x("xdotool", "mousemove", *(a + d * step // steps for a, d in zip(start, by)))
+            time.sleep(0.05)
+        eventually(lambda: self.geometry(xid)[:2], lambda at: at == target, timeout=3)
+        self.x("xdotool", "mouseup", 1)

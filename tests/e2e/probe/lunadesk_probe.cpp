@@ -1,106 +1,98 @@
-// A console helper for the end-to-end tests: reads what the running program shows through
-// the window system, from outside, and prints it as UTF-8 JSON lines. Several commands may
-// follow each other on one command line, which saves a Wine start per question:
-//
-//   lunadesk_probe window TITLE | texts TITLE | lists TITLE | tray | dpi | caption Y M D
-//
-// A TITLE given as "hex:" and the hex digits of its UTF-8 bytes survives any host locale.
+// For the end-to-end tests: what only Win32 knows of the running program, read from outside.
+// `lunadesk_probe TITLE...` prints one JSON array with, for each title, null or the top-level
+// window: {"class", "text", "visible", "x", "y", "w", "h", "alpha", "colorKey", "children"},
+// each child (grandchildren included) with the first seven. Rectangles are in screen pixels,
+// "visible" is the window's own style bit, and "alpha" and "colorKey" the layered attributes
+// in use (null when not).
 #include <windows.h>
 
-#include <cstdlib>
-#include <optional>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
-#include "lunar/lunar.h"
 #include "platform/win32/wide_text.h"
-#include "tests/e2e/probe/json_line.h"
-#include "tests/e2e/probe/window_report.h"
 
 namespace {
 
-// Raw bytes: the tests read UTF-8 whatever the console's code page is.
-void Write(const std::string& text) {
-    const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    std::size_t done = 0;
-    while (done < text.size()) {
-        DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 65536));
-        if (!::WriteFile(out, text.data() + done, chunk, &written, nullptr) || written == 0) {
-            return;
+void Quote(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof(escaped), "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;  // UTF-8 passes through
         }
-        done += written;
     }
+    out += '"';
 }
 
-std::optional<std::wstring> DecodeTitle(std::wstring_view argument) {
-    constexpr std::wstring_view kHex = L"hex:";
-    if (!argument.starts_with(kHex)) {
-        return std::wstring(argument);
-    }
-    argument.remove_prefix(kHex.size());
-    if (argument.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    for (std::size_t i = 0; i < argument.size(); i += 2) {
-        const std::wstring pair(argument.substr(i, 2));
-        wchar_t* end = nullptr;
-        const long value = std::wcstol(pair.c_str(), &end, 16);
-        if (end != pair.c_str() + 2) {
-            return std::nullopt;
-        }
-        bytes += static_cast<char>(value);
-    }
-    return platform::win32::ToWide(bytes);
+void Field(std::string& out, const char* name, long value, bool present = true) {
+    out += std::string(",\"") + name + "\":" + (present ? std::to_string(value) : "null");
 }
 
-std::string Caption(const wchar_t* year, const wchar_t* month, const wchar_t* day) {
-    try {
-        const lunar::LunarDate date =
-            lunar::ToLunarDate(std::wcstol(year, nullptr, 10), std::wcstol(month, nullptr, 10),
-                               std::wcstol(day, nullptr, 10));
-        return probe::JsonLine().Text("caption", lunar::LunarCaption(date)).Str();
-    } catch (const std::exception& failure) {
-        return probe::JsonLine().Text("error", failure.what()).Str();
-    }
+// The part every window reports; the object is left open.
+void Describe(std::string& out, HWND window) {
+    wchar_t text[256] = {};
+    out += "{\"class\":";
+    Quote(out, platform::win32::ToUtf8(
+                   {text, static_cast<std::size_t>(::GetClassNameW(window, text, 256))}));
+    out += ",\"text\":";
+    // Another process's window answers from its stored text, without a message that could hang.
+    Quote(out, platform::win32::ToUtf8(
+                   {text, static_cast<std::size_t>(::GetWindowTextW(window, text, 256))}));
+    const bool visible = (::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+    out += std::string(",\"visible\":") + (visible ? "true" : "false");
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    Field(out, "x", place.left);
+    Field(out, "y", place.top);
+    Field(out, "w", place.right - place.left);
+    Field(out, "h", place.bottom - place.top);
 }
 
-int Usage() {
-    Write("usage: lunadesk_probe (window T | texts T | lists T | tray | dpi | caption Y M D)...\n");
-    return 2;
+BOOL CALLBACK AddChild(HWND child, LPARAM list) {
+    std::string& out = *reinterpret_cast<std::string*>(list);
+    out += out.back() == '[' ? "" : ",";
+    Describe(out, child);
+    out += '}';
+    return TRUE;
+}
+
+void Report(std::string& out, HWND window) {
+    Describe(out, window);
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!::GetLayeredWindowAttributes(window, &key, &alpha, &flags)) {
+        flags = 0;
+    }
+    Field(out, "alpha", alpha, (flags & LWA_ALPHA) != 0);
+    Field(out, "colorKey", static_cast<long>(key), (flags & LWA_COLORKEY) != 0);
+    out += ",\"children\":[";
+    ::EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&out));
+    out += "]}";
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    probe::BecomeDpiAware();
-    if (argc < 2) {
-        return Usage();
-    }
+    // Real pixels at any DPI, as the program itself sees them.
+    ::SetProcessDPIAware();
+    std::string out = "[";
     for (int i = 1; i < argc; ++i) {
-        const std::wstring_view command = argv[i];
-        if (command == L"tray") {
-            Write(probe::TrayReport());
-        } else if (command == L"dpi") {
-            Write(probe::DpiReport());
-        } else if (command == L"caption" && i + 3 < argc) {
-            Write(Caption(argv[i + 1], argv[i + 2], argv[i + 3]));
-            i += 3;
-        } else if ((command == L"window" || command == L"texts" || command == L"lists") &&
-                   i + 1 < argc) {
-            const std::optional<std::wstring> title = DecodeTitle(argv[++i]);
-            if (!title) {
-                return Usage();
-            }
-            Write(command == L"window"  ? probe::WindowReport(*title)
-                  : command == L"texts" ? probe::ChildReport(*title)
-                                        : probe::ListReport(*title));
+        out += i > 1 ? "," : "";
+        if (const HWND window = ::FindWindowW(nullptr, argv[i])) {
+            Report(out, window);
         } else {
-            return Usage();
+            out += "null";
         }
-        // Marks the end of one command's answer for the reader.
-        Write("{\"end\":true}\n");
     }
+    out += "]\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }
