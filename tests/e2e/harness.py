@@ -1,15 +1,11 @@
 """Runs the real lunadesk.exe under Wine on a private X screen and observes it from outside.
 
-One Xvfb screen and one freshly booted Wine prefix (the template) per run; every test works
-in its own copy of the template. LunadeskCase starts the program there, gives real input
-with xdotool and reads the results in the tools' own formats: xdotool and xprop for the X
-windows, `reg query` for the registry, ImageMagick for screenshots, and lunadesk_probe.exe,
-whose JSON tells what only Win32 knows (child windows, their texts, layered attributes).
-
-    python3 -m unittest -v test_lunadesk     (from tests/e2e, after the windows build)
-
-LUNADESK_BUILD names the build tree (default: the windows preset's), where the programs
-are and where e2e-screenshots/ and the run's prefixes (e2e-wine/) go.
+One Xvfb screen and one booted Wine prefix (the template) per run; each LunadeskCase test
+works in its own copy, gives real input with xdotool and reads results in the tools' own
+formats: xdotool and xprop for X windows, `reg query` for the registry, ImageMagick for
+screenshots, and the JSON of lunadesk_probe.exe for what only Win32 knows (child windows,
+their texts, layered attributes). Run `python3 -m unittest -v test_lunadesk` in tests/e2e;
+LUNADESK_BUILD names the build tree (default build/windows), where e2e-screenshots/ go.
 """
 
 import json
@@ -153,19 +149,6 @@ class LunadeskCase(unittest.TestCase):
         return self.read()[CALENDAR]
 
     # Reading: the registry, Win32 through the probe, the X server.
-
-    def import_reg(self, keys):
-        """Imports {key: {name: value}} at once in regedit's own file format; int values are
-        DWORDs, others strings."""
-        lines = ["Windows Registry Editor Version 5.00"]
-        for key, values in keys.items():
-            lines.append(f"\n[{key}]")
-            lines += [f'"{name}"=' + (f"dword:{value:08x}" if isinstance(value, int)
-                                      else f'"{value}"') for name, value in values.items()]
-        path = os.path.join(self.prefix, "import.reg")
-        with open(path, "w", encoding="utf-16") as file:
-            file.write("\n".join(lines) + "\n")
-        self.assertEqual(self.wine("reg", "import", "Z:" + path)[0], 0)
 
     def stored(self, accept=lambda values: True):
         """The program's settings as {name: data}, from the columns of `reg query`, as soon

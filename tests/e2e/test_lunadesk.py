@@ -34,10 +34,6 @@ def count(pixels, colour, tolerance=8):
     return sum(all(abs(a - b) <= tolerance for a, b in zip(c, colour)) for c in pixels)
 
 
-def rect(window):
-    return window["x"], window["y"], window["w"], window["h"]
-
-
 class FirstRun(LunadeskCase):
     def test_first_run_is_stored_shown_top_right_and_takes_real_clicks(self):
         days = {datetime.date.today()}
@@ -55,7 +51,7 @@ class FirstRun(LunadeskCase):
         for colour, what in ((RED, "day numbers"), (MAGENTA, "lunar date"), (BLUE, "Sundays")):
             self.assertGreater(count(shot.values(), colour), 20, f"no {what} painted")
 
-        # A month chosen in the native box's dropped list, then a day clicked.
+        # A month chosen by keys in the native box that a click on its label opens, then a day.
         year = int(self.element(window, *YEAR)["text"])
         month = int(self.element(window, *MONTH)["text"])
         self.click(window, self.element(window, *MONTH))
@@ -100,7 +96,7 @@ class Tray(LunadeskCase):
         tray = self.read_until(lambda t: t["visible"] and t["children"], TRAY)
         self.assertEqual(len(tray["children"]), 1, "not exactly one icon")
         icon = tray["children"][0]
-        shot = self.screenshot("tray", rect(icon))
+        shot = self.screenshot("tray", [icon[k] for k in "xywh"])
         self.assertGreater(len(set(shot.values())), 4, "the icon is not drawn")
 
         centre = (icon["x"] + icon["w"] // 2, icon["y"] + icon["h"] // 2)
@@ -139,7 +135,8 @@ class Scaling(LunadeskCase):
     dpi = 144
 
     def test_at_150_percent_the_window_is_larger_and_its_text_crisp(self):
-        self.import_reg({r"HKEY_CURRENT_USER\Control Panel\Desktop": {"LogPixels": 144}})
+        self.assertEqual(self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                                   "/t", "REG_DWORD", "/d", "144", "/f")[0], 0)
         window = self.launch()
         place = (SCREEN[0] - 290, 0, 290, 327)
         self.assertEqual(self.geometry(self.xid), place)

