@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace lunar {
 
@@ -34,5 +35,10 @@ LunarDate ToLunarDate(int year, int month, int day);
 // month), day. UTF-8. Fails with OutOfRange for a month of 0 or outside -12..12, and for a
 // day outside 0-30 (day 0 shows as "*").
 std::string LunarCaption(const LunarDate& date);
+
+// The solar term ("小寒", "大寒", "立春" ... "冬至") whose moment falls on that day in China
+// Standard Time (UTC+8), or "" on the other days. Fails with OutOfRange for a day outside
+// 1921-2100 and for a date that does not exist.
+std::string_view SolarTermOn(int year, int month, int day);
 
 }  // namespace lunar
