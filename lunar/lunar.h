@@ -41,4 +41,11 @@ std::string LunarCaption(const LunarDate& date);
 // 1921-2100 and for a date that does not exist.
 std::string_view SolarTermOn(int year, int month, int day);
 
+// A day's pointer tip in UTF-8: the lunar month and day as the caption writes them ("闰四月廿九"),
+// then, each after one space, the Gregorian festival, the lunar festival (never in a leap
+// month), "除夕" on the last day of the lunar year, and the solar term of that day. Fails with
+// OutOfRange for a day outside the years the month grid offers (1922-2099) and for a date
+// that does not exist.
+std::string DayTip(int year, int month, int day);
+
 }  // namespace lunar

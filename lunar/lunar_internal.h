@@ -22,4 +22,8 @@ inline void RequireDate(int year, int month, int day, int firstYear, int lastYea
     }
 }
 
+// Appends the lunar month and day as the caption writes them: "三月廿八", "闰冬月初一".
+// Fails with OutOfRange where LunarCaption does.
+void AppendMonthAndDay(std::string& text, const LunarDate& date);
+
 }  // namespace lunar
