@@ -66,6 +66,7 @@ TEST(DayTip, LunarDateThenFestivalsEveThenTerm) {
         {{2024, 2, 10}, "正月初一 春节"},
         {{2023, 6, 22}, "五月初五 端午节"},
         {{2026, 12, 7}, "十月廿九 大雪"},
+        {{2033, 12, 21}, "冬月三十 冬至"},  // the day before a leap month is no eve
         {{2033, 12, 22}, "闰冬月初一"},
         {{1949, 10, 1}, "八月初十 国庆节"},
         // The Gregorian festivals' first years.
