@@ -156,7 +156,11 @@ int Run(const std::string& command, const std::string& path) {
     }
     const std::string source = DataSource(terms);
     if (command == "write") {
-        std::ofstream(path, std::ios::binary) << source;
+        std::ofstream file(path, std::ios::binary);
+        if (!(file << source).flush()) {
+            std::cerr << "cannot write " << path << '\n';
+            return 1;
+        }
         return 0;
     }
     std::ifstream committed(path, std::ios::binary);
