@@ -1,4 +1,4 @@
-// Written by lunar/generator (solar_term_generator write); do not edit.
+// Written by scripts/solar_terms (solar_term_generator write); do not edit.
 #include "lunar/solar_term_days.h"
 
 namespace lunar {

@@ -1,5 +1,5 @@
 // The day of every solar term from 1921 to 2100, in China Standard Time (UTC+8), packed.
-// lunar/solar_term_days.cpp is written by lunar/generator from the apparent Sun; a test
+// lunar/solar_term_days.cpp is written by scripts/solar_terms from the apparent Sun; a test
 // regenerates it and compares, so edit the generator, never the data.
 #pragma once
 

@@ -18,13 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "lunar/generator/apparent_sun.h"
 #include "lunar/solar_term_days.h"
+#include "scripts/solar_terms/apparent_sun.h"
 
 namespace {
 
 using namespace lunar;
-using namespace lunar::generator;
+using namespace solar_terms;
 
 struct TermMoment {
     int year;
@@ -108,7 +108,7 @@ std::string DataSource(const std::vector<TermMoment>& terms) {
     }
 
     std::ostringstream out;
-    out << "// Written by lunar/generator (solar_term_generator write); do not edit.\n"
+    out << "// Written by scripts/solar_terms (solar_term_generator write); do not edit.\n"
            "#include \"lunar/solar_term_days.h\"\n\nnamespace lunar {\n\n// clang-format off\n"
            "constexpr std::array<std::uint8_t, SolarTermsPerYear> SolarTermEarliestDay = {\n   ";
     for (int day : earliest) {

@@ -1,4 +1,4 @@
-#include "lunar/generator/apparent_sun.h"
+#include "scripts/solar_terms/apparent_sun.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace lunar::generator {
+namespace solar_terms {
 
 double ApparentSolarLongitude(double tt1, double tt2) {
     // TDB differs from TT by under 2 ms, far below what a day boundary can notice.
@@ -74,4 +74,4 @@ double DeltaT(double y) {
     return -20 + 32 * u * u - 0.5628 * (2150 - y);
 }
 
-}  // namespace lunar::generator
+}  // namespace solar_terms
