@@ -1,5 +1,5 @@
-// One conversion per iteration, cycling through every day of the years the window offers
-// (1922-2099), so "Time" reads directly as nanoseconds per conversion.
+// One day per iteration, cycling through every day of the years the window offers
+// (1922-2099), so "Time" reads directly as nanoseconds per day.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -54,6 +54,20 @@ void BM_DateOnly(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DateOnly);
+
+// What a day label's pointer tip costs: the tip and the term alone, as the UI asks for both.
+void BM_SolarTermAndDayTip(benchmark::State& state) {
+    const std::vector<Day>& days = EveryDay();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Day& d = days[i];
+        benchmark::DoNotOptimize(lunar::SolarTermOn(d.year, d.month, d.day));
+        benchmark::DoNotOptimize(lunar::DayTip(d.year, d.month, d.day));
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SolarTermAndDayTip);
 
 void BM_CaptionOnly(benchmark::State& state) {
     const lunar::LunarDate date{2033, -11, 15};

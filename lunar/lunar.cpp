@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "lunar/lunar_internal.h"
 #include "lunar/lunar_tables.h"
 
 namespace lunar {
@@ -87,28 +88,32 @@ LunarDate ToLunarDate(int year, int month, int day) {
 }
 
 std::string LunarCaption(const LunarDate& date) {
-    if (date.Month == 0) {
-        throw OutOfRange("lunar month 0 does not exist");
-    }
-    const bool leap = date.Month < 0;
     const std::int64_t s = SexagenaryIndex(date.Year);
     const std::string_view stem = TableAt(HeavenlyStems, s % 10);
     const std::string_view branch = TableAt(EarthlyBranches, s % 12);
     const std::string_view animal = TableAt(ZodiacAnimals, s % 12);
-    const std::string_view month =
-        TableAt(LunarMonthNames, leap ? -std::int64_t{date.Month} : date.Month);
-    const std::string_view day = TableAt(LunarDayNames, date.Day);
 
     // Longest caption: 农历 + 3 one-character names + 年 ( ) 闰 月 + a two-character day.
     constexpr std::size_t kLongestCaption = 6 + 3 * 3 + 3 + 1 + 1 + 3 + 3 + 3 + 6;
     std::string caption;
     caption.reserve(kLongestCaption);
     caption.append("农历").append(stem).append(branch).append("年(").append(animal).append(")");
-    if (leap) {
-        caption.append("闰");
-    }
-    caption.append(month).append("月").append(day);
+    AppendMonthAndDay(caption, date);
     return caption;
+}
+
+void AppendMonthAndDay(std::string& text, const LunarDate& date) {
+    if (date.Month == 0) {
+        throw OutOfRange("lunar month 0 does not exist");
+    }
+    const bool leap = date.Month < 0;
+    const std::string_view month =
+        TableAt(LunarMonthNames, leap ? -std::int64_t{date.Month} : date.Month);
+    const std::string_view day = TableAt(LunarDayNames, date.Day);
+    if (leap) {
+        text.append("闰");
+    }
+    text.append(month).append("月").append(day);
 }
 
 }  // namespace lunar

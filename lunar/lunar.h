@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace lunar {
 
@@ -34,5 +35,17 @@ LunarDate ToLunarDate(int year, int month, int day);
 // month), day. UTF-8. Fails with OutOfRange for a month of 0 or outside -12..12, and for a
 // day outside 0-30 (day 0 shows as "*").
 std::string LunarCaption(const LunarDate& date);
+
+// The solar term ("小寒", "大寒", "立春" ... "冬至") whose moment falls on that day in China
+// Standard Time (UTC+8), or "" on the other days. Fails with OutOfRange for a day outside
+// 1921-2100 and for a date that does not exist.
+std::string_view SolarTermOn(int year, int month, int day);
+
+// A day's pointer tip in UTF-8: the lunar month and day as the caption writes them ("闰四月廿九"),
+// then, each after one space, the Gregorian festival, the lunar festival (never in a leap
+// month), "除夕" on the last day of the lunar year, and the solar term of that day. Fails with
+// OutOfRange for a day outside the years the month grid offers (1922-2099) and for a date
+// that does not exist.
+std::string DayTip(int year, int month, int day);
 
 }  // namespace lunar

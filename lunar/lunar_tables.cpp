@@ -72,6 +72,10 @@ constexpr std::array<std::string_view, 31> LunarDayNames = {
 constexpr std::array<std::string_view, 8> WeekdayNames = {" * ",    "星期日", "星期一", "星期二",
                                                           "星期三", "星期四", "星期五", "星期六"};
 
+constexpr std::array<std::string_view, 24> SolarTermNames = {
+    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
+    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+
 void ThrowIndexOutOfRange(std::int64_t index, std::size_t size) {
     throw OutOfRange("lunar table index " + std::to_string(index) + " outside 0-" +
                      std::to_string(size - 1));

@@ -34,6 +34,8 @@ extern const std::array<std::string_view, 12> ZodiacAnimals;    // same index as
 extern const std::array<std::string_view, 13> LunarMonthNames;  // 1 = 正 ... 12 = 腊
 extern const std::array<std::string_view, 31> LunarDayNames;    // 1 = 初一 ... 30 = 三十
 extern const std::array<std::string_view, 8> WeekdayNames;      // 1 = 星期日 ... 7 = 星期六
+// In the order of the Gregorian year: 0 = 小寒 (285°) ... 5 = 春分 (0°) ... 23 = 冬至 (270°).
+extern const std::array<std::string_view, 24> SolarTermNames;
 
 // Every read of a table goes through here: an index outside the table fails, it is never
 // read.
