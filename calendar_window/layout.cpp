@@ -34,8 +34,7 @@ Rect DayCell(int index) {
 
 frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
                          const platform::Clock& clock)
-    : ui::Form(system, "frmcalendar", "日历-Calendar", kClientWidth, kClientHeight,
-               kWindowBackground),
+    : ui::Form(system, "frmcalendar", kTitle, kClientWidth, kClientHeight, kWindowBackground),
       cbomonth(*this, "cbomonth", Rect{120, 360, 855, 315}, "点击选择", kGreen, kDarkGrey,
                kDefaultFont),
       Label4(*this, "Label4", -1, Rect{120, 360, 855, 255}, "Label4", kMagenta, kDefaultFont),

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/input_mapping.h"
@@ -33,6 +34,16 @@ bool AltDown() {
     return (::GetKeyState(VK_MENU) & 0x8000) != 0;
 }
 
+// The section a WM_SETTINGCHANGE names: the control panel announces a new time zone as one
+// of these.
+bool IsTimeZoneChange(LPARAM section) {
+    if (section == 0) {
+        return false;
+    }
+    const std::wstring_view name(reinterpret_cast<const wchar_t*>(section));
+    return name == L"intl" || name == L"TimeZone";
+}
+
 }  // namespace
 
 FormWindow::FormWindow(WindowContext& context, ui::Form& form)
@@ -43,7 +54,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     shownBackColor_ = form.BackColor();
     window_.Reset(::CreateWindowExW(
         WS_EX_TOOLWINDOW, kClassName, shownCaption_.c_str(), WS_POPUP | WS_CLIPCHILDREN,
-        TwipsToPixelPosition(shownLeft_, dpi_), TwipsToPixelPosition(shownTop_, dpi_),
+        ui::PositionToPixels(shownLeft_), ui::PositionToPixels(shownTop_),
         TwipsToPixelSize(form.ClientWidth(), dpi_), TwipsToPixelSize(form.ClientHeight(), dpi_),
         nullptr, nullptr, context.instance, this));
     if (!window_) {
@@ -55,10 +66,9 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     const int actual = WindowDpi(window_.Get());
     if (actual != dpi_) {
         dpi_ = actual;
-        ::SetWindowPos(window_.Get(), nullptr, TwipsToPixelPosition(shownLeft_, dpi_),
-                       TwipsToPixelPosition(shownTop_, dpi_),
-                       TwipsToPixelSize(form.ClientWidth(), dpi_),
-                       TwipsToPixelSize(form.ClientHeight(), dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(window_.Get(), nullptr, 0, 0, TwipsToPixelSize(form.ClientWidth(), dpi_),
+                       TwipsToPixelSize(form.ClientHeight(), dpi_),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const auto& elements = form.Elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -113,6 +123,15 @@ void FormWindow::Show(bool visible, bool quietly) {
     }
 }
 
+void FormWindow::Activate() {
+    if (destroyed_) {
+        return;
+    }
+    ::SetForegroundWindow(window_.Get());
+    ::SetActiveWindow(window_.Get());
+    ::SetFocus(window_.Get());
+}
+
 void FormWindow::SyncWindow() {
     if (destroyed_) {
         return;
@@ -120,8 +139,8 @@ void FormWindow::SyncWindow() {
     if (form_.Left() != shownLeft_ || form_.Top() != shownTop_) {
         shownLeft_ = form_.Left();
         shownTop_ = form_.Top();
-        ::SetWindowPos(window_.Get(), nullptr, TwipsToPixelPosition(shownLeft_, dpi_),
-                       TwipsToPixelPosition(shownTop_, dpi_), 0, 0,
+        ::SetWindowPos(window_.Get(), nullptr, ui::PositionToPixels(shownLeft_),
+                       ui::PositionToPixels(shownTop_), 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     std::wstring caption = ToWide(form_.Caption());
@@ -195,8 +214,8 @@ void FormWindow::ReportPosition() {
     }
     RECT place{};
     ::GetWindowRect(window_.Get(), &place);
-    shownLeft_ = PixelsToTwips(place.left, dpi_);
-    shownTop_ = PixelsToTwips(place.top, dpi_);
+    shownLeft_ = ui::PixelsToPosition(place.left);
+    shownTop_ = ui::PixelsToPosition(place.top);
     form_.PositionChangedBySystem(shownLeft_, shownTop_);
 }
 
@@ -361,12 +380,25 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 form_.RequestClose();
             }
             return 0;
+        case WM_TIMECHANGE:
+            form_.RaiseTimeChange();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (IsTimeZoneChange(lParam)) {
+                form_.RaiseTimeChange();
+                return 0;
+            }
+            break;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         default:
             if (message == context_.taskbarCreatedMessage && message != 0) {
                 context_.notifyIcon.Restore(window);
+                return 0;
+            }
+            if (message == context_.activateMessage && message != 0) {
+                form_.RequestActivate();
                 return 0;
             }
             break;

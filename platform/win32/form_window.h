@@ -37,6 +37,8 @@ class FormWindow {
 
     // Shown quietly, the window comes to the front but leaves the keyboard where it is.
     void Show(bool visible, bool quietly);
+    // To the front with the keyboard focus.
+    void Activate();
     // Position, caption and background after the form changed them.
     void SyncWindow();
     // Marks the element's control for the next catch-up (see SyncPending).
