@@ -88,6 +88,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     for (auto& day : lblnumber) {
         const auto index = static_cast<std::int16_t>(day->Index());
         day->Click = [this, index] { lblnumber_Click(index); };
+        day->SetClickThroughOpenList(true);
     }
     Label3.Click = [this] { Label3_Click(); };
     Label4.Click = [this] { Label4_Click(); };

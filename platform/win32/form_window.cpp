@@ -19,6 +19,8 @@ namespace {
 constexpr UINT kControlMessage = WM_APP + 1;
 // Brings the controls up to date with the elements changed since the last time.
 constexpr UINT kSyncMessage = WM_APP + 2;
+// A press that closed a dropped list reaches the control under it (wParam: control index).
+constexpr UINT kClickThroughMessage = WM_APP + 3;
 constexpr int kFirstControlId = 1000;
 
 // The window's own DPI where the system knows it (Windows 10), else the system's.
@@ -240,6 +242,20 @@ void FormWindow::PostToControl(const NativeControl& control, WPARAM what, LPARAM
     }
 }
 
+void FormWindow::ListClosedByPress(POINT screen) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const HWND child = controls_[i]->Handle();
+        RECT place{};
+        if (controls_[i]->Element().ClickThroughOpenList() && child != nullptr &&
+            ::IsWindowVisible(child) && ::GetWindowRect(child, &place) &&
+            ::PtInRect(&place, screen)) {
+            // After the list has finished closing, which it does inside this press.
+            ::PostMessageW(window_.Get(), kClickThroughMessage, i, 0);
+            return;
+        }
+    }
+}
+
 void FormWindow::InvalidateSurface(const RECT& area) {
     if (!destroyed_) {
         ::RedrawWindow(window_.Get(), &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -359,6 +375,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case kClickThroughMessage:
+            if (wParam < controls_.size()) {
+                UserClick(controls_[wParam]->Element());
+            }
+            return 0;
         case kSyncMessage:
             syncPosted_ = false;
             SyncPending();

@@ -56,6 +56,9 @@ class FormWindow {
     void UserClick(ui::Element& element);
     // True while the handler of a user's click runs (a box it opens drops its list).
     bool InUserClick() const { return userClicks_ > 0; }
+    // A press at this screen point closed a dropped list: an element there that takes such a
+    // press gets its click.
+    void ListClosedByPress(POINT screen);
     // Delivers (what, value) to the control later, after the current message is done.
     void PostToControl(const NativeControl& control, WPARAM what, LPARAM value);
     // Repaints part of the surface (form client pixels) with the labels over it.
