@@ -16,6 +16,9 @@ constexpr std::array<const wchar_t*, 6> kChineseFaces = {L"Microsoft YaHei",  L"
                                                          L"NSimSun",          L"WenQuanYi Zen Hei",
                                                          L"Noto Sans CJK SC", L"Noto Sans SC"};
 
+// The size of the stand-in Chinese face: the size Chinese Windows gives its message font.
+constexpr double kChinesePoints = 9.0;
+
 // Other names of the designed faces. "宋体" is SimSun's Chinese name; "MS Sans Serif" is a
 // bitmap font that only comes in a few pixel sizes, so its scalable TrueType twin is
 // preferred, which stays crisp at 125 % or 150 %.
@@ -90,21 +93,30 @@ std::wstring FontCache::FaceFor(const ui::Font& font) {
     return chosen;
 }
 
-const ui::Font& FontCache::TipFont() {
-    if (!tipFont_) {
-        ui::Font font{"Segoe UI", 9.0, false};
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-            const LOGFONTW& status = metrics.lfStatusFont;
-            font.Name = ToUtf8(status.lfFaceName);
-            if (status.lfHeight != 0) {
-                font.Points = std::abs(status.lfHeight) * 72.0 / SystemDpi();
-            }
-        }
-        tipFont_ = font;
+void FontCache::ReadSystemFonts() {
+    if (systemFonts_) {
+        return;
     }
-    return *tipFont_;
+    SystemFonts fonts{{"Segoe UI", 9.0, false}, {"Segoe UI", 9.0, false}};
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        // Given at the system's DPI; kept in points, so they scale to any monitor's.
+        const auto toFont = [](const LOGFONTW& log, ui::Font& font) {
+            font.Name = ToUtf8(log.lfFaceName);
+            if (log.lfHeight != 0) {
+                font.Points = std::abs(log.lfHeight) * 72.0 / SystemDpi();
+            }
+        };
+        toFont(metrics.lfStatusFont, fonts.tip);
+        toFont(metrics.lfMessageFont, fonts.message);
+    }
+    systemFonts_ = fonts;
+}
+
+const ui::Font& FontCache::TipFont() {
+    ReadSystemFonts();
+    return systemFonts_->tip;
 }
 
 HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
@@ -148,11 +160,22 @@ HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
     if (IsAscii(text) || primary == nullptr || ShowsAll(primary, text)) {
         return primary;
     }
+    // Chinese in a face without it: the system's message font where it has the glyphs (as
+    // on Chinese Windows), else a face with Chinese glyphs at 9 pt. The design size of a
+    // Western face would leave the strokes of "透明度" broken at 100 %.
+    ReadSystemFonts();
+    ui::Font sized = font;
+    sized.Points = systemFonts_->message.Points;
+    const HFONT message = Get(ToWide(systemFonts_->message.Name), sized, dpi);
+    if (message != nullptr && ShowsAll(message, text)) {
+        return message;
+    }
     const std::wstring& chinese = ChineseFace();
-    if (chinese == face) {
+    if (chinese.empty()) {
         return primary;
     }
-    const HFONT fallback = Get(chinese, font, dpi);
+    sized.Points = kChinesePoints;
+    const HFONT fallback = Get(chinese, sized, dpi);
     return fallback != nullptr ? fallback : primary;
 }
 
