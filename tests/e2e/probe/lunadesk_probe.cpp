@@ -3,6 +3,7 @@
 // follow each other on one command line, which saves a Wine start per question:
 //
 //   lunadesk_probe window TITLE | texts TITLE | lists TITLE | tray | dpi | caption Y M D
+//                  | foreground | close TITLE
 //
 // A TITLE given as "hex:" and the hex digits of its UTF-8 bytes survives any host locale.
 #include <windows.h>
@@ -84,10 +85,13 @@ int wmain(int argc, wchar_t** argv) {
             Write(probe::TrayReport());
         } else if (command == L"dpi") {
             Write(probe::DpiReport());
+        } else if (command == L"foreground") {
+            Write(probe::ForegroundReport());
         } else if (command == L"caption" && i + 3 < argc) {
             Write(Caption(argv[i + 1], argv[i + 2], argv[i + 3]));
             i += 3;
-        } else if ((command == L"window" || command == L"texts" || command == L"lists") &&
+        } else if ((command == L"window" || command == L"texts" || command == L"lists" ||
+                    command == L"close") &&
                    i + 1 < argc) {
             const std::optional<std::wstring> title = DecodeTitle(argv[++i]);
             if (!title) {
@@ -95,6 +99,7 @@ int wmain(int argc, wchar_t** argv) {
             }
             Write(command == L"window"  ? probe::WindowReport(*title)
                   : command == L"texts" ? probe::ChildReport(*title)
+                  : command == L"close" ? probe::PostClose(*title)
                                         : probe::ListReport(*title));
         } else {
             return Usage();

@@ -251,4 +251,25 @@ std::string DpiReport() {
         .Str();
 }
 
+std::string ForegroundReport() {
+    const HWND window = ::GetForegroundWindow();
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    const bool focus = window != nullptr &&
+                       ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread) &&
+                       thread.hwndFocus != nullptr &&
+                       (thread.hwndFocus == window || ::IsChild(window, thread.hwndFocus));
+    return JsonLine()
+        .Text("title", window != nullptr ? TextOf(window) : std::string())
+        .Flag("focus", focus)
+        .Str();
+}
+
+std::string PostClose(std::wstring_view title) {
+    const HWND window = FindTopLevel(title);
+    return JsonLine()
+        .Flag("posted", window != nullptr && ::PostMessageW(window, WM_CLOSE, 0, 0))
+        .Str();
+}
+
 }  // namespace probe

@@ -30,4 +30,10 @@ std::string TrayReport();
 // {"systemDpi", "logPixels"}.
 std::string DpiReport();
 
+// {"title", "focus"}: the foreground window's title and whether the keyboard focus is in it.
+std::string ForegroundReport();
+
+// {"posted"}: a close request (WM_CLOSE) posted to the titled window, as an installer would.
+std::string PostClose(std::wstring_view title);
+
 }  // namespace probe
