@@ -37,6 +37,17 @@ int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
     return 0;  // one match is enough
 }
 
+// "宋体" is designed with Chinese glyphs; "MS Sans Serif" is not, whatever stands in for it.
+bool DesignedWithChinese(const std::string& face) {
+    for (const std::wstring& name : NamesFor(ToWide(face))) {
+        if (name == L"宋体" ||
+            std::find(kChineseFaces.begin(), kChineseFaces.end(), name) != kChineseFaces.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool IsAscii(std::wstring_view text) {
     return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
 }
@@ -138,26 +149,35 @@ HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
     return handle;
 }
 
-bool FontCache::ShowsAll(HFONT font, std::wstring_view text) {
-    if (!probe_ || text.empty()) {
-        return true;
+bool FontCache::HasOwnGlyphs(HFONT font, std::wstring_view text) {
+    if (!probe_) {
+        return false;
     }
-    std::vector<WORD> glyphs(text.size());
+    // The face's own ranges: glyph lookups may answer from a linked face (Wine does), whose
+    // glyphs at a Western face's size are what this avoids.
     const SelectedObject selected(probe_.Get(), font);
-    const DWORD result =
-        ::GetGlyphIndicesW(probe_.Get(), text.data(), static_cast<int>(text.size()), glyphs.data(),
-                           GGI_MARK_NONEXISTING_GLYPHS);
-    if (result == GDI_ERROR) {
-        return IsAscii(text);
+    const DWORD bytes = ::GetFontUnicodeRanges(probe_.Get(), nullptr);
+    if (bytes == 0) {
+        return false;
     }
-    return std::none_of(glyphs.begin(), glyphs.end(), [](WORD g) { return g == 0xFFFF; });
+    std::vector<std::byte> buffer(bytes);
+    auto* ranges = reinterpret_cast<GLYPHSET*>(buffer.data());
+    if (::GetFontUnicodeRanges(probe_.Get(), ranges) == 0) {
+        return false;
+    }
+    return std::all_of(text.begin(), text.end(), [&](wchar_t c) {
+        return std::any_of(ranges->ranges, ranges->ranges + ranges->cRanges, [c](const WCRANGE& r) {
+            return c >= r.wcLow && c < r.wcLow + r.cGlyphs;
+        });
+    });
 }
 
 HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
     const std::wstring face = FaceFor(font);
     const HFONT primary = Get(face, font, dpi);
     // Every face the lists above can pick has the ASCII characters.
-    if (IsAscii(text) || primary == nullptr || ShowsAll(primary, text)) {
+    if (IsAscii(text) || primary == nullptr ||
+        (DesignedWithChinese(font.Name) && HasOwnGlyphs(primary, text))) {
         return primary;
     }
     // Chinese in a face without it: the system's message font where it has the glyphs (as
@@ -167,7 +187,7 @@ HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
     ui::Font sized = font;
     sized.Points = systemFonts_->message.Points;
     const HFONT message = Get(ToWide(systemFonts_->message.Name), sized, dpi);
-    if (message != nullptr && ShowsAll(message, text)) {
+    if (message != nullptr && HasOwnGlyphs(message, text)) {
         return message;
     }
     const std::wstring& chinese = ChineseFace();

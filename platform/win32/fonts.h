@@ -41,7 +41,7 @@ class FontCache {
   private:
     using Key = std::tuple<std::wstring, int, bool, int>;  // face, points x 100, bold, dpi
     HFONT Get(const std::wstring& face, const ui::Font& font, int dpi);
-    bool ShowsAll(HFONT font, std::wstring_view text);
+    bool HasOwnGlyphs(HFONT font, std::wstring_view text);
 
     UniqueMemoryDc probe_;
     std::map<Key, UniqueFont> fonts_;
