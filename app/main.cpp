@@ -9,13 +9,24 @@
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
+#include "platform/win32/single_instance.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
 #include "settings/form1.h"
 #include "settings/settings_store.h"
 
 namespace {
 
+// Per user session: "Local\\" is the session's namespace.
+constexpr const wchar_t* kInstanceName = L"Local\\Lunadesk.Calendar";
+
 int Run() {
+    // Before anything reads or writes the settings: a second start only hands over.
+    const platform::win32::SingleInstance instance(kInstanceName);
+    if (!instance.First()) {
+        platform::win32::ActivateRunningWindow(platform::win32::ToWide(frmcalendar::kTitle));
+        return 0;
+    }
     const platform::SystemClock clock;
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
@@ -23,6 +34,7 @@ int Run() {
     Form1 settings(windows, store, calendar);
     calendar.SetSettingsWindow(&settings);
     calendar.Show();
+    // Its window could not be created: nothing would ever show.
     if (!calendar.Loaded()) {
         return 1;
     }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/ui/types.h"
+
 class CalendarOperations {
   public:
     virtual ~CalendarOperations() = default;
@@ -18,4 +20,6 @@ class CalendarOperations {
     virtual void Label3_Click() = 0;
     // Whole-window opacity, 0..255.
     virtual void TM1(std::int16_t alpha) = 0;
+    // Where the calendar window is now and how large: the settings window opens below it.
+    virtual ui::Rect WindowPlace() const = 0;
 };

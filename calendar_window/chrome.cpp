@@ -9,17 +9,26 @@ namespace {
 
 constexpr std::uint32_t kTrayIconId = 1;
 constexpr const char* kTrayTip = "日历";
+// Fainter than this the window could not be found again, and at 0 it lets clicks through.
+constexpr int kMinimumAlpha = 50;
+
+std::uint8_t VisibleAlpha(std::int64_t alpha) {
+    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(alpha, kMinimumAlpha, 255));
+}
 
 }  // namespace
 
 void frmcalendar::MakeTranslucent() {
     System().MakeLayered(*this);
-    System().SetAlpha(
-        *this, static_cast<std::uint8_t>(settings::ReadNumber(store_, settings::kFormBackCol)));
+    System().SetAlpha(*this, VisibleAlpha(settings::ReadNumber(store_, settings::kFormBackCol)));
 }
 
 void frmcalendar::TM1(std::int16_t alpha) {
-    System().SetAlpha(*this, static_cast<std::uint8_t>(std::clamp<int>(alpha, 0, 255)));
+    System().SetAlpha(*this, VisibleAlpha(alpha));
+}
+
+ui::Rect frmcalendar::WindowPlace() const {
+    return {Left(), Top(), ClientWidth(), ClientHeight()};
 }
 
 void frmcalendar::OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
@@ -34,9 +43,13 @@ void frmcalendar::OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*
 void frmcalendar::OnMouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
     // The icon's messages arrive here with its identifier, 1, as the button state.
     if (button == ui::kLeftButton) {
-        Show();
-        System().RemoveNotifyIcon(trayIcon);
+        RestoreFromTray();
     }
+}
+
+void frmcalendar::RestoreFromTray() {
+    Show();
+    System().RemoveNotifyIcon(trayIcon);
 }
 
 void frmcalendar::Label7_Click() {
@@ -58,8 +71,9 @@ void frmcalendar::Label6_Click() {
 }
 
 void frmcalendar::Label8_Click() {
+    // Also when it is open already: it may lie under other windows.
     if (settingsWindow_ != nullptr) {
-        settingsWindow_->Show();
+        settingsWindow_->RequestActivate();
     }
 }
 
@@ -69,4 +83,12 @@ void frmcalendar::OnCloseRequest() {
         System().RemoveNotifyIcon(trayIcon);
     }
     Label6_Click();
+}
+
+// Started again while running: this one comes forward, from the notification area too.
+void frmcalendar::OnActivateRequest() {
+    if (!Visible()) {
+        RestoreFromTray();
+    }
+    System().Activate(*this);
 }

@@ -17,6 +17,9 @@ class SettingsStore;
 
 class frmcalendar final : public ui::Form, public CalendarOperations {
   public:
+    // The window's title, by which another start of the program finds it.
+    static constexpr const char* kTitle = "日历-Calendar";
+
     frmcalendar(ui::WindowSystem& system, SettingsStore& store, const platform::Clock& clock);
     ~frmcalendar() override;
 
@@ -30,6 +33,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void setcol(const std::string& colourText) override;
     void Label3_Click() override;
     void TM1(std::int16_t alpha) override;
+    ui::Rect WindowPlace() const override;
 
     // Elements, in design order.
     ui::ElementArray<ui::Label> Label1;
@@ -66,7 +70,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void SelectToday();
     void Timer1_Timer();
     void PlaceWindow();
-    bool IsOnSomeWorkArea(std::int32_t left, std::int32_t top) const;
+    void OnTimeChange() override;
     void MakeTranslucent();
 
     // Month grid and navigation.
@@ -92,6 +96,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void OnMouseDown(int button, int shift, int x, int y) override;
     void OnMouseMove(int button, int shift, int x, int y) override;
     void OnCloseRequest() override;
+    void OnActivateRequest() override;
+    void RestoreFromTray();
     void Label6_Click();
     void Label7_Click();
     void Label8_Click();

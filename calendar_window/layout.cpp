@@ -34,8 +34,7 @@ Rect DayCell(int index) {
 
 frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
                          const platform::Clock& clock)
-    : ui::Form(system, "frmcalendar", "日历-Calendar", kClientWidth, kClientHeight,
-               kWindowBackground),
+    : ui::Form(system, "frmcalendar", kTitle, kClientWidth, kClientHeight, kWindowBackground),
       cbomonth(*this, "cbomonth", Rect{120, 360, 855, 315}, "点击选择", kGreen, kDarkGrey,
                kDefaultFont),
       Label4(*this, "Label4", -1, Rect{120, 360, 855, 255}, "Label4", kMagenta, kDefaultFont),
@@ -89,6 +88,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     for (auto& day : lblnumber) {
         const auto index = static_cast<std::int16_t>(day->Index());
         day->Click = [this, index] { lblnumber_Click(index); };
+        day->SetClickThroughOpenList(true);
     }
     Label3.Click = [this] { Label3_Click(); };
     Label4.Click = [this] { Label4_Click(); };

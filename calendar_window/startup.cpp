@@ -5,6 +5,7 @@
 #include "calendar_window/frmcalendar.h"
 #include "calendar_window/weekday_names.h"
 #include "platform/conversions.h"
+#include "platform/ui/placement.h"
 #include "settings/setting_values.h"
 #include "settings/settings_store.h"
 
@@ -68,19 +69,20 @@ void frmcalendar::OnLoad() {
     Label3_Click();
 }
 
-// The default place is the top right corner; a stored place wins when it can be seen.
+// The default place is the top right corner of the primary work area; a stored place wins
+// when the window can be seen there (a monitor unplugged since the last drag must not hide it).
 void frmcalendar::PlaceWindow() {
-    // 32-bit: on screens 2185 or more pixels wide the twips exceed 16 bits.
-    const std::int32_t screenPixels = platform::ToInt32(
-        static_cast<double>(System().ScreenWidthTwips()) / System().TwipsPerPixelX());
-    const std::int32_t defaultLeft = screenPixels * 15 - ClientWidth();
-    SetLeft(defaultLeft);
-    SetTop(0);
+    const std::vector<ui::Monitor> monitors = System().Monitors();
+    const ui::Place home = ui::DefaultPlace(monitors, ClientWidth());
+    SetLeft(home.Left);
+    SetTop(home.Top);
 
     if (store_.ReadSetting(std::string(settings::kFormX.Name)).empty()) {
         for (const settings::SettingKey* key : settings::kAllKeys) {
             settings::WriteNumber(store_, *key,
-                                  key == &settings::kFormX ? defaultLeft : key->FirstRun);
+                                  key == &settings::kFormX   ? home.Left
+                                  : key == &settings::kFormY ? home.Top
+                                                             : key->FirstRun);
         }
     }
 
@@ -89,28 +91,10 @@ void frmcalendar::PlaceWindow() {
         return;
     }
     const auto top = settings::ReadOptionalNumber(store_, settings::kFormY);
-    if (top && IsOnSomeWorkArea(*left, *top)) {
+    if (top && ui::IsReachable(monitors, ui::Place{*left, *top}, ClientWidth(), ClientHeight())) {
         SetLeft(*left);
         SetTop(*top);
     }
-}
-
-// True when at least a 32 x 32 pixel part of the window at that place would lie on one
-// monitor's work area: a monitor unplugged since the last drag must not hide the window.
-bool frmcalendar::IsOnSomeWorkArea(std::int32_t left, std::int32_t top) const {
-    constexpr long long kMinimumVisible = 32 * ui::kTwipsPerLogicalPixel;
-    const long long right = static_cast<long long>(left) + ClientWidth();
-    const long long bottom = static_cast<long long>(top) + ClientHeight();
-    for (const ui::Rect& area : System().MonitorWorkAreas()) {
-        const long long width =
-            std::min<long long>(right, area.Right()) - std::max<long long>(left, area.Left);
-        const long long height =
-            std::min<long long>(bottom, area.Bottom()) - std::max<long long>(top, area.Top);
-        if (width >= kMinimumVisible && height >= kMinimumVisible) {
-            return true;
-        }
-    }
-    return false;
 }
 
 void frmcalendar::FillMonths() {
@@ -145,5 +129,11 @@ void frmcalendar::Label3_Click() {
 }
 
 void frmcalendar::Timer1_Timer() {
+    Label3_Click();
+}
+
+// The clock was set or the time zone changed: today may be another day already.
+void frmcalendar::OnTimeChange() {
+    clock_.ReloadZone();
     Label3_Click();
 }

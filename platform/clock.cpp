@@ -19,4 +19,12 @@ LocalDateTime SystemClock::Now() const {
         hours{local.tm_hour} + minutes{local.tm_min} + seconds{local.tm_sec}};
 }
 
+void SystemClock::ReloadZone() const {
+#ifdef _WIN32
+    _tzset();
+#else
+    tzset();
+#endif
+}
+
 }  // namespace platform

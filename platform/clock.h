@@ -14,12 +14,16 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
+    // The time zone may have changed: read it again before the next Now.
+    virtual void ReloadZone() const {}
 };
 
 // The system's local date and time.
 class SystemClock final : public Clock {
   public:
     LocalDateTime Now() const override;
+    // The C runtime keeps the zone it read first until told otherwise.
+    void ReloadZone() const override;
 };
 
 // A clock that stands still until a test moves it.

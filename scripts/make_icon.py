@@ -212,6 +212,13 @@ LAYOUTS = {
     16: Layout(16, sheet=(0, 2, 16, 15), radius=2, headerEnd=6, margin=0, cell=(2, 2), gap=1,
                rings=[(4, 6), (10, 12)], ringTop=0, ringBottom=4, hole=(0, 1),
                frameRadius=0, highlight=False),
+    # The notification area's sizes at 125 % and 150 %.
+    20: Layout(20, sheet=(1, 3, 19, 19), radius=2, headerEnd=8, margin=1, cell=(2, 2), gap=1,
+               rings=[(5, 7), (12, 14)], ringTop=0, ringBottom=5, hole=(0, 1),
+               frameRadius=0, highlight=False),
+    24: Layout(24, sheet=(1, 4, 22, 23), radius=2, headerEnd=11, margin=0, cell=(3, 3), gap=1,
+               rings=[(6, 8), (15, 17)], ringTop=1, ringBottom=6, hole=(0, 1),
+               frameRadius=0, highlight=True),
     32: Layout(32, sheet=(2, 5, 30, 30), radius=3, headerEnd=13, margin=1, cell=(4, 4), gap=1,
                rings=[(9, 13), (19, 23)], ringTop=2, ringBottom=10, hole=(1, 1),
                frameRadius=0, highlight=True),
@@ -397,7 +404,8 @@ def TrueColourImage(size):
     return Dib(size, 32, bgra, mask, []), pixels
 
 
-IMAGES = [(16, 4), (16, 8), (16, 32), (32, 4), (32, 8), (32, 32), (48, 8), (48, 32)]
+IMAGES = [(16, 4), (16, 8), (16, 32), (20, 32), (24, 32), (32, 4), (32, 8), (32, 32), (48, 8),
+          (48, 32)]
 
 
 def BuildIcon():

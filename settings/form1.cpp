@@ -5,25 +5,20 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "platform/conversions.h"
+#include "platform/ui/placement.h"
 #include "settings/setting_values.h"
 #include "settings/settings_store.h"
 
 namespace {
 
-// The window opens this far below the calendar window's stored top left corner.
-constexpr std::int64_t kBelowCalendar = 3250;
+// The window opens this far (a size, so it scales with the DPI) below the calendar's top.
+constexpr int kBelowCalendar = 3250;
 constexpr int kMinAlpha = 50;
 constexpr int kMaxAlpha = 255;
 constexpr int kMaxComponent = 255;
-
-int ClampToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
-}
 
 // The slider values of a colour group; the colour component of each is 255 - value.
 struct SliderValues {
@@ -88,13 +83,14 @@ void Form1::OnLoad() {
     Shape3.SetFillColor(settings::ReadNumber(store_, settings::kSetCol));
 }
 
+// Just below the calendar where it is now, and always wholly on its monitor's work area.
 void Form1::PlaceWindow() {
-    // An unreadable stored position counts as 0: the calendar itself then opens at its
-    // default place, which this window cannot know.
-    const std::int64_t left = settings::ReadNumber(store_, settings::kFormX);
-    const std::int64_t top = settings::ReadNumber(store_, settings::kFormY);
-    SetLeft(ClampToInt(left));
-    SetTop(ClampToInt(top + kBelowCalendar));
+    const ui::Rect calendar = calendar_.WindowPlace();
+    const ui::Place place =
+        ui::PlaceBelow(System().Monitors(), ui::Place{calendar.Left, calendar.Top}, calendar.Width,
+                       calendar.Height, kBelowCalendar, ClientWidth(), ClientHeight());
+    SetLeft(place.Left);
+    SetTop(place.Top);
 }
 
 void Form1::OpenTransparency() {

@@ -12,9 +12,8 @@ namespace {
 using ui::Rect;
 using ui::Rgb;
 
-// The menu background of the classic Windows colour scheme; the window is drawn by the
-// element model, which has no notion of system colours.
-constexpr ui::Colour kMenuBackground = Rgb(240, 240, 240);
+// System colour 4, the menu background, whatever the user's colour scheme makes of it.
+constexpr ui::Colour kMenuBackground = ui::SystemColour(4);
 constexpr ui::Colour kBlack = Rgb(0, 0, 0);
 constexpr int kClientWidth = 3015;
 constexpr int kClientHeight = 3615;

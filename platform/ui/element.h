@@ -31,6 +31,11 @@ class Element {
     const std::string& ToolTip() const { return toolTip_; }
     void SetToolTip(std::string tip) { Assign(toolTip_, std::move(tip)); }
 
+    // A press on it that closes an open drop-down list is its click too (as for the day
+    // numbers, which a dropped list may not cover); elsewhere that press only closes the list.
+    bool ClickThroughOpenList() const { return clickThroughOpenList_; }
+    void SetClickThroughOpenList(bool through) { clickThroughOpenList_ = through; }
+
     // The click event; the window wires its handler here.
     std::function<void()> Click;
     // A click by the user (or a test standing in for one).
@@ -61,6 +66,7 @@ class Element {
     int index_;
     Rect bounds_;
     bool visible_ = true;
+    bool clickThroughOpenList_ = false;
     std::string toolTip_;
 };
 

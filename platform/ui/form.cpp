@@ -65,7 +65,10 @@ void Form::Load() {
         RestoreDesign();
     }
     loaded_ = true;
-    system_.CreateNativeWindow(*this);
+    if (!system_.CreateNativeWindow(*this)) {
+        loaded_ = false;
+        return;
+    }
     for (Timer* timer : timers_) {
         if (timer->Interval() != 0) {
             system_.TimerChanged(*this, *timer);
@@ -101,6 +104,13 @@ void Form::Unload() {
     visible_ = false;
     unloadedBefore_ = true;
     system_.DestroyNativeWindow(*this);
+}
+
+void Form::OnActivateRequest() {
+    Show();
+    if (visible_) {
+        system_.Activate(*this);
+    }
 }
 
 void Form::ElementChanged(Element& element) {

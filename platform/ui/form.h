@@ -40,7 +40,8 @@ class Form {
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return visible_; }
-    // Creates the native window and runs the load handler; the window stays hidden.
+    // Creates the native window and runs the load handler; the window stays hidden. When the
+    // window cannot be created, nothing runs and the form stays unloaded.
     void Load();
     // Loads first when needed.
     void Show();
@@ -54,6 +55,10 @@ class Form {
 
     // The system asks the window to close (Alt+F4, end of session): by default it unloads.
     void RequestClose() { OnCloseRequest(); }
+    // Another start of the program asks this one to come forward.
+    void RequestActivate() { OnActivateRequest(); }
+    // The system clock or its time zone changed.
+    void RaiseTimeChange() { OnTimeChange(); }
 
     // Input from the window system for the bare window surface.
     void RaiseMouseDown(int button, int shift, int x, int y) { OnMouseDown(button, shift, x, y); }
@@ -83,6 +88,8 @@ class Form {
     virtual void OnLoad() {}
     virtual void OnUnload() {}
     virtual void OnCloseRequest() { Unload(); }
+    virtual void OnActivateRequest();
+    virtual void OnTimeChange() {}
     virtual void OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
     virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
 

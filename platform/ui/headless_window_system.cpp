@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/ui/placement.h"
+
 namespace ui {
 
 HeadlessWindowSystem::HeadlessWindowSystem(int screenWidthPixels, int screenHeightPixels) {
@@ -9,9 +11,21 @@ HeadlessWindowSystem::HeadlessWindowSystem(int screenWidthPixels, int screenHeig
 }
 
 void HeadlessWindowSystem::SetScreen(int widthPixels, int heightPixels) {
-    screenWidthPixels_ = widthPixels;
-    workAreas_ = {
-        Rect{0, 0, widthPixels * kTwipsPerLogicalPixel, heightPixels * kTwipsPerLogicalPixel}};
+    SetWorkAreas({Rect{0, 0, PixelsToPosition(widthPixels), PixelsToPosition(heightPixels)}});
+}
+
+void HeadlessWindowSystem::SetWorkAreas(const std::vector<Rect>& areas) {
+    monitors_.clear();
+    for (const Rect& area : areas) {
+        const PixelRect pixels{PositionToPixels(area.Left), PositionToPixels(area.Top),
+                               PositionToPixels(area.Width), PositionToPixels(area.Height)};
+        monitors_.push_back(Monitor{pixels, pixels, kDefaultDpi, monitors_.empty()});
+    }
+}
+
+PixelRect HeadlessWindowSystem::PixelBounds(const Form& form) const {
+    return ScreenRect(monitors_, Place{form.Left(), form.Top()}, form.ClientWidth(),
+                      form.ClientHeight());
 }
 
 HeadlessWindowSystem::Window& HeadlessWindowSystem::WindowOf(const Form& form) {
@@ -23,9 +37,13 @@ HeadlessWindowSystem::Window& HeadlessWindowSystem::WindowOf(const Form& form) {
     return found->second;
 }
 
-void HeadlessWindowSystem::CreateNativeWindow(Form& form) {
-    windows_[&form] = Window{};
+bool HeadlessWindowSystem::CreateNativeWindow(Form& form) {
     Record("CreateWindow " + form.Name());
+    if (createFails_) {
+        return false;
+    }
+    windows_[&form] = Window{};
+    return true;
 }
 
 void HeadlessWindowSystem::DestroyNativeWindow(Form& form) {
@@ -39,6 +57,11 @@ void HeadlessWindowSystem::DestroyNativeWindow(Form& form) {
 void HeadlessWindowSystem::ShowNativeWindow(Form& form, bool visible) {
     WindowOf(form).visible = visible;
     Record(std::string(visible ? "Show " : "Hide ") + form.Name());
+}
+
+void HeadlessWindowSystem::Activate(Form& form) {
+    WindowOf(form);
+    Record("Activate " + form.Name());
 }
 
 void HeadlessWindowSystem::WindowChanged(Form& form) {

@@ -19,12 +19,11 @@ class HeadlessWindowSystem final : public WindowSystem {
     explicit HeadlessWindowSystem(int screenWidthPixels = 1920, int screenHeightPixels = 1080);
 
     // --- the seam ---
-    int ScreenWidthTwips() const override { return screenWidthPixels_ * kTwipsPerLogicalPixel; }
-    int TwipsPerPixelX() const override { return kTwipsPerLogicalPixel; }
-    std::vector<Rect> MonitorWorkAreas() const override { return workAreas_; }
-    void CreateNativeWindow(Form& form) override;
+    std::vector<Monitor> Monitors() const override { return monitors_; }
+    bool CreateNativeWindow(Form& form) override;
     void DestroyNativeWindow(Form& form) override;
     void ShowNativeWindow(Form& form, bool visible) override;
+    void Activate(Form& form) override;
     void WindowChanged(Form& form) override;
     void ElementChanged(Form& form, Element& element) override;
     void TimerChanged(Form& form, Timer& timer) override;
@@ -36,11 +35,16 @@ class HeadlessWindowSystem final : public WindowSystem {
     void RemoveNotifyIcon(const NotifyIconData& icon) override;
 
     // --- the test's side ---
-    // Screen and monitors (work areas in twips); the default is one monitor, the whole screen.
+    // One 96-dpi monitor, its work area the whole screen.
     void SetScreen(int widthPixels, int heightPixels);
-    void SetWorkAreas(std::vector<Rect> areas) { workAreas_ = std::move(areas); }
-    // Where the next move loop leaves the window; without it the window stays put.
+    // 96-dpi monitors, each its work area (in twips at 15 per pixel); the first is primary.
+    void SetWorkAreas(const std::vector<Rect>& areas);
+    void SetMonitors(std::vector<Monitor> monitors) { monitors_ = std::move(monitors); }
+    // Where the next move loop leaves the window (twips, 15 per pixel); without it the window
+    // stays put.
     void SetDropPosition(int left, int top) { dropPosition_ = Rect{left, top, 0, 0}; }
+    // Makes the creation of native windows fail.
+    void SetCreateFails(bool fails) { createFails_ = fails; }
     // Makes the notification area refuse new icons.
     void SetNotifyIconFails(bool fails) { notifyIconFails_ = fails; }
     // Fires every running timer once.
@@ -56,6 +60,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     std::optional<int> Alpha(const Form& form) const;
     bool NativeVisible(const Form& form) const;
     bool Exists(const Form& form) const { return windows_.count(&form) != 0; }
+    // The pixels the form's window covers on this screen.
+    PixelRect PixelBounds(const Form& form) const;
     // The program ends when no window is loaded.
     bool Running() const { return !windows_.empty(); }
     const std::optional<NotifyIconData>& NotifyIcon() const { return icon_; }
@@ -70,10 +76,10 @@ class HeadlessWindowSystem final : public WindowSystem {
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     Window& WindowOf(const Form& form);
 
-    int screenWidthPixels_;
-    std::vector<Rect> workAreas_;
+    std::vector<Monitor> monitors_;
     std::optional<Rect> dropPosition_;
     bool notifyIconFails_ = false;
+    bool createFails_ = false;
     std::map<const Form*, Window> windows_;
     std::map<Timer*, Form*> runningTimers_;
     std::optional<NotifyIconData> icon_;

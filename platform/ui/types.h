@@ -21,8 +21,13 @@ constexpr int GreenOf(Colour c) {
 constexpr int BlueOf(Colour c) {
     return (c >> 16) & 0xFF;
 }
+// A colour of the system's scheme by its index (the window system looks it up when it
+// draws): the high bit set and the index in the low byte.
+constexpr Colour SystemColour(int index) {
+    return static_cast<Colour>(0x80000000u | static_cast<unsigned>(index));
+}
 
-// Positions and sizes in twips (15 to a 96-dpi logical pixel); 32-bit so wide screens fit.
+// Positions and sizes in twips (platform/ui/screen.h); 32-bit so wide screens fit.
 struct Rect {
     int Left = 0;
     int Top = 0;
@@ -32,8 +37,6 @@ struct Rect {
     int Bottom() const { return Top + Height; }
     bool operator==(const Rect&) const = default;
 };
-
-constexpr int kTwipsPerLogicalPixel = 15;
 
 struct Font {
     std::string Name = "MS Sans Serif";

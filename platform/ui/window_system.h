@@ -1,11 +1,14 @@
-// What a window needs from the operating system, behind one seam: screen metrics, native
+// What a window needs from the operating system, behind one seam: the monitors, native
 // window lifetime and look, opacity, the interactive move, the notification icon, timers.
+// The system reports and applies pixels; every conversion to the model's twips and every
+// rule of where a window goes is portable code (platform/ui/screen.h, placement.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/ui/screen.h"
 #include "platform/ui/types.h"
 
 namespace ui {
@@ -33,15 +36,16 @@ class WindowSystem {
   public:
     virtual ~WindowSystem() = default;
 
-    // Screen metrics in twips of the 96-dpi logical pixel grid.
-    virtual int ScreenWidthTwips() const = 0;
-    virtual int TwipsPerPixelX() const = 0;
-    virtual std::vector<Rect> MonitorWorkAreas() const = 0;
+    // Every monitor, in physical pixels of the virtual screen, with its DPI; at least one.
+    virtual std::vector<Monitor> Monitors() const = 0;
 
-    // Native window lifetime and state; the Form calls these.
-    virtual void CreateNativeWindow(Form& form) = 0;
+    // Native window lifetime and state; the Form calls these. False when the window could
+    // not be created.
+    virtual bool CreateNativeWindow(Form& form) = 0;
     virtual void DestroyNativeWindow(Form& form) = 0;
     virtual void ShowNativeWindow(Form& form, bool visible) = 0;
+    // To the front with the keyboard focus.
+    virtual void Activate(Form& form) = 0;
     virtual void WindowChanged(Form& form) = 0;  // position, caption or background
     virtual void ElementChanged(Form& form, Element& element) = 0;
     virtual void TimerChanged(Form& form, Timer& timer) = 0;

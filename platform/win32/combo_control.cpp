@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -182,6 +183,10 @@ void ComboControl::OnCommand(int code) {
     if (code == CBN_SELENDOK) {
         // Also when the entry chosen is the one already selected.
         PostChoice(selected);
+    } else if (code == CBN_CLOSEUP && (::GetKeyState(VK_LBUTTON) & 0x8000) != 0) {
+        // Closed by a press outside the list, still being handled.
+        const DWORD at = ::GetMessagePos();
+        owner_.ListClosedByPress(POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
     } else if (code == CBN_SELCHANGE &&
                ::SendMessageW(handle_, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
         // A choice with the keyboard on the closed box.

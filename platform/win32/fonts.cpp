@@ -16,6 +16,9 @@ constexpr std::array<const wchar_t*, 6> kChineseFaces = {L"Microsoft YaHei",  L"
                                                          L"NSimSun",          L"WenQuanYi Zen Hei",
                                                          L"Noto Sans CJK SC", L"Noto Sans SC"};
 
+// The size of the stand-in Chinese face: the size Chinese Windows gives its message font.
+constexpr double kChinesePoints = 9.0;
+
 // Other names of the designed faces. "宋体" is SimSun's Chinese name; "MS Sans Serif" is a
 // bitmap font that only comes in a few pixel sizes, so its scalable TrueType twin is
 // preferred, which stays crisp at 125 % or 150 %.
@@ -32,6 +35,17 @@ std::vector<std::wstring> NamesFor(const std::wstring& face) {
 int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;  // one match is enough
+}
+
+// "宋体" is designed with Chinese glyphs; "MS Sans Serif" is not, whatever stands in for it.
+bool DesignedWithChinese(const std::string& face) {
+    for (const std::wstring& name : NamesFor(ToWide(face))) {
+        if (name == L"宋体" ||
+            std::find(kChineseFaces.begin(), kChineseFaces.end(), name) != kChineseFaces.end()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool IsAscii(std::wstring_view text) {
@@ -90,21 +104,30 @@ std::wstring FontCache::FaceFor(const ui::Font& font) {
     return chosen;
 }
 
-const ui::Font& FontCache::TipFont() {
-    if (!tipFont_) {
-        ui::Font font{"Segoe UI", 9.0, false};
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-            const LOGFONTW& status = metrics.lfStatusFont;
-            font.Name = ToUtf8(status.lfFaceName);
-            if (status.lfHeight != 0) {
-                font.Points = std::abs(status.lfHeight) * 72.0 / SystemDpi();
-            }
-        }
-        tipFont_ = font;
+void FontCache::ReadSystemFonts() {
+    if (systemFonts_) {
+        return;
     }
-    return *tipFont_;
+    SystemFonts fonts{{"Segoe UI", 9.0, false}, {"Segoe UI", 9.0, false}};
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        // Given at the system's DPI; kept in points, so they scale to any monitor's.
+        const auto toFont = [](const LOGFONTW& log, ui::Font& font) {
+            font.Name = ToUtf8(log.lfFaceName);
+            if (log.lfHeight != 0) {
+                font.Points = std::abs(log.lfHeight) * 72.0 / SystemDpi();
+            }
+        };
+        toFont(metrics.lfStatusFont, fonts.tip);
+        toFont(metrics.lfMessageFont, fonts.message);
+    }
+    systemFonts_ = fonts;
+}
+
+const ui::Font& FontCache::TipFont() {
+    ReadSystemFonts();
+    return systemFonts_->tip;
 }
 
 HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
@@ -126,33 +149,53 @@ HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
     return handle;
 }
 
-bool FontCache::ShowsAll(HFONT font, std::wstring_view text) {
-    if (!probe_ || text.empty()) {
-        return true;
+bool FontCache::HasOwnGlyphs(HFONT font, std::wstring_view text) {
+    if (!probe_) {
+        return false;
     }
-    std::vector<WORD> glyphs(text.size());
+    // The face's own ranges: glyph lookups may answer from a linked face (Wine does), whose
+    // glyphs at a Western face's size are what this avoids.
     const SelectedObject selected(probe_.Get(), font);
-    const DWORD result =
-        ::GetGlyphIndicesW(probe_.Get(), text.data(), static_cast<int>(text.size()), glyphs.data(),
-                           GGI_MARK_NONEXISTING_GLYPHS);
-    if (result == GDI_ERROR) {
-        return IsAscii(text);
+    const DWORD bytes = ::GetFontUnicodeRanges(probe_.Get(), nullptr);
+    if (bytes == 0) {
+        return false;
     }
-    return std::none_of(glyphs.begin(), glyphs.end(), [](WORD g) { return g == 0xFFFF; });
+    std::vector<std::byte> buffer(bytes);
+    auto* ranges = reinterpret_cast<GLYPHSET*>(buffer.data());
+    if (::GetFontUnicodeRanges(probe_.Get(), ranges) == 0) {
+        return false;
+    }
+    return std::all_of(text.begin(), text.end(), [&](wchar_t c) {
+        return std::any_of(ranges->ranges, ranges->ranges + ranges->cRanges, [c](const WCRANGE& r) {
+            return c >= r.wcLow && c < r.wcLow + r.cGlyphs;
+        });
+    });
 }
 
 HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
     const std::wstring face = FaceFor(font);
     const HFONT primary = Get(face, font, dpi);
     // Every face the lists above can pick has the ASCII characters.
-    if (IsAscii(text) || primary == nullptr || ShowsAll(primary, text)) {
+    if (IsAscii(text) || primary == nullptr ||
+        (DesignedWithChinese(font.Name) && HasOwnGlyphs(primary, text))) {
         return primary;
+    }
+    // Chinese in a face without it: the system's message font where it has the glyphs (as
+    // on Chinese Windows), else a face with Chinese glyphs at 9 pt. The design size of a
+    // Western face would leave the strokes of "透明度" broken at 100 %.
+    ReadSystemFonts();
+    ui::Font sized = font;
+    sized.Points = systemFonts_->message.Points;
+    const HFONT message = Get(ToWide(systemFonts_->message.Name), sized, dpi);
+    if (message != nullptr && HasOwnGlyphs(message, text)) {
+        return message;
     }
     const std::wstring& chinese = ChineseFace();
-    if (chinese == face) {
+    if (chinese.empty()) {
         return primary;
     }
-    const HFONT fallback = Get(chinese, font, dpi);
+    sized.Points = kChinesePoints;
+    const HFONT fallback = Get(chinese, sized, dpi);
     return fallback != nullptr ? fallback : primary;
 }
 

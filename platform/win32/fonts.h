@@ -1,6 +1,7 @@
 // The fonts the element model names, made real: the named face when the system has it,
 // else an installed face with Chinese glyphs of the same size and weight; and for a text
-// the chosen face cannot show (Chinese in "MS Sans Serif"), that Chinese face. Fonts are
+// the chosen face cannot show (Chinese in "MS Sans Serif"), the system's message font or a
+// Chinese face at 9 pt. Fonts are
 // cached by face, size, weight and DPI and live as long as the cache.
 #pragma once
 
@@ -40,14 +41,19 @@ class FontCache {
   private:
     using Key = std::tuple<std::wstring, int, bool, int>;  // face, points x 100, bold, dpi
     HFONT Get(const std::wstring& face, const ui::Font& font, int dpi);
-    bool ShowsAll(HFONT font, std::wstring_view text);
+    bool HasOwnGlyphs(HFONT font, std::wstring_view text);
 
     UniqueMemoryDc probe_;
     std::map<Key, UniqueFont> fonts_;
     std::map<std::wstring, bool> installed_;
     std::map<std::string, std::wstring> faces_;
     std::wstring chineseFace_;
-    std::optional<ui::Font> tipFont_;
+    struct SystemFonts {
+        ui::Font tip;
+        ui::Font message;
+    };
+    void ReadSystemFonts();
+    std::optional<SystemFonts> systemFonts_;
     bool chineseFaceKnown_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/input_mapping.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr UINT kControlMessage = WM_APP + 1;
 // Brings the controls up to date with the elements changed since the last time.
 constexpr UINT kSyncMessage = WM_APP + 2;
+// A press that closed a dropped list reaches the control under it (wParam: control index).
+constexpr UINT kClickThroughMessage = WM_APP + 3;
 constexpr int kFirstControlId = 1000;
 
 // The window's own DPI where the system knows it (Windows 10), else the system's.
@@ -33,6 +36,16 @@ bool AltDown() {
     return (::GetKeyState(VK_MENU) & 0x8000) != 0;
 }
 
+// The section a WM_SETTINGCHANGE names: the control panel announces a new time zone as one
+// of these.
+bool IsTimeZoneChange(LPARAM section) {
+    if (section == 0) {
+        return false;
+    }
+    const std::wstring_view name(reinterpret_cast<const wchar_t*>(section));
+    return name == L"intl" || name == L"TimeZone";
+}
+
 }  // namespace
 
 FormWindow::FormWindow(WindowContext& context, ui::Form& form)
@@ -43,7 +56,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     shownBackColor_ = form.BackColor();
     window_.Reset(::CreateWindowExW(
         WS_EX_TOOLWINDOW, kClassName, shownCaption_.c_str(), WS_POPUP | WS_CLIPCHILDREN,
-        TwipsToPixelPosition(shownLeft_, dpi_), TwipsToPixelPosition(shownTop_, dpi_),
+        ui::PositionToPixels(shownLeft_), ui::PositionToPixels(shownTop_),
         TwipsToPixelSize(form.ClientWidth(), dpi_), TwipsToPixelSize(form.ClientHeight(), dpi_),
         nullptr, nullptr, context.instance, this));
     if (!window_) {
@@ -55,10 +68,9 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     const int actual = WindowDpi(window_.Get());
     if (actual != dpi_) {
         dpi_ = actual;
-        ::SetWindowPos(window_.Get(), nullptr, TwipsToPixelPosition(shownLeft_, dpi_),
-                       TwipsToPixelPosition(shownTop_, dpi_),
-                       TwipsToPixelSize(form.ClientWidth(), dpi_),
-                       TwipsToPixelSize(form.ClientHeight(), dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(window_.Get(), nullptr, 0, 0, TwipsToPixelSize(form.ClientWidth(), dpi_),
+                       TwipsToPixelSize(form.ClientHeight(), dpi_),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const auto& elements = form.Elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -113,6 +125,15 @@ void FormWindow::Show(bool visible, bool quietly) {
     }
 }
 
+void FormWindow::Activate() {
+    if (destroyed_) {
+        return;
+    }
+    ::SetForegroundWindow(window_.Get());
+    ::SetActiveWindow(window_.Get());
+    ::SetFocus(window_.Get());
+}
+
 void FormWindow::SyncWindow() {
     if (destroyed_) {
         return;
@@ -120,8 +141,8 @@ void FormWindow::SyncWindow() {
     if (form_.Left() != shownLeft_ || form_.Top() != shownTop_) {
         shownLeft_ = form_.Left();
         shownTop_ = form_.Top();
-        ::SetWindowPos(window_.Get(), nullptr, TwipsToPixelPosition(shownLeft_, dpi_),
-                       TwipsToPixelPosition(shownTop_, dpi_), 0, 0,
+        ::SetWindowPos(window_.Get(), nullptr, ui::PositionToPixels(shownLeft_),
+                       ui::PositionToPixels(shownTop_), 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     std::wstring caption = ToWide(form_.Caption());
@@ -195,8 +216,8 @@ void FormWindow::ReportPosition() {
     }
     RECT place{};
     ::GetWindowRect(window_.Get(), &place);
-    shownLeft_ = PixelsToTwips(place.left, dpi_);
-    shownTop_ = PixelsToTwips(place.top, dpi_);
+    shownLeft_ = ui::PixelsToPosition(place.left);
+    shownTop_ = ui::PixelsToPosition(place.top);
     form_.PositionChangedBySystem(shownLeft_, shownTop_);
 }
 
@@ -217,6 +238,20 @@ void FormWindow::PostToControl(const NativeControl& control, WPARAM what, LPARAM
         if (controls_[i].get() == &control) {
             // Packs the control's index and the request into wParam.
             ::PostMessageW(window_.Get(), kControlMessage, (i << 8) | (what & 0xFF), value);
+        }
+    }
+}
+
+void FormWindow::ListClosedByPress(POINT screen) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const HWND child = controls_[i]->Handle();
+        RECT place{};
+        if (controls_[i]->Element().ClickThroughOpenList() && child != nullptr &&
+            ::IsWindowVisible(child) && ::GetWindowRect(child, &place) &&
+            ::PtInRect(&place, screen)) {
+            // After the list has finished closing, which it does inside this press.
+            ::PostMessageW(window_.Get(), kClickThroughMessage, i, 0);
+            return;
         }
     }
 }
@@ -340,6 +375,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case kClickThroughMessage:
+            if (wParam < controls_.size()) {
+                UserClick(controls_[wParam]->Element());
+            }
+            return 0;
         case kSyncMessage:
             syncPosted_ = false;
             SyncPending();
@@ -361,12 +401,25 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 form_.RequestClose();
             }
             return 0;
+        case WM_TIMECHANGE:
+            form_.RaiseTimeChange();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (IsTimeZoneChange(lParam)) {
+                form_.RaiseTimeChange();
+                return 0;
+            }
+            break;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         default:
             if (message == context_.taskbarCreatedMessage && message != 0) {
                 context_.notifyIcon.Restore(window);
+                return 0;
+            }
+            if (message == context_.activateMessage && message != 0) {
+                form_.RequestActivate();
                 return 0;
             }
             break;

@@ -37,6 +37,8 @@ class FormWindow {
 
     // Shown quietly, the window comes to the front but leaves the keyboard where it is.
     void Show(bool visible, bool quietly);
+    // To the front with the keyboard focus.
+    void Activate();
     // Position, caption and background after the form changed them.
     void SyncWindow();
     // Marks the element's control for the next catch-up (see SyncPending).
@@ -54,6 +56,9 @@ class FormWindow {
     void UserClick(ui::Element& element);
     // True while the handler of a user's click runs (a box it opens drops its list).
     bool InUserClick() const { return userClicks_ > 0; }
+    // A press at this screen point closed a dropped list: an element there that takes such a
+    // press gets its click.
+    void ListClosedByPress(POINT screen);
     // Delivers (what, value) to the control later, after the current message is done.
     void PostToControl(const NativeControl& control, WPARAM what, LPARAM value);
     // Repaints part of the surface (form client pixels) with the labels over it.

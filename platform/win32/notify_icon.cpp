@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
@@ -25,12 +26,29 @@ BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAW& record) {
 
 }  // namespace
 
-NotifyIcon::NotifyIcon(int iconResourceId) {
-    ownedIcon_.Reset(static_cast<HICON>(::LoadImageW(
-        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResourceId), IMAGE_ICON,
-        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    // A program built without its icon still gets a visible one (shared, not destroyed).
-    icon_ = ownedIcon_ ? ownedIcon_.Get() : ::LoadIconW(nullptr, IDI_APPLICATION);
+// The small-icon size at the system's DPI (16 at 100 %, 20 at 125 %, 24 at 150 %, 32 at
+// 200 %): an image drawn for that size stays crisp where a scaled 16 x 16 one would blur.
+int SmallIconSize() {
+    using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto forDpi = reinterpret_cast<GetSystemMetricsForDpiFn>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const int size = forDpi != nullptr ? forDpi(SM_CXSMICON, static_cast<UINT>(SystemDpi())) : 0;
+    return size > 0 ? size : ::GetSystemMetrics(SM_CXSMICON);
+}
+
+NotifyIcon::NotifyIcon(int iconResourceId) : iconResourceId_(iconResourceId) {}
+
+HICON NotifyIcon::Picture() {
+    const int size = SmallIconSize();
+    if (icon_ == nullptr || size != iconSize_) {
+        iconSize_ = size;
+        ownedIcon_.Reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                         MAKEINTRESOURCEW(iconResourceId_),
+                                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        // A program built without its icon still gets a visible one (shared, not destroyed).
+        icon_ = ownedIcon_ ? ownedIcon_.Get() : ::LoadIconW(nullptr, IDI_APPLICATION);
+    }
+    return icon_;
 }
 
 NotifyIcon::~NotifyIcon() {
@@ -56,6 +74,7 @@ NOTIFYICONDATAW NotifyIcon::Record(HWND window, const ui::NotifyIconData& icon) 
 }
 
 bool NotifyIcon::Add(HWND window, const ui::NotifyIconData& icon) {
+    Picture();
     NOTIFYICONDATAW record = Record(window, icon);
     if (!ShellNotifyIcon(NIM_ADD, record)) {
         return false;

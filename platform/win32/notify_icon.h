@@ -16,7 +16,8 @@ namespace platform::win32 {
 
 class NotifyIcon {
   public:
-    // The picture is the icon resource with this identifier, at the small-icon size.
+    // The picture is the icon resource with this identifier, at the small-icon size of the
+    // system's DPI.
     explicit NotifyIcon(int iconResourceId);
     NotifyIcon(const NotifyIcon&) = delete;
     NotifyIcon& operator=(const NotifyIcon&) = delete;
@@ -36,7 +37,11 @@ class NotifyIcon {
 
   private:
     NOTIFYICONDATAW Record(HWND window, const ui::NotifyIconData& icon) const;
+    // The program's icon at the size the notification area asks for now, loaded when needed.
+    HICON Picture();
 
+    int iconResourceId_;
+    int iconSize_ = 0;
     UniqueIcon ownedIcon_;
     HICON icon_ = nullptr;
     struct Current {

@@ -5,6 +5,7 @@
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/notify_icon.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/window_classes.h"
 #include "platform/win32/window_context.h"
 
@@ -23,36 +24,53 @@ Win32WindowSystem::~Win32WindowSystem() {
     classes_.reset();
 }
 
-int Win32WindowSystem::ScreenWidthTwips() const {
-    return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), SystemDpi());
-}
-
-// The model's pixels are 96-dpi logical ones, whatever the screen's DPI.
-int Win32WindowSystem::TwipsPerPixelX() const {
-    return ui::kTwipsPerLogicalPixel;
-}
-
 namespace {
-BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+
+void ReleaseLibrary(HMODULE module) noexcept {
+    ::FreeLibrary(module);
+}
+
+// Each monitor's own DPI where the system has it (shcore, Windows 8.1 on), else the system's.
+int MonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const UniqueHandle<HMODULE, ReleaseLibrary> shcore(::LoadLibraryW(L"shcore.dll"));
+    static const auto getDpi = reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(
+        shcore ? ::GetProcAddress(shcore.Get(), "GetDpiForMonitor") : nullptr));
+    UINT x = 0;
+    UINT y = 0;
+    constexpr int kEffectiveDpi = 0;
+    if (getDpi != nullptr && SUCCEEDED(getDpi(monitor, kEffectiveDpi, &x, &y)) && x != 0) {
+        return static_cast<int>(x);
+    }
+    return SystemDpi();
+}
+
+ui::PixelRect ToPixelRect(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM monitors) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (::GetMonitorInfoW(monitor, &info)) {
-        const int dpi = SystemDpi();
-        const RECT& work = info.rcWork;
-        const int left = PixelsToTwips(work.left, dpi);
-        const int top = PixelsToTwips(work.top, dpi);
-        reinterpret_cast<std::vector<ui::Rect>*>(areas)->push_back(
-            ui::Rect{left, top, PixelsToTwips(work.right, dpi) - left,
-                     PixelsToTwips(work.bottom, dpi) - top});
+        reinterpret_cast<std::vector<ui::Monitor>*>(monitors)->push_back(
+            ui::Monitor{ToPixelRect(info.rcMonitor), ToPixelRect(info.rcWork), MonitorDpi(monitor),
+                        (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
     }
     return TRUE;
 }
+
 }  // namespace
 
-std::vector<ui::Rect> Win32WindowSystem::MonitorWorkAreas() const {
-    std::vector<ui::Rect> areas;
-    ::EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
-    return areas;
+std::vector<ui::Monitor> Win32WindowSystem::Monitors() const {
+    std::vector<ui::Monitor> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) {
+        const ui::PixelRect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                                   ::GetSystemMetrics(SM_CYSCREEN)};
+        monitors.push_back(ui::Monitor{screen, screen, SystemDpi(), true});
+    }
+    return monitors;
 }
 
 FormWindow* Win32WindowSystem::WindowOf(const ui::Form& form) const {
@@ -65,8 +83,11 @@ void* Win32WindowSystem::NativeHandle(const ui::Form& form) const {
     return window != nullptr ? window->Handle() : nullptr;
 }
 
-void Win32WindowSystem::CreateNativeWindow(ui::Form& form) {
+bool Win32WindowSystem::CreateNativeWindow(ui::Form& form) {
     auto created = std::make_unique<FormWindow>(*context_, form);
+    if (created->Handle() == nullptr) {
+        return false;
+    }
     std::unique_ptr<FormWindow>& slot = windows_[&form];
     if (slot) {
         // Never happens with the Form's lifecycle; a stale window must not linger.
@@ -74,6 +95,7 @@ void Win32WindowSystem::CreateNativeWindow(ui::Form& form) {
         context_->Retire(std::move(slot));
     }
     slot = std::move(created);
+    return true;
 }
 
 void Win32WindowSystem::DestroyNativeWindow(ui::Form& form) {
@@ -97,6 +119,12 @@ void Win32WindowSystem::ShowNativeWindow(ui::Form& form, bool visible) {
         // Back from the notification area, where merely pointing at the icon brings it:
         // it must not take the keyboard from the program the user is typing in.
         window->Show(visible, notifyIcon_->ShownFor(window->Handle()));
+    }
+}
+
+void Win32WindowSystem::Activate(ui::Form& form) {
+    if (FormWindow* window = WindowOf(form)) {
+        window->Activate();
     }
 }
 

@@ -25,13 +25,12 @@ class Win32WindowSystem final : public ui::WindowSystem {
     Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
     ~Win32WindowSystem() override;
 
-    int ScreenWidthTwips() const override;
-    int TwipsPerPixelX() const override;
-    std::vector<ui::Rect> MonitorWorkAreas() const override;
+    std::vector<ui::Monitor> Monitors() const override;
 
-    void CreateNativeWindow(ui::Form& form) override;
+    bool CreateNativeWindow(ui::Form& form) override;
     void DestroyNativeWindow(ui::Form& form) override;
     void ShowNativeWindow(ui::Form& form, bool visible) override;
+    void Activate(ui::Form& form) override;
     void WindowChanged(ui::Form& form) override;
     void ElementChanged(ui::Form& form, ui::Element& element) override;
     void TimerChanged(ui::Form& form, ui::Timer& timer) override;

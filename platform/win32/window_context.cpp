@@ -1,13 +1,15 @@
 #include "platform/win32/window_context.h"
 
 #include "platform/win32/form_window.h"
+#include "platform/win32/single_instance.h"
 
 namespace platform::win32 {
 
 WindowContext::WindowContext(HINSTANCE moduleInstance, NotifyIcon& icon)
     : instance(moduleInstance),
       notifyIcon(icon),
-      taskbarCreatedMessage(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+      taskbarCreatedMessage(::RegisterWindowMessageW(L"TaskbarCreated")),
+      activateMessage(::RegisterWindowMessageW(kActivateMessageName)) {}
 
 WindowContext::~WindowContext() = default;
 

@@ -30,6 +30,8 @@ struct WindowContext {
     FontCache fonts;
     // Sent to every top-level window when the notification area has been (re)started.
     UINT taskbarCreatedMessage;
+    // Sent by a later start of the program to the calendar window of the first.
+    UINT activateMessage;
     int dispatchDepth = 0;
     std::vector<std::unique_ptr<FormWindow>> retired;
 };

@@ -30,8 +30,9 @@ TEST_F(SettingsStory, OpeningWithTheFirstRunOpacity) {
     ASSERT_TRUE(settings->Loaded());
     EXPECT_TRUE(windows.NativeVisible(*settings));
     EXPECT_EQ(settings->Caption(), "设置");
-    EXPECT_EQ(settings->Left(), 25905);
-    EXPECT_EQ(settings->Top(), 3250);
+    // Below the calendar, moved left to keep its "×" on the 1920-pixel screen.
+    EXPECT_EQ(settings->Left(), (1920 - 201) * 15);
+    EXPECT_EQ(settings->Top(), 217 * 15);
     EXPECT_EQ(settings->HScroll1.Value(), 200);
     EXPECT_EQ(settings->Label4.Caption(), "78%");
     EXPECT_EQ(settings->Shape4.FillColor(), ui::Rgb(55, 55, 55));
@@ -41,10 +42,10 @@ TEST_F(SettingsStory, OpeningWithTheFirstRunOpacity) {
     // The calendar keeps its selection while the window opens.
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月20日");
 
-    // A second click on the mark keeps the one window.
+    // A second click on the mark keeps the one window and brings it to the front.
     windows.ClearCalls();
     Open();
-    EXPECT_TRUE(windows.Calls().empty());
+    EXPECT_EQ(windows.Calls(), (std::vector<std::string>{"Activate Form1"}));
 }
 
 TEST_F(SettingsStory, OpeningWithTheSlidersDesignValueRunsNothing) {
@@ -114,12 +115,12 @@ TEST_F(SettingsStory, OrangeSwatchMarksTheSundaysAtOnce) {
     EXPECT_EQ(DaysColoured(orange), (std::vector<int>{7, 14, 21, 28}));
 }
 
-TEST_F(SettingsStory, StoredLeftOfZeroOpensTheSettingsWindowAtTheLeftEdge) {
+TEST_F(SettingsStory, OpensBelowWhereTheCalendarIsNotWhereItWasStored) {
     Put("formX", "0");
     Put("formY", "600");
     Open();
-    EXPECT_EQ(settings->Left(), 0);
-    EXPECT_EQ(settings->Top(), 3850);
+    EXPECT_EQ(settings->Left(), (1920 - 201) * 15);
+    EXPECT_EQ(settings->Top(), 217 * 15);
 }
 
 TEST_F(SettingsStory, ClosingTheCalendarClosesTheSettingsWindowFirst) {

@@ -163,7 +163,11 @@ class LunadeskCase(unittest.TestCase):
         """{title: window} for the calendar, the settings window and Wine's tray, as the probe
         prints them (None for a window that is not there)."""
         titles = (CALENDAR, SETTINGS, TRAY)
-        return dict(zip(titles, json.loads(self.wine(self.session.probe, *titles)[1])))
+        return dict(zip(titles, self.probe(*titles)))
+
+    def probe(self, *args):
+        """What lunadesk_probe.exe prints for these arguments, as a list."""
+        return json.loads(self.wine(self.session.probe, *args)[1])
 
     def read_until(self, accept, title=CALENDAR):
         return eventually(lambda: self.read()[title], lambda w: w is not None and accept(w))

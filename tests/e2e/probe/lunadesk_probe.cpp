@@ -3,7 +3,10 @@
 // window: {"class", "text", "visible", "x", "y", "w", "h", "alpha", "colorKey", "children"},
 // each child (grandchildren included) with the first seven. Rectangles are in screen pixels,
 // "visible" is the window's own style bit, and "alpha" and "colorKey" the layered attributes
-// in use (null when not).
+// in use (null when not); a combo box child adds "dropped", whether its list is open.
+// Two other arguments: `foreground` gives {"title", "focus"} of the foreground window (focus:
+// the keyboard focus is in it), and `close=TITLE` posts a close request to that window, as an
+// installer would, and gives {"posted"}.
 #include <windows.h>
 
 #include <cstdio>
@@ -53,6 +56,11 @@ void Describe(std::string& out, HWND window) {
     Field(out, "y", place.top);
     Field(out, "w", place.right - place.left);
     Field(out, "h", place.bottom - place.top);
+    if (std::wstring_view(text, ::GetClassNameW(window, text, 256)) == L"ComboBox") {
+        DWORD_PTR dropped = 0;
+        ::SendMessageTimeoutW(window, CB_GETDROPPEDSTATE, 0, 0, SMTO_ABORTIFHUNG, 2000, &dropped);
+        out += std::string(",\"dropped\":") + (dropped ? "true" : "false");
+    }
 }
 
 BOOL CALLBACK AddChild(HWND child, LPARAM list) {
@@ -86,7 +94,24 @@ int wmain(int argc, wchar_t** argv) {
     std::string out = "[";
     for (int i = 1; i < argc; ++i) {
         out += i > 1 ? "," : "";
-        if (const HWND window = ::FindWindowW(nullptr, argv[i])) {
+        const std::wstring_view arg = argv[i];
+        if (arg == L"foreground") {
+            const HWND window = ::GetForegroundWindow();
+            GUITHREADINFO thread{sizeof(thread)};
+            const bool focus =
+                window &&
+                ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread) &&
+                (thread.hwndFocus == window || ::IsChild(window, thread.hwndFocus));
+            wchar_t title[256] = {};
+            out += "{\"title\":";
+            Quote(out, platform::win32::ToUtf8({title, static_cast<std::size_t>(
+                                                           ::GetWindowTextW(window, title, 256))}));
+            out += std::string(",\"focus\":") + (focus ? "true}" : "false}");
+        } else if (arg.starts_with(L"close=")) {
+            const HWND window = ::FindWindowW(nullptr, argv[i] + 6);
+            const bool posted = window && ::PostMessageW(window, WM_CLOSE, 0, 0);
+            out += std::string("{\"posted\":") + (posted ? "true}" : "false}");
+        } else if (const HWND window = ::FindWindowW(nullptr, argv[i])) {
             Report(out, window);
         } else {
             out += "null";

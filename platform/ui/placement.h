@@ -1,0 +1,38 @@
+// Where windows go on a screen of several monitors, each with its own DPI: the rules the
+// windows follow, kept here so that they run the same on the headless system in the tests
+// and on the real one. Places are twips of the screen (15 per physical pixel).
+#pragma once
+
+#include <vector>
+
+#include "platform/ui/screen.h"
+
+namespace ui {
+
+struct Place {
+    int Left = 0;
+    int Top = 0;
+    bool operator==(const Place&) const = default;
+};
+
+// The monitor a window on these pixels is on: the one it overlaps most, else the nearest.
+// There is always at least one monitor.
+const Monitor& MonitorOf(const std::vector<Monitor>& monitors, const PixelRect& window);
+
+// The pixels a window of this client size (twips) takes at this place: its size follows the
+// DPI of the monitor it lands on.
+PixelRect ScreenRect(const std::vector<Monitor>& monitors, Place place, int width, int height);
+
+// The right edge on the primary monitor's work area's right edge, the top on its top: a task
+// bar on the top or the right never covers the window's marks.
+Place DefaultPlace(const std::vector<Monitor>& monitors, int width);
+
+// True when at least 32 x 32 pixels of the window would lie on one monitor's work area.
+bool IsReachable(const std::vector<Monitor>& monitors, Place place, int width, int height);
+
+// Below the anchor window by `gap` twips of size, moved up or left only as far as needed to lie
+// wholly inside the work area of the anchor's monitor.
+Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,
+                 int anchorHeight, int gap, int width, int height);
+
+}  // namespace ui

@@ -1,0 +1,106 @@
+// Places on screens of several monitors with their own scaling: a dragged place comes back to
+// the pixel, the default place sits on the primary work area, the settings window is reachable.
+#include <memory>
+
+#include "settings/form1.h"
+#include "tests/behaviour/calendar_fixture.h"
+
+namespace calendar_test {
+namespace {
+
+using ui::Monitor;
+using ui::PixelRect;
+
+Monitor Screen(PixelRect bounds, int dpi, bool primary, PixelRect work = {}) {
+    return {bounds, work == PixelRect{} ? bounds : work, dpi, primary};
+}
+
+// A 150 % laptop with a task bar and a 100 % monitor right of it; the reverse; a 125 % monitor
+// left of and above the primary.
+const std::vector<std::vector<Monitor>> kLayouts{
+    {Screen({0, 0, 1920, 1080}, 144, true, {0, 0, 1920, 1040}),
+     Screen({1920, 0, 2560, 1440}, 96, false)},
+    {Screen({0, 0, 2560, 1440}, 96, true), Screen({2560, 0, 1920, 1080}, 144, false)},
+    {Screen({0, 0, 1920, 1080}, 96, true), Screen({-1280, -1024, 1280, 1024}, 120, false)},
+};
+
+class Placement : public CalendarTest {
+  protected:
+    void Restart() {
+        cal.reset();
+        Start();
+    }
+    PixelRect CalendarPixels() const { return windows.PixelBounds(*cal); }
+};
+
+TEST_F(Placement, ADraggedPlaceComesBackToThePixelOnEveryMonitor) {
+    for (const auto& layout : kLayouts) {
+        windows.SetMonitors(layout);
+        for (const Monitor& monitor : layout) {
+            const int width = ui::TwipsToPixelSize(2895, monitor.Dpi);
+            const int height = ui::TwipsToPixelSize(3270, monitor.Dpi);
+            // Tucked into the bottom right corner, where a size of another scale would not fit.
+            const PixelRect expected{monitor.WorkArea.Right() - width - 3,
+                                     monitor.WorkArea.Bottom() - height - 2, width, height};
+            Restart();
+            DragTo(expected.Left * 15, expected.Top * 15);
+            EXPECT_EQ(Stored("formX"), std::to_string(expected.Left * 15));
+            Restart();
+            EXPECT_EQ(CalendarPixels(), expected) << "monitor at dpi " << monitor.Dpi;
+        }
+    }
+}
+
+TEST_F(Placement, DefaultPlaceIsTheTopRightOfThePrimaryWorkAreaAtEveryScale) {
+    const PixelRect screen{0, 0, 1920, 1080};
+    const struct {
+        int dpi;
+        PixelRect work;
+        int width;
+        int height;
+    } cases[] = {
+        {96, {0, 0, 1920, 1040}, 193, 218},   {120, {0, 0, 1920, 1040}, 241, 273},
+        {144, {0, 0, 1920, 1040}, 290, 327},  {192, {0, 0, 1920, 1040}, 386, 436},
+        {144, {0, 40, 1920, 1040}, 290, 327},  // task bar on top
+        {120, {0, 0, 1860, 1080}, 241, 273},   // task bar on the right
+    };
+    for (const auto& c : cases) {
+        // A secondary monitor listed first must not take the window.
+        windows.SetMonitors(
+            {Screen({-1920, 0, 1920, 1080}, 96, false), Screen(screen, c.dpi, true, c.work)});
+        backing.Erase(SettingsStore::kApplication, SettingsStore::kSection, "formX");
+        Restart();
+        const PixelRect expected{c.work.Right() - c.width, c.work.Top, c.width, c.height};
+        EXPECT_EQ(CalendarPixels(), expected) << c.dpi;
+        EXPECT_EQ(Stored("formX"), std::to_string(expected.Left * 15));
+        EXPECT_EQ(Stored("formY"), std::to_string(expected.Top * 15));
+    }
+}
+
+TEST_F(Placement, SettingsWindowOpensBelowTheCalendarInsideItsMonitorsWorkArea) {
+    const struct {
+        std::size_t layout;
+        int left;  // the calendar's place, pixels
+        int top;
+        PixelRect expected;
+    } cases[] = {
+        {0, 1630, 0, {1618, 325, 302, 362}},      // default place at 150 %: moved left
+        {0, 2000, 1300, {2000, 1199, 201, 241}},  // low on the 100 % monitor: moved up
+        {0, 100, 50, {100, 375, 302, 362}},       // room enough: just below
+        {2, -251, -283, {-251, -301, 251, 301}},  // above the primary, at 125 %
+    };
+    for (const auto& c : cases) {
+        windows.SetMonitors(kLayouts[c.layout]);
+        StoreFirstRunValuesWith("formX", std::to_string(c.left * 15));
+        Put("formY", std::to_string(c.top * 15));
+        Restart();
+        Form1 settings(windows, store, *cal);
+        cal->SetSettingsWindow(&settings);
+        cal->Label8.RaiseClick();
+        EXPECT_EQ(windows.PixelBounds(settings), c.expected) << c.left << "," << c.top;
+        cal->SetSettingsWindow(nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace calendar_test
