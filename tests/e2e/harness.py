@@ -8,6 +8,7 @@ their texts, layered attributes). Run `python3 -m unittest -v test_lunadesk` in 
 LUNADESK_BUILD names the build tree (default build/windows), where e2e-screenshots/ go.
 """
 
+import atexit
 import json
 import os
 import shutil
@@ -103,7 +104,7 @@ class LunadeskCase(unittest.TestCase):
     def setUpClass(cls):
         if LunadeskCase.session is None:
             LunadeskCase.session = Session()
-            unittest.addModuleCleanup(LunadeskCase.session.close)
+            atexit.register(LunadeskCase.session.close)  # shared by every test module
 
     def setUp(self):
         self.name = self.id().rsplit(".", 1)[-1]

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_window_system.h"
 
 #include <windows.h>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -150,16 +151,20 @@ TEST_F(Win32WindowSystemTest, AFramelessToolWindowWhoseChildWindowsFollowTheMode
     EXPECT_FALSE(::IsWindowVisible(Window()));
 }
 
-TEST_F(Win32WindowSystemTest, TheScreenIsMeasuredInTwipsByItsWorkArea) {
+TEST_F(Win32WindowSystemTest, MonitorsAreReportedInPixelsWithTheirWorkAreaAndDpi) {
     RECT work{};
     ASSERT_TRUE(::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-    EXPECT_EQ(system.ScreenWidthTwips(), PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), dpi));
-    const std::vector<ui::Rect> areas = system.MonitorWorkAreas();
-    ASSERT_FALSE(areas.empty());
-    const ui::Rect& primary = areas.front();
-    EXPECT_EQ(
-        std::tuple(Px(primary.Left), Px(primary.Top), Px(primary.Right()), Px(primary.Bottom())),
-        std::tuple(work.left, work.top, work.right, work.bottom));
+    const std::vector<ui::Monitor> monitors = system.Monitors();
+    ASSERT_EQ(std::count_if(monitors.begin(), monitors.end(),
+                            [](const ui::Monitor& m) { return m.Primary; }),
+              1);
+    const ui::Monitor& primary = *std::find_if(monitors.begin(), monitors.end(),
+                                               [](const ui::Monitor& m) { return m.Primary; });
+    EXPECT_EQ(primary.Bounds, (ui::PixelRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                                             ::GetSystemMetrics(SM_CYSCREEN)}));
+    EXPECT_EQ(primary.WorkArea,
+              (ui::PixelRect{work.left, work.top, work.right - work.left, work.bottom - work.top}));
+    EXPECT_EQ(primary.Dpi, dpi);
 }
 
 TEST_F(Win32WindowSystemTest, AClickOnALabelIsItsOwnAndNeverAPressOnTheSurface) {

@@ -97,7 +97,8 @@ int wmain(int argc, wchar_t** argv) {
         const std::wstring_view arg = argv[i];
         if (arg == L"foreground") {
             const HWND window = ::GetForegroundWindow();
-            GUITHREADINFO thread{sizeof(thread)};
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof(thread);
             const bool focus =
                 window &&
                 ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &thread) &&
