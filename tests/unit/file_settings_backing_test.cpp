@@ -53,48 +53,38 @@ class FileSettingsBackingTest : public ::testing::Test {
     fs::path home;
 };
 
-TEST_F(FileSettingsBackingTest, ValuesPersistForTheNextBacking) {
+TEST_F(FileSettingsBackingTest, AnyTextPersistsForTheNextBacking) {
+    const std::string awkward = "  农历 腊月初八 \\n \\ \r\n[set]\nformX=1\n;#=\\x41 ";
     {
         FileSettingsBacking backing(home);
         EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
         backing.Write("Lunadesk", "set", "formX", "-345");
-        backing.Write("Lunadesk", "set", "setcol", "16711680");
         backing.Write("Lunadesk", "set", "formX", "13905");
         backing.Write("Lunadesk", "set", "empty", "");
+        backing.Write("Lunadesk", "set", "note", awkward);
+        backing.Write("Lunadesk", "set", awkward, "key");
+        backing.Write("Lunadesk", awkward, "note", "section");
     }
     EXPECT_EQ(ReadFresh("formX"), "13905");
-    EXPECT_EQ(ReadFresh("setcol"), "16711680");
     EXPECT_EQ(ReadFresh("empty"), "");
+    EXPECT_EQ(ReadFresh("note"), awkward);
+    EXPECT_EQ(ReadFresh(awkward), "key");
     EXPECT_EQ(ReadFresh("formY"), std::nullopt);
     FileSettingsBacking backing(home);
+    EXPECT_EQ(backing.Read("Lunadesk", awkward, "note"), "section");
     EXPECT_EQ(backing.Read("Lunadesk", "other", "formX"), std::nullopt);
     EXPECT_EQ(backing.Read("Other", "set", "formX"), std::nullopt);
 }
 
-TEST_F(FileSettingsBackingTest, AnyTextSurvivesInValuesAndNames) {
-    const std::string awkward = "  农历 腊月初八 \\n \\ \r\n[set]\nformX=1\n;#=\\x41 ";
-    FileSettingsBacking backing(home);
-    backing.Write("Lunadesk", "set", "note", awkward);
-    backing.Write("Lunadesk", "set", awkward, "key");
-    backing.Write("Lunadesk", awkward, "note", "section");
-    backing.Write("Lunadesk", "set", "formY", "0");
-
-    EXPECT_EQ(ReadFresh("note"), awkward);
-    EXPECT_EQ(ReadFresh(awkward), "key");
-    EXPECT_EQ(ReadFresh("formX"), std::nullopt);
-    EXPECT_EQ(ReadFresh("formY"), "0");
-    EXPECT_EQ(FileSettingsBacking(home).Read("Lunadesk", awkward, "note"), "section");
-    // Chinese text is stored as UTF-8, readable in the file.
-    EXPECT_NE(FileText(File()).find("农历 腊月初八"), std::string::npos);
-}
-
 TEST_F(FileSettingsBackingTest, WritesAPrivateIniFileAndNothingElse) {
     FileSettingsBacking backing(fs::path(home) / "deep" / "config");
-    backing.Write("Lunadesk", "set", "formX", "1");
-    backing.Write("Lunadesk", "set", "formY", "2");
+    backing.Write("AZaz", "set", "formX", "1");
+    backing.Write("AZaz", "set", "k=[#;]", "v=[#;] 农历");
 
-    const fs::path directory = home / "deep" / "config" / "lunadesk";
-    EXPECT_EQ(FileText(directory / "settings.ini"), "[set]\nformX=1\nformY=2\n");
+    // Only a name needs '=', '[', ']', ';' and '#' escaped; a value stays readable.
+    const fs::path directory = home / "deep" / "config" / "azaz";
+    EXPECT_EQ(FileText(directory / "settings.ini"),
+              "[set]\nformX=1\nk\\x3D\\x5B\\x23\\x3B\\x5D=v=[#;] 农历\n");
     EXPECT_EQ(Entries(directory), std::set<std::string>{"settings.ini"});
     struct stat status {};
     ASSERT_EQ(::stat(directory.c_str(), &status), 0);
@@ -107,8 +97,10 @@ TEST_F(FileSettingsBackingTest, AHandEditedFileIsUnderstood) {
     fs::create_directories(Directory());
     WriteFile(File(),
               "\xEF\xBB\xBF; saved by an editor\r\n[other]\r\nkeep=this\r\n\r\n"
-              "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n");
+              "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n"
+              "\\x4a\\x4F\\x6A\\x6f=hex digits in either case\r\n");
 
+    EXPECT_EQ(ReadFresh("JOjo"), "hex digits in either case");
     EXPECT_EQ(ReadFresh("formX"), "-345");
     EXPECT_EQ(ReadFresh("setcol"), "33023");
 
