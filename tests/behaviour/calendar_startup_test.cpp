@@ -105,13 +105,14 @@ TEST_F(CalendarStartup, UnreadableStoredValuesReadAsFirstRunValues) {
     }
     // The ends of each range are readable.
     cal.reset();
-    StoreFirstRunValuesWith("formbackcol", "255");
+    StoreFirstRunValuesWith("formbackcol", "0");
     Put("fontR1", "255");
-    Put("fontR2", "0");
+    Put("fontG2", "0");
     Put("setcol", "16777215");
     Start();
-    EXPECT_EQ(windows.Alpha(*cal), 255);
+    EXPECT_EQ(windows.Alpha(*cal), 0);
     EXPECT_EQ(cal->lbldate.ForeColor(), ui::Rgb(0, 0, 0));
+    EXPECT_EQ(cal->Label2.ForeColor(), ui::Rgb(255, 255, 255));
     EXPECT_EQ(DaysColoured(ui::Rgb(255, 255, 255)), (DayList{2, 9, 16, 23, 30}));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/clock.h"
 #include "platform/errors.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(DateText, BuiltWithBlanksAndReadOnlyWhenTheDateExists) {
         }
     }
     for (const char* bad : {"", "   ", "garbage", "5/9", "5/9/2021/1", "5//2021", "a/9/2021",
-                            "5/9/2021x", "5-9-2021", "99999999/1/2021"}) {
+                            "5/9/2021x", "5-9-2021", "1/1/002021"}) {
         EXPECT_FALSE(platform::IsDate(bad)) << bad;
         EXPECT_TRUE(FailsAsNotADate([&] { platform::ParseDateText(bad); })) << bad;
     }
@@ -77,6 +78,15 @@ TEST(LongDateReading, RoundTripsEveryDayTheCalendarCanShow) {
                                              static_cast<int>(date.year()));
         ASSERT_EQ(platform::ParseDateText(text), date);
     }
+}
+
+// Local time is within a day of UTC in every zone.
+TEST(SystemClock, GivesTodaysLocalDateAndTimeOfDay) {
+    const platform::LocalDateTime now = platform::SystemClock().Now();
+    ASSERT_TRUE(now.Date.ok());
+    const auto offset = sys_days{now.Date} - floor<days>(system_clock::now());
+    EXPECT_LE(abs(offset.count()), 1);
+    EXPECT_TRUE(now.TimeOfDay >= seconds{0} && now.TimeOfDay < days{1});
 }
 
 }  // namespace

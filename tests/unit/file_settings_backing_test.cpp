@@ -64,6 +64,7 @@ TEST_F(FileSettingsBackingTest, AnyTextPersistsForTheNextBacking) {
         backing.Write("Lunadesk", "set", "note", awkward);
         backing.Write("Lunadesk", "set", awkward, "key");
         backing.Write("Lunadesk", awkward, "note", "section");
+        backing.Write("Lunadesk", "", "note", "unnamed section");
     }
     EXPECT_EQ(ReadFresh("formX"), "13905");
     EXPECT_EQ(ReadFresh("empty"), "");
@@ -72,6 +73,7 @@ TEST_F(FileSettingsBackingTest, AnyTextPersistsForTheNextBacking) {
     EXPECT_EQ(ReadFresh("formY"), std::nullopt);
     FileSettingsBacking backing(home);
     EXPECT_EQ(backing.Read("Lunadesk", awkward, "note"), "section");
+    EXPECT_EQ(backing.Read("Lunadesk", "", "note"), "unnamed section");
     EXPECT_EQ(backing.Read("Lunadesk", "other", "formX"), std::nullopt);
     EXPECT_EQ(backing.Read("Other", "set", "formX"), std::nullopt);
 }
@@ -98,9 +100,9 @@ TEST_F(FileSettingsBackingTest, AHandEditedFileIsUnderstood) {
     WriteFile(File(),
               "\xEF\xBB\xBF; saved by an editor\r\n[other]\r\nkeep=this\r\n\r\n"
               "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n"
-              "\\x4a\\x4F\\x6A\\x6f=hex digits in either case\r\n");
+              "\\x4a\\x4F\\x6A\\x6f\\x30\\x39=hex digits in either case\r\n");
 
-    EXPECT_EQ(ReadFresh("JOjo"), "hex digits in either case");
+    EXPECT_EQ(ReadFresh("JOjo09"), "hex digits in either case");
     EXPECT_EQ(ReadFresh("formX"), "-345");
     EXPECT_EQ(ReadFresh("setcol"), "33023");
 
@@ -117,6 +119,8 @@ TEST_F(FileSettingsBackingTest, AMalformedFileReadsAsEmptyUntilTheNextWrite) {
              "formX=1\n[set]\n",
              "[set]\nformX=1\\q\n",
              "[set]\nformX=1\\x4\n",
+             "[set]\nformX=1\\x1g\n",
+             "[set]\nformX=1\\\n",
              "[set\nformX=1\n",
          }) {
         SCOPED_TRACE(malformed);
@@ -157,7 +161,9 @@ TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) 
     EXPECT_EQ(homeless.Read("Lunadesk", "set", "formX"), std::nullopt);
 
     FileSettingsBacking backing(home);
-    EXPECT_ANY_THROW(backing.Write("..", "set", "formX", "1"));
+    for (const char* app : {"", ".", "..", "a/b"}) {
+        EXPECT_ANY_THROW(backing.Write(app, "set", "formX", "1")) << app;
+    }
     EXPECT_EQ(Entries(home), std::set<std::string>{"plain-file"});
 
     fs::create_directories(File());  // a directory where the file should be
