@@ -136,6 +136,10 @@ TEST_F(CalendarNavigation, OnlyTheYearBoxsFirstNotificationIsSwallowed) {
     EXPECT_EQ(fresh.Label5.Caption(), "Label5");
     EXPECT_TRUE(fresh.cboyear.Visible());
     EXPECT_EQ(fresh.lbldate.Caption(), "");
+    // A month chosen before any year reads the year as 0 instead of failing.
+    frmcalendar blank(windows, store, clock);
+    blank.cbomonth.AddItem("一月");
+    EXPECT_NO_THROW(blank.cbomonth.SetListIndex(0));
 }
 
 TEST_F(CalendarNavigation, TheLayoutLeavesEachMarkWhereItCanBeUsed) {

@@ -24,37 +24,41 @@ class FakeCalendar final : public CalendarOperations {
     explicit FakeCalendar(const MemorySettingsBacking& memory) : memory_(memory) {}
 
     void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override {
-        Add("fontRGB1(" + Triple(r, g, b) + ")");
+        Add("fontRGB1", {r, g, b});
     }
     void fontRGB2(std::int16_t r, std::int16_t g, std::int16_t b) override {
-        Add("fontRGB2(" + Triple(r, g, b) + ")");
+        Add("fontRGB2", {r, g, b});
     }
-    void setcol(std::int32_t colour) override { Add("setcol(" + std::to_string(colour) + ")"); }
+    void setcol(std::int32_t colour) override { Add("setcol", {colour}); }
     void setcol(const std::string& text) override { Add("setcol(\"" + text + "\")"); }
     void Label3_Click() override { Add("Label3_Click"); }
-    void TM1(std::int16_t alpha) override { Add("TM1(" + std::to_string(alpha) + ")"); }
+    void TM1(std::int16_t alpha) override { Add("TM1", {alpha}); }
 
     const Entries& Journal() {
-        Flush();
+        Add("");
         return journal_;
     }
     void Clear() {
-        Flush();
+        Add("");
         journal_.clear();
     }
 
   private:
-    static std::string Triple(int r, int g, int b) {
-        return std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b);
+    void Add(std::string name, std::initializer_list<std::int32_t> arguments) {
+        std::string separator = "(";
+        for (const std::int32_t argument : arguments) {
+            name += separator + std::to_string(argument);
+            separator = ",";
+        }
+        Add(name + ")");
     }
-    void Add(std::string call) {
-        Flush();
-        journal_.push_back(std::move(call));
-    }
-    void Flush() {
-        const auto& writes = memory_.Writes();
-        for (; seenWrites_ < writes.size(); ++seenWrites_) {
+    // Logs the writes made since the last call, then the call itself.
+    void Add(const std::string& call) {
+        for (const auto& writes = memory_.Writes(); seenWrites_ < writes.size(); ++seenWrites_) {
             journal_.push_back(writes[seenWrites_].Key + "=" + writes[seenWrites_].Value);
+        }
+        if (!call.empty()) {
+            journal_.push_back(call);
         }
     }
 

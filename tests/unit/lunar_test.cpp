@@ -111,6 +111,7 @@ TEST(LunarConversion, DaysBeforeTheTablesGiveNoDayName) {
     EXPECT_EQ(Lunar(1921y / 2 / 6), (LunarDate{1921, 1, -1}));
     EXPECT_EQ(Lunar(1920y / 3 / 1), (LunarDate{1921, 1, -343}));
     EXPECT_EQ(Lunar(1920y / 2 / 8), (LunarDate{1921, 1, -365}));
+    EXPECT_EQ(Lunar(1917y / 2 / 8), (LunarDate{1921, 1, -1460}));
     EXPECT_TRUE(FailsOutOfRange([] { LunarCaption(Lunar(1921y / 2 / 6)); }));
     EXPECT_TRUE(FailsOutOfRange([] { LunarCaption(Lunar(1900y / 1 / 1)); }));
     EXPECT_TRUE(FailsOutOfRange([] { ToLunarDate(INT_MIN, 1, 1); }));  // beyond an int of days
