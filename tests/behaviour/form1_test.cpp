@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -71,17 +72,11 @@ class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
         // What a program that has run before holds.
-        for (const auto& [key, value] : {std::pair{"formX", "13905"},
-                                         {"formY", "0"},
-                                         {"formbackcol", "150"},
-                                         {"fontR1", "0"},
-                                         {"fontG1", "255"},
-                                         {"fontB1", "255"},
-                                         {"fontR2", "0"},
-                                         {"fontG2", "255"},
-                                         {"fontB2", "0"},
-                                         {"setcol", "16711680"}}) {
-            Put(key, value);
+        std::istringstream stored(
+            "formX=13905 formY=0 formbackcol=150 fontR1=0 fontG1=255 fontB1=255 fontR2=0 "
+            "fontG2=255 fontB2=0 setcol=16711680");
+        for (std::string entry; stored >> entry;) {
+            Put(entry.substr(0, entry.find('=')), entry.substr(entry.find('=') + 1));
         }
     }
     void Put(const std::string& key, const std::string& value) {

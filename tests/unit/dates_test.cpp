@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/clock.h"
 #include "platform/errors.h"
 
@@ -85,7 +87,7 @@ TEST(SystemClock, GivesTodaysLocalDateAndTimeOfDay) {
     const platform::LocalDateTime now = platform::SystemClock().Now();
     ASSERT_TRUE(now.Date.ok());
     const auto offset = sys_days{now.Date} - floor<days>(system_clock::now());
-    EXPECT_LE(abs(offset.count()), 1);
+    EXPECT_LE(std::abs(offset.count()), 1);
     EXPECT_TRUE(now.TimeOfDay >= seconds{0} && now.TimeOfDay < days{1});
 }
 
