@@ -28,12 +28,6 @@ TEST(DateFormatting, PatternsAndTheLongDate) {
     EXPECT_EQ(platform::FormatDate(year{987} / January / 2d, "yyyy-mm-dd"), "0987-01-02");
 }
 
-TEST(Weekdays, CountFromSunday) {
-    EXPECT_EQ(platform::Weekday(2026y / March / 1d), 1);  // Sunday
-    EXPECT_EQ(platform::Weekday(2024y / March / 15d), 6);
-    EXPECT_EQ(platform::Weekday(2026y / February / 28d), 7);
-}
-
 TEST(DateText, BuiltWithBlanksAndReadOnlyWhenTheDateExists) {
     EXPECT_EQ(platform::DateText(5, 9, 2021), " 5/ 9/ 2021");
     EXPECT_EQ(platform::ParseDateText("05/09/2021"), 2021y / May / 9d);  // leading zeros
