@@ -34,11 +34,12 @@ TEST(DateText, BuiltWithBlanksAndReadOnlyWhenTheDateExists) {
     const struct {
         int month, day, year;
         bool exists;
-    } cases[] = {{2, 29, 2024, true},  {2, 29, 2023, false}, {2, 29, 1900, false},
-                 {2, 29, 2000, true},  {4, 31, 2024, false}, {13, 1, 2024, false},
-                 {0, 1, 2024, false},  {1, 0, 2024, false},  {1, 32, 2024, false},
-                 {12, 31, 2024, true}, {-1, 1, 2024, false}, {1, 1, 1, true},
-                 {1, 1, 0, false},     {12, 31, 9999, true}, {1, 1, 10000, false}};
+    } cases[] = {{2, 29, 2024, true},  {2, 29, 2023, false},  {2, 29, 1900, false},
+                 {2, 29, 2000, true},  {4, 31, 2024, false},  {13, 1, 2024, false},
+                 {0, 1, 2024, false},  {1, 0, 2024, false},   {1, 32, 2024, false},
+                 {12, 31, 2024, true}, {-1, 1, 2024, false},  {1, 1, 1, true},
+                 {1, 1, 0, false},     {1, 271, 2024, false}, {257, 1, 2024, false},
+                 {12, 31, 9999, true}, {1, 1, 10000, false}};
     for (const auto& c : cases) {
         const std::string text = platform::DateText(c.month, c.day, c.year);
         EXPECT_EQ(platform::IsDate(text), c.exists) << text;
