@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,14 @@
 namespace calendar_test {
 
 using namespace std::chrono;
+using Names = std::vector<std::string>;
+using DayList = std::vector<int>;
+
+constexpr ui::Colour kRed = ui::Rgb(255, 0, 0);
+constexpr ui::Colour kBlue = ui::Rgb(0, 0, 255);
+constexpr ui::Colour kMagenta = ui::Rgb(255, 0, 255);
+constexpr ui::Colour kCyan = ui::Rgb(0, 255, 255);
+constexpr ui::Colour kOrange = ui::Rgb(255, 128, 0);
 
 inline platform::LocalDateTime At(year_month_day date, seconds timeOfDay = hours{10}) {
     return {date, timeOfDay};
@@ -36,6 +45,7 @@ class CalendarTest : public ::testing::Test {
         cal->Show();
     }
     void StartOn(year_month_day today) {
+        cal.reset();
         clock.Set(At(today));
         Start();
     }
@@ -47,43 +57,64 @@ class CalendarTest : public ::testing::Test {
     void Put(const std::string& key, const std::string& value) {
         backing.Put(SettingsStore::kApplication, SettingsStore::kSection, key, value);
     }
+    // What an earlier run on a 1920-pixel screen left behind, but for one key.
     void StoreFirstRunValuesWith(const std::string& key, const std::string& value) {
-        // What an earlier run on a 1920-pixel screen left behind, but for one key.
         for (const settings::SettingKey* stored : settings::kAllKeys) {
             const std::string name(stored->Name);
             const int firstRun = stored == &settings::kFormX ? 25905 : stored->FirstRun;
             Put(name, name == key ? value : std::to_string(firstRun));
         }
     }
+    // The writes since the log was last cleared, as "key=value".
+    Names Written() const {
+        Names written;
+        for (const auto& write : backing.Writes()) {
+            written.push_back(write.Key + "=" + write.Value);
+        }
+        return written;
+    }
 
-    // Days (1-based) whose labels carry the selection frame.
-    std::vector<int> FramedDays() const {
-        std::vector<int> days;
+    // Days (1-based) whose labels, hidden ones included, satisfy the test.
+    DayList Days(const std::function<bool(const ui::Label&)>& test) const {
+        DayList days;
         for (int i = 0; i < 31; ++i) {
-            if (cal->lblnumber[i].BorderStyle() == 1) {
+            if (test(cal->lblnumber[i])) {
                 days.push_back(i + 1);
             }
         }
         return days;
     }
-    std::vector<int> VisibleDays() const {
-        std::vector<int> days;
+    DayList FramedDays() const {
+        return Days([](const ui::Label& day) { return day.BorderStyle() == 1; });
+    }
+    DayList VisibleDays() const {
+        return Days([](const ui::Label& day) { return day.Visible(); });
+    }
+    DayList DaysColoured(ui::Colour colour) const {
+        return Days([colour](const ui::Label& day) { return day.ForeColor() == colour; });
+    }
+    // Every element whose text (or, for the frame, border) has this colour.
+    Names ElementsColoured(ui::Colour colour) const {
+        std::vector<std::pair<std::string, ui::Colour>> all{
+            {"Label1(0)", cal->Label1[0].ForeColor()}, {"Label1(1)", cal->Label1[1].ForeColor()},
+            {"Label2", cal->Label2.ForeColor()},       {"Label3", cal->Label3.ForeColor()},
+            {"Label4", cal->Label4.ForeColor()},       {"Label5", cal->Label5.ForeColor()},
+            {"Label6", cal->Label6.ForeColor()},       {"Label7", cal->Label7.ForeColor()},
+            {"Label8", cal->Label8.ForeColor()},       {"Shape1", cal->Shape1.BorderColor()},
+            {"cbomonth", cal->cbomonth.ForeColor()},   {"cboyear", cal->cboyear.ForeColor()},
+            {"lbldate", cal->lbldate.ForeColor()},     {"lblday", cal->lblday.ForeColor()}};
         for (int i = 0; i < 31; ++i) {
-            if (cal->lblnumber[i].Visible()) {
-                days.push_back(i + 1);
+            all.emplace_back("day" + std::to_string(i + 1), cal->lblnumber[i].ForeColor());
+        }
+        Names names;
+        for (const auto& [name, itsColour] : all) {
+            if (itsColour == colour) {
+                names.push_back(name);
             }
         }
-        return days;
+        return names;
     }
-    std::vector<int> DaysColoured(ui::Colour colour) const {
-        std::vector<int> days;
-        for (int i = 0; i < 31; ++i) {
-            if (cal->lblnumber[i].ForeColor() == colour) {
-                days.push_back(i + 1);
-            }
-        }
-        return days;
-    }
+
     void ClickDay(int day) { cal->lblnumber[day - 1].RaiseClick(); }
     void ChooseMonth(int month) {
         cal->Label4.RaiseClick();
@@ -93,9 +124,9 @@ class CalendarTest : public ::testing::Test {
         cal->Label5.RaiseClick();
         cal->cboyear.SetListIndex(year - 1922);
     }
-    void DragTo(int left, int top) {
+    void DragTo(int left, int top, int button = ui::kLeftButton) {
         windows.SetDropPosition(left, top);
-        cal->RaiseMouseDown(ui::kLeftButton, 0, 100, 100);
+        cal->RaiseMouseDown(button, 0, 100, 100);
     }
 };
 

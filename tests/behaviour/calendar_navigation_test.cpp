@@ -1,189 +1,164 @@
-// Day selection, the month grid, the choosers and the colour passes.
+// Day selection, the month grid, the choosers, the colour passes and the layout.
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
 namespace {
-
-constexpr ui::Colour kRed = ui::Rgb(255, 0, 0);
-constexpr ui::Colour kBlue = ui::Rgb(0, 0, 255);
 
 class CalendarNavigation : public CalendarTest {
   protected:
     void SetUp() override { Start(); }
 };
 
-TEST_F(CalendarNavigation, ClickingDaysMovesTheFrameAndWritesTheCaptions) {
+TEST_F(CalendarNavigation, ClickingADayMovesTheFrameAndWritesTheCaptions) {
     ChooseYear(2024);
     ChooseMonth(3);
-    ClickDay(15);
-    EXPECT_EQ(cal->lblday.Caption(), "星期五");
-    EXPECT_EQ(cal->lbldate.Caption(), "2024年3月15日");
-    EXPECT_EQ(cal->Label2.Caption(), "农历甲辰年(龙)二月初六");
-    EXPECT_EQ(FramedDays(), (std::vector<int>{15}));
-    EXPECT_EQ(cal->selDay, 15);
-    EXPECT_TRUE(cal->Label3.Visible());
-
-    // The framed day again: still framed, captions written again.
-    ClickDay(15);
-    EXPECT_EQ(FramedDays(), (std::vector<int>{15}));
-    EXPECT_EQ(cal->lbldate.Caption(), "2024年3月15日");
-}
-
-TEST_F(CalendarNavigation, ClickingTodayHidesTheBackToTodayMark) {
-    ClickDay(10);
-    EXPECT_TRUE(cal->Label3.Visible());
+    for (int round = 0; round < 2; ++round) {  // the framed day again changes nothing
+        ClickDay(15);
+        EXPECT_EQ(cal->lblday.Caption(), "星期五");
+        EXPECT_EQ(cal->lbldate.Caption(), "2024年3月15日");
+        EXPECT_EQ(cal->Label2.Caption(), "农历甲辰年(龙)二月初六");
+        EXPECT_EQ(FramedDays(), DayList{15});
+        EXPECT_EQ(cal->selDay, 15);
+        EXPECT_TRUE(cal->Label3.Visible());
+    }
+    // A day click closes an open chooser; today's date hides the way back to it.
+    ChooseYear(2021);
+    ChooseMonth(5);
+    cal->Label4.RaiseClick();
+    cal->Label5.RaiseClick();
     ClickDay(9);
-    EXPECT_FALSE(cal->Label3.Visible());
+    EXPECT_FALSE(cal->Label3.Visible() || cal->cbomonth.Visible() || cal->cboyear.Visible());
 }
 
 TEST_F(CalendarNavigation, ADayTheMonthLacksOnlyMovesTheFrameAndSelDayBack) {
-    ChooseMonth(4);  // 30 days
-    ClickDay(12);
-    cal->lblnumber[30].RaiseClick();  // hidden day 31, clicked from code
-    EXPECT_EQ(FramedDays(), (std::vector<int>{31}));
-    EXPECT_EQ(cal->selDay, 30);
-    EXPECT_EQ(cal->lbldate.Caption(), "2021年4月12日");
-    EXPECT_EQ(cal->lblday.Caption(), "星期一");
-
-    ChooseMonth(2);
-    ClickDay(5);
-    cal->lblnumber[29].RaiseClick();
-    EXPECT_EQ(FramedDays(), (std::vector<int>{30}));
-    EXPECT_EQ(cal->selDay, 29);
-    EXPECT_EQ(cal->lbldate.Caption(), "2021年2月5日");
+    for (const auto& [month, hidden] : {std::pair{4, 31}, {2, 30}}) {
+        ChooseMonth(month);
+        ClickDay(12);
+        cal->lblnumber[hidden - 1].RaiseClick();  // clicked from code
+        EXPECT_EQ(FramedDays(), DayList{hidden});
+        EXPECT_EQ(cal->selDay, hidden - 1);
+        EXPECT_EQ(cal->lbldate.Caption(), "2021年" + std::to_string(month) + "月12日");
+    }
 }
 
-TEST_F(CalendarNavigation, ADayClickClosesAnOpenChooser) {
-    cal->Label4.RaiseClick();
-    cal->Label5.RaiseClick();
-    EXPECT_TRUE(cal->cbomonth.Visible());
-    EXPECT_TRUE(cal->cboyear.Visible());
-    ClickDay(3);
-    EXPECT_FALSE(cal->cbomonth.Visible());
-    EXPECT_FALSE(cal->cboyear.Visible());
-}
-
-TEST_F(CalendarNavigation, AprilAfterTheTenthOfJanuarySelectsTheThirtieth) {
-    ChooseMonth(1);
-    ClickDay(10);
-    ChooseMonth(4);
-    EXPECT_EQ(VisibleDays().size(), 30u);
-    EXPECT_EQ(FramedDays(), (std::vector<int>{30}));
-    EXPECT_EQ(cal->selDay, 30);
-    EXPECT_EQ(cal->lbldate.Caption(), "2021年4月30日");
-    EXPECT_EQ(cal->Label4.Caption(), "4");
-    EXPECT_FALSE(cal->cbomonth.Visible());
-}
-
-TEST_F(CalendarNavigation, AThirtyOneDayMonthSelectsTheThirtyFirst) {
-    ChooseMonth(7);
-    EXPECT_EQ(VisibleDays().size(), 31u);
-    EXPECT_EQ(FramedDays(), (std::vector<int>{31}));
+// The Sunday pass walks every day, so a month or year choice selects the month's last day;
+// February leaves the frame on the hidden label of day 30.
+TEST_F(CalendarNavigation, AMonthOrYearChoiceSelectsADayOfTheNewMonth) {
+    const struct {
+        int year, month, day;
+        const char* shown;
+        std::size_t days;
+        int framed;
+    } steps[] = {
+        {2021, 1, 10, "2021年1月10日", 31, 10}, {2021, 4, 0, "2021年4月30日", 30, 30},
+        {2021, 7, 0, "2021年7月31日", 31, 31},  {2023, 2, 0, "2023年2月28日", 28, 30},
+        {2024, 2, 0, "2024年2月29日", 29, 30},  {2024, 5, 0, "2024年5月31日", 31, 31},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.shown);
+        ChooseYear(step.year);
+        ChooseMonth(step.month);
+        if (step.day != 0) {
+            ClickDay(step.day);
+        }
+        EXPECT_EQ(cal->lbldate.Caption(), step.shown);
+        EXPECT_EQ(VisibleDays().size(), step.days);
+        EXPECT_EQ(FramedDays(), DayList{step.framed});
+        EXPECT_EQ(cal->Label4.Caption(), std::to_string(step.month));
+        EXPECT_EQ(cal->Label5.Caption(), std::to_string(step.year));
+        EXPECT_FALSE(cal->cbomonth.Visible() || cal->cboyear.Visible());
+    }
     EXPECT_EQ(cal->selDay, 31);
-    EXPECT_EQ(cal->lbldate.Caption(), "2021年7月31日");
 }
 
-TEST_F(CalendarNavigation, FebruaryLeavesTheFrameOnAHiddenLabel) {
-    ChooseYear(2023);
-    ChooseMonth(2);
-    EXPECT_EQ(VisibleDays().size(), 28u);
-    EXPECT_EQ(cal->lbldate.Caption(), "2023年2月28日");
-    EXPECT_EQ(cal->lblday.Caption(), "星期二");
-    EXPECT_EQ(FramedDays(), (std::vector<int>{30}));
-    EXPECT_FALSE(cal->lblnumber[29].Visible());
-    EXPECT_EQ(cal->selDay, 29);
-
-    ChooseYear(2024);
-    EXPECT_EQ(VisibleDays().size(), 29u);
-    EXPECT_EQ(cal->lbldate.Caption(), "2024年2月29日");
-    EXPECT_EQ(cal->Label2.Caption(), "农历甲辰年(龙)正月二十");
-    EXPECT_EQ(FramedDays(), (std::vector<int>{30}));
-    EXPECT_EQ(cal->selDay, 29);
-    EXPECT_EQ(cal->Label5.Caption(), "2024");
+// The grid is not a weekday grid: day 1 sits top left whatever weekday it is.
+TEST_F(CalendarNavigation, EveryDayKeepsItsCellInAMonthNotStartingOnSunday) {
+    ChooseMonth(9);  // 1 September 2021 is a Wednesday
+    for (int i = 0; i < 31; ++i) {
+        EXPECT_EQ(cal->lblnumber[i].Bounds(),
+                  (ui::Rect{240 + 360 * (i % 7), 840 + 360 * (i / 7), 300, 285}))
+            << "day " << i + 1;
+    }
 }
 
-TEST_F(CalendarNavigation, DayOneIsAlwaysTopLeft) {
-    ChooseYear(2026);
-    ChooseMonth(3);  // the 1st is a Sunday
-    EXPECT_EQ(cal->lblnumber[0].Bounds().Left, 240);
-    EXPECT_EQ(cal->lblnumber[0].Bounds().Top, 840);
-    EXPECT_EQ(cal->lblnumber[7].Bounds().Left, 240);
-    EXPECT_EQ(cal->lblnumber[7].Bounds().Top, 1200);
-    EXPECT_EQ(cal->lblnumber[30].Bounds().Left, 960);
-    EXPECT_EQ(cal->lblnumber[30].Bounds().Top, 2280);
-}
-
-TEST_F(CalendarNavigation, SundayColoursOfMarch2026) {
-    ChooseYear(2026);
-    ChooseMonth(3);
-    EXPECT_EQ(DaysColoured(kBlue), (std::vector<int>{1, 8, 15, 22, 29}));
+TEST_F(CalendarNavigation, SundayPassesColourExactlyTheSundays) {
+    // The number on its own, in a colour nothing else has yet.
+    cal->setcol(0x0080FF);
+    EXPECT_EQ(DaysColoured(kOrange), (DayList{2, 9, 16, 23, 30}));
     EXPECT_EQ(DaysColoured(kRed).size(), 26u);
-    EXPECT_EQ(cal->lbldate.Caption(), "2026年3月31日");
-}
 
-TEST_F(CalendarNavigation, SundayPassOverFebruary2026EndsOnAHiddenLabel) {
+    // The stored text; unreadable text means blue.
     ChooseYear(2026);
     ChooseMonth(2);
-    cal->setcol(std::string("16711680"));
-    EXPECT_EQ(DaysColoured(kBlue), (std::vector<int>{1, 8, 15, 22}));
+    cal->setcol(std::string("65280"));
+    EXPECT_EQ(DaysColoured(ui::Rgb(0, 255, 0)), (DayList{1, 8, 15, 22}));
+    cal->setcol(std::string("garbage"));
+    EXPECT_EQ(DaysColoured(kBlue), (DayList{1, 8, 15, 22}));
     EXPECT_EQ(cal->lbldate.Caption(), "2026年2月28日");
-    EXPECT_EQ(FramedDays(), (std::vector<int>{31}));
+    EXPECT_EQ(FramedDays(), DayList{31});
     EXPECT_EQ(cal->selDay, 30);
 
-    // The number and its stored text colour the Sundays alike.
-    cal->setcol(16711680);
-    EXPECT_EQ(DaysColoured(kBlue), (std::vector<int>{1, 8, 15, 22}));
-}
-
-TEST_F(CalendarNavigation, ALabelOfAMissingDayTakesTheColourOfTheMonthsLastDay) {
+    // A missing day's label takes the colour of the month's last day.
     ChooseYear(2025);
     ChooseMonth(11);  // 30 November 2025 is a Sunday
-    EXPECT_EQ(DaysColoured(kBlue), (std::vector<int>{2, 9, 16, 23, 30, 31}));
-    EXPECT_FALSE(cal->lblnumber[30].Visible());
-    ChooseYear(2026);  // 30 November 2026 is a Monday
-    EXPECT_EQ(DaysColoured(kBlue), (std::vector<int>{1, 8, 15, 22, 29}));
+    EXPECT_EQ(DaysColoured(kBlue), (DayList{2, 9, 16, 23, 30, 31}));
+    ChooseYear(2026);
+    EXPECT_EQ(DaysColoured(kBlue), (DayList{1, 8, 15, 22, 29}));
 }
 
-TEST_F(CalendarNavigation, ChoosingAYearKeepsTheMonth) {
-    ChooseYear(2024);
-    EXPECT_EQ(cal->Label5.Caption(), "2024");
-    EXPECT_EQ(cal->Label4.Caption(), "5");
-    EXPECT_EQ(cal->lbldate.Caption(), "2024年5月31日");
-    EXPECT_EQ(cal->selDay, 31);
-    EXPECT_FALSE(cal->cboyear.Visible());
+TEST_F(CalendarNavigation, MainAndSecondaryColoursReachExactlyTheirElements) {
+    cal->fontRGB1(1, 2, 3);
+    Names mainColoured{"Label1(0)", "Label1(1)", "Shape1", "cbomonth",
+                       "cboyear",   "lbldate",   "lblday"};
+    for (int day = 1; day <= 31; ++day) {  // Sundays too
+        mainColoured.push_back("day" + std::to_string(day));
+    }
+    EXPECT_EQ(ElementsColoured(ui::Rgb(1, 2, 3)), mainColoured);
+    EXPECT_EQ(ElementsColoured(kMagenta), (Names{"Label2", "Label4", "Label5"}));
+
+    cal->fontRGB2(4, 5, 6);
+    EXPECT_EQ(ElementsColoured(ui::Rgb(4, 5, 6)), (Names{"Label2", "Label4", "Label5"}));
+    EXPECT_EQ(ElementsColoured(ui::Rgb(1, 2, 3)), mainColoured);
 }
 
-TEST_F(CalendarNavigation, OnlyTheFirstYearNotificationIsSwallowed) {
-    // Start-up used it up: the user's first year choice runs in full.
+// Start-up uses up the swallowed notification, so the user's first choice runs in full.
+TEST_F(CalendarNavigation, OnlyTheYearBoxsFirstNotificationIsSwallowed) {
     ASSERT_TRUE(cal->yearArmed);
-    cal->Label5.RaiseClick();
-    cal->cboyear.SetListIndex(2030 - 1922);
+    ChooseYear(2030);
     EXPECT_EQ(cal->Label5.Caption(), "2030");
     EXPECT_FALSE(cal->cboyear.Visible());
 
-    // A window not yet loaded swallows exactly one.
     frmcalendar fresh(windows, store, clock);
     EXPECT_FALSE(fresh.yearArmed);
     fresh.cboyear.AddItem(" 1922");
     fresh.cboyear.SetListIndex(0);
     EXPECT_TRUE(fresh.yearArmed);
     EXPECT_EQ(fresh.Label5.Caption(), "Label5");
+    EXPECT_TRUE(fresh.cboyear.Visible());
+    EXPECT_EQ(fresh.lbldate.Caption(), "");
+    // A month chosen before any year reads the year as 0 instead of failing.
+    frmcalendar blank(windows, store, clock);
+    blank.cbomonth.AddItem("一月");
+    EXPECT_NO_THROW(blank.cbomonth.SetListIndex(0));
 }
 
-TEST_F(CalendarNavigation, MainAndSecondaryColourOperations) {
-    cal->fontRGB1(255, 0, 0);
-    EXPECT_EQ(DaysColoured(kRed).size(), 31u);  // Sundays too
-    EXPECT_EQ(cal->Label1[0].ForeColor(), kRed);
-    EXPECT_EQ(cal->cboyear.ForeColor(), kRed);
-    EXPECT_EQ(cal->lblday.ForeColor(), kRed);
-
-    cal->fontRGB2(0, 255, 255);
-    const ui::Colour cyan = ui::Rgb(0, 255, 255);
-    EXPECT_EQ(cal->Label2.ForeColor(), cyan);
-    EXPECT_EQ(cal->Label4.ForeColor(), cyan);
-    EXPECT_EQ(cal->Label5.ForeColor(), cyan);
-    EXPECT_EQ(cal->lbldate.ForeColor(), kRed);
-    EXPECT_EQ(cal->Label3.ForeColor(), ui::Rgb(255, 255, 255));
+TEST_F(CalendarNavigation, TheLayoutLeavesEachMarkWhereItCanBeUsed) {
+    const frmcalendar& c = *cal;
+    // The year's caption reaches 120 twips right of its box: a click there opens the box.
+    EXPECT_EQ(c.Label5.Bounds().Left, c.cboyear.Bounds().Left);
+    EXPECT_EQ(c.Label5.Bounds().Width, c.cboyear.Bounds().Width + 120);
+    // "×" runs past the right edge, but its glyph (the font's size in twips) is whole.
+    EXPECT_GT(c.Label6.Bounds().Right(), c.ClientWidth());
+    EXPECT_GE(c.ClientWidth() - c.Label6.Bounds().Left, c.Label6.GetFont().Points * 20);
+    // Only the top left 9 x 10 pixels of "┛" lie inside the window.
+    EXPECT_EQ(c.ClientWidth() - c.Label8.Bounds().Left, 9 * 15);
+    EXPECT_EQ(c.ClientHeight() - c.Label8.Bounds().Top, 10 * 15);
+    EXPECT_GT(c.Label8.Bounds().Right(), c.ClientWidth());
+    EXPECT_GT(c.Label8.Bounds().Bottom(), c.ClientHeight());
+    // "回到今天" sits in the fifth row, right of days 29 to 31.
+    EXPECT_EQ(c.Label3.Bounds().Top, c.lblnumber[28].Bounds().Top);
+    EXPECT_GT(c.Label3.Bounds().Left, c.lblnumber[30].Bounds().Right());
+    EXPECT_LE(c.Label3.Bounds().Right(), c.Shape1.Bounds().Right());
 }
 
 }  // namespace

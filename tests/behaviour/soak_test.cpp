@@ -22,7 +22,7 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr int kEvents = 100000;
+constexpr int kEvents = 20000;
 
 class Soak {
   public:
@@ -78,11 +78,12 @@ class Soak {
 
     void CheckInvariants() {
         SCOPED_TRACE("after event " + std::to_string(steps_));
+        // Exactly one of the 31 labels, hidden ones included, carries the frame.
         int framed = 0;
         for (int i = 0; i < 31; ++i) {
             framed += cal_->lblnumber[i].BorderStyle() == 1 ? 1 : 0;
         }
-        ASSERT_LE(framed, 1);
+        ASSERT_EQ(framed, 1);
 
         const platform::Date shown = platform::ParseLongDate(cal_->lbldate.Caption());
         ASSERT_EQ(cal_->lblday.Caption(), WeekdayName(platform::Weekday(shown)));
@@ -163,7 +164,7 @@ class Soak {
     int steps_ = 0;
 };
 
-TEST(Soak, InvariantsHoldOverAHundredThousandRandomEvents) {
+TEST(Soak, InvariantsHoldOverTwentyThousandRandomEvents) {
     Soak soak;
     soak.CheckInvariants();
     for (int i = 0; i < kEvents && !::testing::Test::HasFatalFailure(); ++i) {

@@ -53,48 +53,40 @@ class FileSettingsBackingTest : public ::testing::Test {
     fs::path home;
 };
 
-TEST_F(FileSettingsBackingTest, ValuesPersistForTheNextBacking) {
+TEST_F(FileSettingsBackingTest, AnyTextPersistsForTheNextBacking) {
+    const std::string awkward = "  农历 腊月初八 \\n \\ \r\n[set]\nformX=1\n;#=\\x41 ";
     {
         FileSettingsBacking backing(home);
         EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
         backing.Write("Lunadesk", "set", "formX", "-345");
-        backing.Write("Lunadesk", "set", "setcol", "16711680");
         backing.Write("Lunadesk", "set", "formX", "13905");
         backing.Write("Lunadesk", "set", "empty", "");
+        backing.Write("Lunadesk", "set", "note", awkward);
+        backing.Write("Lunadesk", "set", awkward, "key");
+        backing.Write("Lunadesk", awkward, "note", "section");
+        backing.Write("Lunadesk", "", "note", "unnamed section");
     }
     EXPECT_EQ(ReadFresh("formX"), "13905");
-    EXPECT_EQ(ReadFresh("setcol"), "16711680");
     EXPECT_EQ(ReadFresh("empty"), "");
+    EXPECT_EQ(ReadFresh("note"), awkward);
+    EXPECT_EQ(ReadFresh(awkward), "key");
     EXPECT_EQ(ReadFresh("formY"), std::nullopt);
     FileSettingsBacking backing(home);
+    EXPECT_EQ(backing.Read("Lunadesk", awkward, "note"), "section");
+    EXPECT_EQ(backing.Read("Lunadesk", "", "note"), "unnamed section");
     EXPECT_EQ(backing.Read("Lunadesk", "other", "formX"), std::nullopt);
     EXPECT_EQ(backing.Read("Other", "set", "formX"), std::nullopt);
 }
 
-TEST_F(FileSettingsBackingTest, AnyTextSurvivesInValuesAndNames) {
-    const std::string awkward = "  农历 腊月初八 \\n \\ \r\n[set]\nformX=1\n;#=\\x41 ";
-    FileSettingsBacking backing(home);
-    backing.Write("Lunadesk", "set", "note", awkward);
-    backing.Write("Lunadesk", "set", awkward, "key");
-    backing.Write("Lunadesk", awkward, "note", "section");
-    backing.Write("Lunadesk", "set", "formY", "0");
-
-    EXPECT_EQ(ReadFresh("note"), awkward);
-    EXPECT_EQ(ReadFresh(awkward), "key");
-    EXPECT_EQ(ReadFresh("formX"), std::nullopt);
-    EXPECT_EQ(ReadFresh("formY"), "0");
-    EXPECT_EQ(FileSettingsBacking(home).Read("Lunadesk", awkward, "note"), "section");
-    // Chinese text is stored as UTF-8, readable in the file.
-    EXPECT_NE(FileText(File()).find("农历 腊月初八"), std::string::npos);
-}
-
 TEST_F(FileSettingsBackingTest, WritesAPrivateIniFileAndNothingElse) {
     FileSettingsBacking backing(fs::path(home) / "deep" / "config");
-    backing.Write("Lunadesk", "set", "formX", "1");
-    backing.Write("Lunadesk", "set", "formY", "2");
+    backing.Write("AZaz", "set", "formX", "1");
+    backing.Write("AZaz", "set", "k=[#;]", "v=[#;] 农历");
 
-    const fs::path directory = home / "deep" / "config" / "lunadesk";
-    EXPECT_EQ(FileText(directory / "settings.ini"), "[set]\nformX=1\nformY=2\n");
+    // Only a name needs '=', '[', ']', ';' and '#' escaped; a value stays readable.
+    const fs::path directory = home / "deep" / "config" / "azaz";
+    EXPECT_EQ(FileText(directory / "settings.ini"),
+              "[set]\nformX=1\nk\\x3D\\x5B\\x23\\x3B\\x5D=v=[#;] 农历\n");
     EXPECT_EQ(Entries(directory), std::set<std::string>{"settings.ini"});
     struct stat status {};
     ASSERT_EQ(::stat(directory.c_str(), &status), 0);
@@ -107,8 +99,10 @@ TEST_F(FileSettingsBackingTest, AHandEditedFileIsUnderstood) {
     fs::create_directories(Directory());
     WriteFile(File(),
               "\xEF\xBB\xBF; saved by an editor\r\n[other]\r\nkeep=this\r\n\r\n"
-              "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n");
+              "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n"
+              "\\x4a\\x4F\\x6A\\x6f\\x30\\x39=hex digits in either case\r\n");
 
+    EXPECT_EQ(ReadFresh("JOjo09"), "hex digits in either case");
     EXPECT_EQ(ReadFresh("formX"), "-345");
     EXPECT_EQ(ReadFresh("setcol"), "33023");
 
@@ -125,6 +119,8 @@ TEST_F(FileSettingsBackingTest, AMalformedFileReadsAsEmptyUntilTheNextWrite) {
              "formX=1\n[set]\n",
              "[set]\nformX=1\\q\n",
              "[set]\nformX=1\\x4\n",
+             "[set]\nformX=1\\x1g\n",
+             "[set]\nformX=1\\\n",
              "[set\nformX=1\n",
          }) {
         SCOPED_TRACE(malformed);
@@ -139,25 +135,17 @@ TEST_F(FileSettingsBackingTest, AMalformedFileReadsAsEmptyUntilTheNextWrite) {
     }
 }
 
-TEST_F(FileSettingsBackingTest, ALeftoverTemporaryFileIsHarmless) {
-    FileSettingsBacking(home).Write("Lunadesk", "set", "formX", "1");
-    // What a crash in the middle of the next write leaves behind.
-    WriteFile(Directory() / "settings.ini.tmp-Ab3dE9", "[set]\nformX=9");
-
-    EXPECT_EQ(ReadFresh("formX"), "1");
-    FileSettingsBacking(home).Write("Lunadesk", "set", "formY", "2");
-    EXPECT_EQ(ReadFresh("formX"), "1");
-    EXPECT_EQ(ReadFresh("formY"), "2");
-}
-
-TEST_F(FileSettingsBackingTest, AWriteThroughASymbolicLinkKeepsTheLink) {
+// A write replaces the file itself, whatever lies beside it or links to it.
+TEST_F(FileSettingsBackingTest, ALeftoverTemporaryFileOrALinkIsHarmless) {
     fs::create_directories(Directory());
     fs::create_directories(home / "dotfiles");
     WriteFile(home / "dotfiles" / "lunadesk.ini", "[set]\nformX=1\n");
     fs::create_symlink(home / "dotfiles" / "lunadesk.ini", File());
+    // What a crash in the middle of an earlier write leaves behind.
+    WriteFile(Directory() / "settings.ini.tmp-Ab3dE9", "[set]\nformX=9");
 
+    EXPECT_EQ(ReadFresh("formX"), "1");
     FileSettingsBacking(home).Write("Lunadesk", "set", "formY", "2");
-
     EXPECT_TRUE(fs::is_symlink(File()));
     EXPECT_EQ(FileText(home / "dotfiles" / "lunadesk.ini"), "[set]\nformX=1\nformY=2\n");
 }
@@ -173,7 +161,9 @@ TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) 
     EXPECT_EQ(homeless.Read("Lunadesk", "set", "formX"), std::nullopt);
 
     FileSettingsBacking backing(home);
-    EXPECT_ANY_THROW(backing.Write("..", "set", "formX", "1"));
+    for (const char* app : {"", ".", "..", "a/b"}) {
+        EXPECT_ANY_THROW(backing.Write(app, "set", "formX", "1")) << app;
+    }
     EXPECT_EQ(Entries(home), std::set<std::string>{"plain-file"});
 
     fs::create_directories(File());  // a directory where the file should be
@@ -181,32 +171,23 @@ TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) 
     EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
 }
 
-// Sets or unsets an environment variable for one test and restores it afterwards.
-class EnvironmentOverride {
-  public:
-    explicit EnvironmentOverride(std::string name) : name_(std::move(name)) {
-        if (const char* value = std::getenv(name_.c_str())) {
-            saved_ = value;
-        }
-    }
-    ~EnvironmentOverride() {
-        if (saved_) {
-            ::setenv(name_.c_str(), saved_->c_str(), 1);
-        } else {
-            ::unsetenv(name_.c_str());
-        }
-    }
-    void Set(const std::string& value) { ::setenv(name_.c_str(), value.c_str(), 1); }
-    void Unset() { ::unsetenv(name_.c_str()); }
+std::optional<std::string> Environment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
 
-  private:
-    std::string name_;
-    std::optional<std::string> saved_;
+// Sets or unsets an environment variable for one test and restores it afterwards.
+struct EnvironmentOverride {
+    std::string name;
+    std::optional<std::string> saved = Environment(name);
+    ~EnvironmentOverride() { saved ? Set(*saved) : Unset(); }
+    void Set(const std::string& value) { ::setenv(name.c_str(), value.c_str(), 1); }
+    void Unset() { ::unsetenv(name.c_str()); }
 };
 
 TEST_F(FileSettingsBackingTest, TheUsersFileFollowsTheBaseDirectoryRules) {
-    EnvironmentOverride configHome("XDG_CONFIG_HOME");
-    EnvironmentOverride userHome("HOME");
+    EnvironmentOverride configHome{"XDG_CONFIG_HOME"};
+    EnvironmentOverride userHome{"HOME"};
     userHome.Set((home / "user").string());
 
     configHome.Set((home / "config").string());

@@ -4,9 +4,9 @@
 
 #include <chrono>
 #include <climits>
+#include <cstdio>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,59 +37,33 @@ bool FailsOutOfRange(auto&& f) {
     return false;
 }
 
-struct Example {
-    year_month_day date;
-    LunarDate lunar;
-    const char* caption;
-};
-
 TEST(LunarConversion, WorkedExamplesAndTheirNeighbours) {
-    const Example examples[] = {
-        {1921y / 2 / 8, {1921, 1, 1}, "农历辛酉年(鸡)正月初一"},
-        {1921y / 2 / 9, {1921, 1, 2}, "农历辛酉年(鸡)正月初二"},
-        {1921y / 12 / 31, {1921, 12, 3}, "农历辛酉年(鸡)腊月初三"},
-        {1922y / 1 / 1, {1921, 12, 4}, "农历辛酉年(鸡)腊月初四"},
-        {1922y / 1 / 2, {1921, 12, 5}, "农历辛酉年(鸡)腊月初五"},
-        {2000y / 2 / 28, {2000, 1, 24}, "农历庚辰年(龙)正月廿四"},
-        {2000y / 2 / 29, {2000, 1, 25}, "农历庚辰年(龙)正月廿五"},
-        {2000y / 3 / 1, {2000, 1, 26}, "农历庚辰年(龙)正月廿六"},
-        {2000y / 3 / 2, {2000, 1, 27}, "农历庚辰年(龙)正月廿七"},
+    const std::pair<year_month_day, const char*> examples[] = {
+        {1921y / 2 / 8, "农历辛酉年(鸡)正月初一"},
+        {1922y / 1 / 1, "农历辛酉年(鸡)腊月初四"},
+        {2000y / 2 / 29, "农历庚辰年(龙)正月廿五"},
+        {2000y / 3 / 1, "农历庚辰年(龙)正月廿六"},
         // 2020 has a leap month after the 4th; the month after it is still the 5th.
-        {2020y / 5 / 22, {2020, 4, 30}, "农历庚子年(鼠)四月三十"},
-        {2020y / 5 / 23, {2020, -4, 1}, "农历庚子年(鼠)闰四月初一"},
-        {2020y / 5 / 24, {2020, -4, 2}, "农历庚子年(鼠)闰四月初二"},
-        {2020y / 6 / 20, {2020, -4, 29}, "农历庚子年(鼠)闰四月廿九"},
-        {2020y / 6 / 21, {2020, 5, 1}, "农历庚子年(鼠)五月初一"},
-        {2020y / 6 / 22, {2020, 5, 2}, "农历庚子年(鼠)五月初二"},
-        {2021y / 2 / 10, {2020, 12, 29}, "农历庚子年(鼠)腊月廿九"},
-        {2021y / 2 / 11, {2020, 12, 30}, "农历庚子年(鼠)腊月三十"},
-        {2021y / 2 / 12, {2021, 1, 1}, "农历辛丑年(牛)正月初一"},
-        {2021y / 5 / 8, {2021, 3, 27}, "农历辛丑年(牛)三月廿七"},
-        {2021y / 5 / 9, {2021, 3, 28}, "农历辛丑年(牛)三月廿八"},
-        {2021y / 5 / 10, {2021, 3, 29}, "农历辛丑年(牛)三月廿九"},
-        {2024y / 2 / 9, {2023, 12, 30}, "农历癸卯年(兔)腊月三十"},
-        {2024y / 2 / 10, {2024, 1, 1}, "农历甲辰年(龙)正月初一"},
-        {2024y / 2 / 11, {2024, 1, 2}, "农历甲辰年(龙)正月初二"},
+        {2020y / 5 / 22, "农历庚子年(鼠)四月三十"},
+        {2020y / 5 / 23, "农历庚子年(鼠)闰四月初一"},
+        {2020y / 6 / 21, "农历庚子年(鼠)五月初一"},
+        {2021y / 2 / 11, "农历庚子年(鼠)腊月三十"},
+        {2021y / 2 / 12, "农历辛丑年(牛)正月初一"},
+        {2021y / 5 / 9, "农历辛丑年(牛)三月廿八"},
         // The year table entry for 2025 is the corrected one: the 3rd month has 30 days.
-        {2025y / 4 / 27, {2025, 3, 30}, "农历乙巳年(蛇)三月三十"},
-        {2025y / 4 / 28, {2025, 4, 1}, "农历乙巳年(蛇)四月初一"},
-        {2033y / 12 / 21, {2033, 11, 30}, "农历癸丑年(牛)冬月三十"},
-        {2033y / 12 / 22, {2033, -11, 1}, "农历癸丑年(牛)闰冬月初一"},
-        {2033y / 12 / 23, {2033, -11, 2}, "农历癸丑年(牛)闰冬月初二"},
-        {2100y / 2 / 7, {2099, 12, 29}, "农历己未年(羊)腊月廿九"},
-        {2100y / 2 / 8, {2099, 12, 30}, "农历己未年(羊)腊月三十"},
+        {2025y / 4 / 27, "农历乙巳年(蛇)三月三十"},
+        {2025y / 4 / 28, "农历乙巳年(蛇)四月初一"},
+        {2033y / 12 / 22, "农历癸丑年(牛)闰冬月初一"},
+        {2100y / 2 / 8, "农历己未年(羊)腊月三十"},
     };
-    for (const Example& example : examples) {
-        SCOPED_TRACE(testing::Message() << sys_days{example.date}.time_since_epoch().count());
-        const LunarDate lunar = Lunar(example.date);
-        EXPECT_EQ(lunar, example.lunar);
-        EXPECT_EQ(LunarCaption(lunar), example.caption);
+    for (const auto& [date, caption] : examples) {
+        EXPECT_EQ(LunarCaption(Lunar(date)), caption);
     }
+    EXPECT_EQ(Lunar(2020y / 5 / 23), (LunarDate{2020, -4, 1}));
 }
 
 struct MonthRow {
-    int year;
-    int month;
+    int year, month;
     sys_days firstDay;
     int days;
 };
@@ -97,19 +71,14 @@ struct MonthRow {
 std::vector<MonthRow> ReadMonthTable() {
     std::ifstream file(LUNADESK_TESTDATA "/lunar_months.tsv");
     std::vector<MonthRow> rows;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        std::istringstream fields(line);
+    for (std::string line; std::getline(file, line);) {
         MonthRow row{};
         int y = 0, m = 0, d = 0;
-        char dash1 = 0, dash2 = 0;
-        fields >> row.year >> row.month >> y >> dash1 >> m >> dash2 >> d >> row.days;
-        EXPECT_TRUE(fields && dash1 == '-' && dash2 == '-') << line;
-        row.firstDay = year{y} / m / d;
-        rows.push_back(row);
+        if (std::sscanf(line.c_str(), "%d %d %d-%d-%d %d", &row.year, &row.month, &y, &m, &d,
+                        &row.days) == 6) {
+            row.firstDay = year{y} / m / d;
+            rows.push_back(row);
+        }
     }
     return rows;
 }
@@ -135,52 +104,14 @@ TEST(LunarConversion, AgreesWithEveryMonthOfThePublishedCalendar) {
     }
 }
 
-// Month order: 1..12, with the leap month -m straight after month m; 12 is followed by the
-// 1st month of the next year.
-bool FollowsMonth(const LunarDate& before, const LunarDate& after) {
-    if (before.Month == 12) {
-        return after.Year == before.Year + 1 && after.Month == 1;
-    }
-    if (after.Year != before.Year) {
-        return false;
-    }
-    if (before.Month < 0) {
-        return after.Month == -before.Month + 1;
-    }
-    return after.Month == before.Month + 1 || after.Month == -before.Month;
-}
-
-TEST(LunarConversion, EveryDayFollowsTheDayBefore) {
-    const sys_days first = 1921y / 2 / 8;
-    const sys_days last = 2100y / 2 / 8;
-    LunarDate before = Lunar(first);
-    int leapMonths = 0;
-    for (sys_days day = first + days{1}; day <= last; day += days{1}) {
-        const LunarDate lunar = Lunar(day);
-        const bool nextDay = lunar.Year == before.Year && lunar.Month == before.Month &&
-                             lunar.Day == before.Day + 1 && lunar.Day <= 30;
-        const bool nextMonth =
-            lunar.Day == 1 && (before.Day == 29 || before.Day == 30) && FollowsMonth(before, lunar);
-        ASSERT_TRUE(nextDay || nextMonth) << day.time_since_epoch().count();
-        leapMonths += lunar.Month < 0 && lunar.Day == 1;
-
-        const std::string caption = LunarCaption(lunar);
-        ASSERT_EQ(caption.find(' '), std::string::npos) << caption;
-        ASSERT_EQ(caption.find("（"), std::string::npos) << caption;
-        ASSERT_EQ(caption.substr(0, 6), "农历") << caption;
-        ASSERT_EQ(caption.substr(12, 4), "年(") << caption;
-        ASSERT_EQ(caption.substr(19, 1), ")") << caption;
-        before = lunar;
-    }
-    EXPECT_EQ(before, (LunarDate{2099, 12, 30}));
-    EXPECT_EQ(leapMonths, 66);
-}
-
 TEST(LunarConversion, DaysBeforeTheTablesGiveNoDayName) {
     EXPECT_EQ(Lunar(1921y / 2 / 7), (LunarDate{1921, 1, 0}));
     EXPECT_EQ(LunarCaption(Lunar(1921y / 2 / 7)), "农历辛酉年(鸡)正月*");
 
     EXPECT_EQ(Lunar(1921y / 2 / 6), (LunarDate{1921, 1, -1}));
+    EXPECT_EQ(Lunar(1920y / 3 / 1), (LunarDate{1921, 1, -343}));
+    EXPECT_EQ(Lunar(1920y / 2 / 8), (LunarDate{1921, 1, -365}));
+    EXPECT_EQ(Lunar(1917y / 2 / 8), (LunarDate{1921, 1, -1460}));
     EXPECT_TRUE(FailsOutOfRange([] { LunarCaption(Lunar(1921y / 2 / 6)); }));
     EXPECT_TRUE(FailsOutOfRange([] { LunarCaption(Lunar(1900y / 1 / 1)); }));
     EXPECT_TRUE(FailsOutOfRange([] { ToLunarDate(INT_MIN, 1, 1); }));  // beyond an int of days

@@ -1,0 +1,78 @@
+// The element model under both windows: every change a window shows must reach the window
+// system, which repaints it; a list choice must name an entry or none.
+#include "platform/errors.h"
+#include "settings/form1.h"
+#include "tests/behaviour/calendar_fixture.h"
+
+namespace calendar_test {
+namespace {
+
+// Records which window, element or timer each change notice names.
+class RecordingSystem final : public ui::WindowSystem {
+  public:
+    Names notices;
+
+    std::vector<ui::Monitor> Monitors() const override {
+        return {{{0, 0, 1920, 1080}, {0, 0, 1920, 1080}, 96, true}};
+    }
+    bool CreateNativeWindow(ui::Form&) override { return true; }
+    void DestroyNativeWindow(ui::Form&) override {}
+    void ShowNativeWindow(ui::Form&, bool) override {}
+    void Activate(ui::Form&) override {}
+    void WindowChanged(ui::Form& form) override { notices.push_back(form.Name()); }
+    void ElementChanged(ui::Form&, ui::Element& element) override {
+        notices.push_back(element.Name());
+    }
+    void TimerChanged(ui::Form&, ui::Timer& timer) override { notices.push_back(timer.Name()); }
+    void MakeLayered(ui::Form&) override {}
+    void SetAlpha(ui::Form&, std::uint8_t) override {}
+    void ReleaseCapture() override {}
+    void RunMoveLoop(ui::Form&) override {}
+    bool AddNotifyIcon(const ui::NotifyIconData&) override { return true; }
+    void RemoveNotifyIcon(const ui::NotifyIconData&) override {}
+};
+
+TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {
+    RecordingSystem system;
+    frmcalendar calendar(system, store, clock);
+    Form1 settings(system, store, calendar);
+    calendar.Label2.SetCaption("before loading");  // nothing to repaint yet
+    calendar.SetLeft(100);
+    EXPECT_TRUE(system.notices.empty());
+
+    calendar.Show();
+    settings.Show();
+    system.notices.clear();
+    calendar.Label2.SetCaption("x");
+    calendar.Label2.SetCaption("x");
+    calendar.cbomonth.Clear();
+    calendar.cbomonth.AddItem("一月");
+    calendar.SetLeft(200);
+    calendar.SetTop(300);
+    calendar.SetBackColor(1);
+    calendar.Timer1.SetInterval(1000);
+    settings.HScroll1.SetSteps(2, 6);
+    settings.HScroll1.SetMin(60);
+    settings.HScroll1.SetMax(100);  // pulls the value along, which runs the handler
+    EXPECT_EQ(system.notices, (Names{"Label2", "cbomonth", "cbomonth", "frmcalendar", "frmcalendar",
+                                     "frmcalendar", "Timer1", "HScroll1", "HScroll1", "HScroll1",
+                                     "HScroll1", "Label4", "Shape4"}));
+}
+
+TEST_F(CalendarTest, AListChoiceMustNameAnEntryOrNone) {
+    Start();
+    ui::ComboBox box(*cal, "box", ui::Rect{}, "none", 0, 0, {});
+    int clicks = 0;
+    box.Click = [&clicks] { ++clicks; };
+    box.AddItem("one");
+    box.SetListIndex(0);
+    EXPECT_EQ(box.Text(), "one");
+    box.SetListIndex(-1);
+    EXPECT_EQ(box.Text(), "none");
+    EXPECT_THROW(box.SetListIndex(1), platform::Error);
+    EXPECT_THROW(box.SetListIndex(-2), platform::Error);
+    EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+}  // namespace calendar_test
