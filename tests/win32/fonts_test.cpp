@@ -1,9 +1,10 @@
 // The font choice: every text the windows show must render, not as boxes, at the model's
-// size and weight, with one GDI font per face, size, weight and DPI however often it is asked.
+// size and weight, with one GDI font per face, size, weight and DPI, freed with the cache.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/fonts.h"
@@ -36,22 +37,23 @@ TEST(FontCache, EveryDesignedTextRenders) {
     EXPECT_EQ(fonts.FaceFor(ui::Font{"No Such Face Anywhere", 9, false}), fonts.ChineseFace());
 }
 
-TEST(FontCache, SizeAndWeightFollowTheModelAndDpiAndEachFontIsMadeOnce) {
-    FontCache fonts;
-    const HFONT font = fonts.For(kSong, 144, L"日");
-    LOGFONTW description{};
-    ASSERT_NE(::GetObjectW(font, sizeof(description), &description), 0);
-    EXPECT_EQ(description.lfHeight, -18);
-    EXPECT_EQ(description.lfWeight, FW_BOLD);
-
-    const HFONT first = fonts.For(kSong, 96, L"星期日");
-    const int count = fonts.CachedFontCount();
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(fonts.For(kSong, 96, L"星期日"), first);
+TEST(FontCache, SizeAndWeightFollowTheModelAndDpiAndEachFontIsMadeOnceAndFreed) {
+    const ui::Font font{"宋体", 10.5, true};
+    HFONT first = nullptr;
+    {
+        FontCache fonts;
+        first = fonts.For(font, 120, L"星期日");
+        LOGFONTW description{};
+        ASSERT_NE(::GetObjectW(first, sizeof(description), &description), 0);
+        // 17.5 px: heights round half up.
+        EXPECT_EQ(std::tuple(description.lfHeight, description.lfWeight), std::tuple(-18, FW_BOLD));
+        const int count = fonts.CachedFontCount();
+        EXPECT_EQ(fonts.For(font, 120, L"星期日"), first);
+        EXPECT_EQ(fonts.CachedFontCount(), count);
+        EXPECT_NE(fonts.For(ui::Font{"宋体", 10.5, false}, 120, L"星期日"), first);
+        EXPECT_NE(fonts.For(font, 144, L"星期日"), first) << "a new DPI, a new font";
     }
-    EXPECT_EQ(fonts.CachedFontCount(), count);
-    EXPECT_NE(fonts.For(ui::Font{"宋体", 9, false}, 96, L"星期日"), first);
-    EXPECT_NE(font, first) << "a new DPI, a new font";
+    EXPECT_EQ(::GetObjectType(first), 0u) << "not freed with the cache";
 }
 
 }  // namespace
