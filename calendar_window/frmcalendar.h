@@ -31,6 +31,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void Label3_Click() override;
     void TM1(std::int16_t alpha) override;
 
+    ui::AccessibleInfo Accessible(const ui::Element& element) const override;
+
     // Elements, in design order.
     ui::ElementArray<ui::Label> Label1;
     ui::ComboBox cbomonth;
