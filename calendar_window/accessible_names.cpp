@@ -10,12 +10,13 @@
 
 namespace {
 
-// "2026年12月6日 星期日 农历十月廿八", or just the label's number while no month is chosen.
+// "2026年12月6日 星期日 农历十月廿八", or just the label's number until a month and year are
+// chosen.
 std::string DayName(const ui::Label& day, int month, int year) {
     const std::chrono::year_month_day date{
         std::chrono::year{year}, std::chrono::month(static_cast<unsigned>(month)),
         std::chrono::day(static_cast<unsigned>(day.Index() + 1))};
-    if (month < 1 || !date.ok()) {
+    if (month < 1 || year < 1 || !date.ok()) {
         return day.Caption();
     }
     std::string name = platform::LongDate(date) + " " + WeekdayName(platform::Weekday(date));
@@ -53,8 +54,7 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
         info.Name = &element == &cbomonth ? "月份" : "年份";
     } else if (element.Name() == "lblnumber") {
         const ui::Label& day = lblnumber[element.Index()];
-        const int month = cboyear.ListIndex() < 0 ? 0 : GetMonth();
-        info = ui::PushButton(day, DayName(day, month, cboyear.ListIndex() + 1922));
+        info = ui::PushButton(day, DayName(day, GetMonth(), GetYear()));
         info.Selectable = true;
         info.Selected = day.BorderStyle() == 1;
     }
