@@ -65,6 +65,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
         auto control =
             CreateNativeControl(*this, *elements[i], kFirstControlId + static_cast<int>(i));
         byElement_[elements[i]] = control.get();
+        accessibility_.Attach(control->Handle(), *elements[i]);
         controls_.push_back(std::move(control));
     }
     for (const auto& control : controls_) {
@@ -164,6 +165,7 @@ void FormWindow::SyncPending() {
     for (NativeControl* control : pending) {
         control->Sync();
     }
+    accessibility_.Announce();
 }
 
 void FormWindow::SyncTimer(ui::Timer& timer) {

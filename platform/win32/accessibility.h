@@ -1,0 +1,64 @@
+// Screen readers on real windows: every element's child window answers WM_GETOBJECT with the
+// system's own accessible object for it, told the role, name and state that the form gives
+// its element; and the changes the form's model goes through are raised as WinEvents.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/ui/accessible_watch.h"
+#include "platform/ui/form.h"
+
+namespace platform::win32 {
+
+// COM for this thread while the form's accessible objects may be handed out.
+class ComApartment {
+  public:
+    ComApartment() = default;
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment();
+    // Joins (or opens) the thread's apartment once; later calls do nothing.
+    void Enter();
+
+  private:
+    bool entered_ = false;
+};
+
+// What an accessible object handed out for a child window needs; the window's death clears
+// it, and the objects a screen reader still holds then answer that they are disconnected.
+struct AccessibleBinding {
+    HWND window = nullptr;
+    const ui::Element* element = nullptr;
+};
+
+class FormAccessibility {
+  public:
+    explicit FormAccessibility(const ui::Form& form) : watch_(form) {}
+    FormAccessibility(const FormAccessibility&) = delete;
+    FormAccessibility& operator=(const FormAccessibility&) = delete;
+    ~FormAccessibility();
+
+    // The element's child window answers screen readers from now on (nothing for no window).
+    void Attach(HWND window, const ui::Element& element);
+    // Raises the events for what changed in the form since the last call.
+    void Announce();
+
+  private:
+    struct Subclass {
+        FormAccessibility* owner;
+        std::shared_ptr<AccessibleBinding> binding;
+    };
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR data);
+    LRESULT Answer(const std::shared_ptr<AccessibleBinding>& binding, WPARAM wParam);
+    void Detach(Subclass& subclass);
+
+    ComApartment apartment_;
+    ui::AccessibleWatch watch_;
+    std::vector<std::unique_ptr<Subclass>> subclasses_;
+};
+
+}  // namespace platform::win32
