@@ -2,6 +2,7 @@
 // its full date, the number labels with what they count, and the boxes by what they choose.
 #include <chrono>
 #include <string>
+#include <string_view>
 
 #include "calendar_window/frmcalendar.h"
 #include "calendar_window/weekday_names.h"
@@ -9,6 +10,11 @@
 #include "platform/dates.h"
 
 namespace {
+
+// Words of a name, one space apart.
+std::string Spaced(std::string first, std::string_view second) {
+    return first.append(" ").append(second);
+}
 
 // "2026年12月6日 星期日 农历十月廿八", or just the label's number until a month and year are
 // chosen.
@@ -19,9 +25,10 @@ std::string DayName(const ui::Label& day, int month, int year) {
     if (month < 1 || year < 1 || !date.ok()) {
         return day.Caption();
     }
-    std::string name = platform::LongDate(date) + " " + WeekdayName(platform::Weekday(date));
+    std::string name = Spaced(platform::LongDate(date), WeekdayName(platform::Weekday(date)));
     try {
-        name += " " + lunar::LunarDayCaption(lunar::ToLunarDate(year, month, day.Index() + 1));
+        name =
+            Spaced(name, lunar::LunarDayCaption(lunar::ToLunarDate(year, month, day.Index() + 1)));
     } catch (const lunar::OutOfRange&) {
         // Outside the lunar tables the date alone is all there is to say.
     }
@@ -44,10 +51,10 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
         return ui::PushButton(element, Label3.Caption());
     }
     if (&element == &Label4) {
-        return ui::PushButton(element, "月份 " + Label4.Caption());
+        return ui::PushButton(element, Spaced("月份", Label4.Caption()));
     }
     if (&element == &Label5) {
-        return ui::PushButton(element, "年份 " + Label5.Caption());
+        return ui::PushButton(element, Spaced("年份", Label5.Caption()));
     }
     ui::AccessibleInfo info = ui::DefaultAccessibleInfo(element);
     if (&element == &cbomonth || &element == &cboyear) {
