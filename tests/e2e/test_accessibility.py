@@ -3,7 +3,7 @@ AccessibleObjectFromWindow, asked for its name, role and state, beside the windo
 
 import json
 
-from harness import CALENDAR, SETTINGS, LunadeskCase
+from harness import CALENDAR, SETTINGS, LunadeskCase, Session
 
 PUSH_BUTTON, COMBO_BOX, SCROLL_BAR = 0x2B, 0x2E, 0x03
 SELECTED, INVISIBLE = 0x2, 0x8000
@@ -15,6 +15,12 @@ def day_place(day):
 
 
 class ScreenReader(LunadeskCase):
+    @classmethod
+    def setUpClass(cls):
+        # A screen and prefix of its own, so that it runs beside the other stories.
+        cls.session = Session(name="e2e-accessibility")
+        cls.addClassCleanup(cls.session.close)
+
     def heard(self, title):
         """The window as the probe reads it, each child with name, role and state."""
         return json.loads(self.wine(self.session.probe, "--accessible", title)[1])[0]
