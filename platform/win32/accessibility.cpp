@@ -19,6 +19,47 @@ constexpr IID kIidAccessible = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 constexpr UINT_PTR kSubclassId = 1;
 
+void ReleaseLibrary(HMODULE module) noexcept {
+    ::FreeLibrary(module);
+}
+using Library = UniqueHandle<HMODULE, ReleaseLibrary>;
+
+template <typename Function>
+Function Find(const Library& library, const char* name) {
+    return library ? reinterpret_cast<Function>(
+                         reinterpret_cast<void*>(::GetProcAddress(library.Get(), name)))
+                   : nullptr;
+}
+
+// COM and the accessibility library are loaded the first time a screen reader asks, not at
+// start-up, where loading them would add to the time until the window shows.
+struct OleLibraries {
+    Library ole32{::LoadLibraryW(L"ole32.dll")};
+    Library oleaut32{::LoadLibraryW(L"oleaut32.dll")};
+    Library oleacc{::LoadLibraryW(L"oleacc.dll")};
+    decltype(&::CoInitializeEx) coInitializeEx =
+        Find<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx");
+    decltype(&::CoUninitialize) coUninitialize =
+        Find<decltype(&::CoUninitialize)>(ole32, "CoUninitialize");
+    decltype(&::SysAllocString) sysAllocString =
+        Find<decltype(&::SysAllocString)>(oleaut32, "SysAllocString");
+    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
+        Find<decltype(&::CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject");
+    decltype(&::LresultFromObject) lresultFromObject =
+        Find<decltype(&::LresultFromObject)>(oleacc, "LresultFromObject");
+
+    bool Ready() const {
+        return coInitializeEx != nullptr && coUninitialize != nullptr &&
+               sysAllocString != nullptr && createStdAccessibleObject != nullptr &&
+               lresultFromObject != nullptr;
+    }
+};
+
+const OleLibraries& Ole() {
+    static const OleLibraries libraries;
+    return libraries;
+}
+
 void ReleaseInterface(IUnknown* object) {
     object->Release();
 }
@@ -108,7 +149,7 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
             return RPC_E_DISCONNECTED;
         }
         const std::wstring text = ToWide(info->Name);
-        *name = ::SysAllocString(text.c_str());
+        *name = Ole().sysAllocString(text.c_str());
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -242,14 +283,14 @@ DWORD WinEventOf(ui::AccessibleEvent event) {
 
 ComApartment::~ComApartment() {
     if (entered_) {
-        ::CoUninitialize();
+        Ole().coUninitialize();
     }
 }
 
 void ComApartment::Enter() {
-    if (!entered_) {
+    if (!entered_ && Ole().Ready()) {
         // S_FALSE (already open on this thread) counts too and is balanced the same way.
-        entered_ = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        entered_ = SUCCEEDED(Ole().coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     }
 }
 
@@ -280,7 +321,10 @@ void FormAccessibility::Detach(Subclass& subclass) {
 }
 
 void FormAccessibility::Announce() {
-    for (const ui::AccessibleNotice& notice : watch_.Changes()) {
+    if (!watch_) {
+        return;
+    }
+    for (const ui::AccessibleNotice& notice : watch_->Changes()) {
         for (const auto& subclass : subclasses_) {
             if (subclass->binding->element == notice.Subject) {
                 ::NotifyWinEvent(WinEventOf(notice.Event), subclass->binding->window, OBJID_CLIENT,
@@ -306,15 +350,21 @@ LRESULT CALLBACK FormAccessibility::Proc(HWND window, UINT message, WPARAM wPara
 LRESULT FormAccessibility::Answer(const std::shared_ptr<AccessibleBinding>& binding,
                                   WPARAM wParam) {
     apartment_.Enter();
+    if (!Ole().Ready()) {
+        return 0;
+    }
+    if (!watch_) {
+        watch_.emplace(form_);
+    }
     StandardObject standard;
-    if (FAILED(::CreateStdAccessibleObject(binding->window, OBJID_CLIENT, kIidAccessible,
-                                           reinterpret_cast<void**>(standard.Receive())))) {
+    if (FAILED(Ole().createStdAccessibleObject(binding->window, OBJID_CLIENT, kIidAccessible,
+                                               reinterpret_cast<void**>(standard.Receive())))) {
         return 0;
     }
     auto* object = new AccessibleElement(binding, std::move(standard));
     // The caller's reference comes from marshalling it; ours ends here.
     const LRESULT answer =
-        ::LresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
+        Ole().lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return answer < 0 ? 0 : answer;
 }

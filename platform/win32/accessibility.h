@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/accessible_watch.h"
@@ -36,14 +37,15 @@ struct AccessibleBinding {
 
 class FormAccessibility {
   public:
-    explicit FormAccessibility(const ui::Form& form) : watch_(form) {}
+    explicit FormAccessibility(const ui::Form& form) : form_(form) {}
     FormAccessibility(const FormAccessibility&) = delete;
     FormAccessibility& operator=(const FormAccessibility&) = delete;
     ~FormAccessibility();
 
     // The element's child window answers screen readers from now on (nothing for no window).
     void Attach(HWND window, const ui::Element& element);
-    // Raises the events for what changed in the form since the last call.
+    // Raises the events for what changed in the form since the last call, once a screen
+    // reader has asked for one of its objects: until then nobody is listening.
     void Announce();
 
   private:
@@ -56,8 +58,9 @@ class FormAccessibility {
     LRESULT Answer(const std::shared_ptr<AccessibleBinding>& binding, WPARAM wParam);
     void Detach(Subclass& subclass);
 
+    const ui::Form& form_;
     ComApartment apartment_;
-    ui::AccessibleWatch watch_;
+    std::optional<ui::AccessibleWatch> watch_;
     std::vector<std::unique_ptr<Subclass>> subclasses_;
 };
 
