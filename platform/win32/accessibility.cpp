@@ -295,28 +295,47 @@ void ComApartment::Enter() {
 }
 
 FormAccessibility::~FormAccessibility() {
-    for (const auto& subclass : subclasses_) {
-        Detach(*subclass);
-    }
+    DetachAll();
 }
 
 void FormAccessibility::Attach(HWND window, const ui::Element& element) {
     if (window == nullptr) {
         return;
     }
-    auto subclass = std::make_unique<Subclass>(
-        Subclass{this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element})});
-    if (::SetWindowSubclass(window, Proc, kSubclassId,
-                            reinterpret_cast<DWORD_PTR>(subclass.get())) != FALSE) {
-        subclasses_.push_back(std::move(subclass));
+    const bool systemControl = element.Kind() == ui::ElementKind::ComboBox ||
+                               element.Kind() == ui::ElementKind::HScrollBar;
+    auto attached = std::make_unique<Attached>(Attached{
+        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element}), false});
+    attached->subclassed =
+        systemControl && ::SetWindowSubclass(window, Proc, kSubclassId,
+                                             reinterpret_cast<DWORD_PTR>(attached.get())) != FALSE;
+    attached_.push_back(std::move(attached));
+}
+
+LRESULT FormAccessibility::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
+        return 0;
+    }
+    for (const auto& attached : attached_) {
+        if (attached->binding->window == window && !attached->subclassed) {
+            return AnswerFor(attached->binding, wParam);
+        }
+    }
+    return 0;
+}
+
+void FormAccessibility::DetachAll() {
+    for (const auto& attached : attached_) {
+        Detach(*attached);
     }
 }
 
-void FormAccessibility::Detach(Subclass& subclass) {
-    AccessibleBinding& binding = *subclass.binding;
-    if (binding.window != nullptr) {
+void FormAccessibility::Detach(Attached& attached) {
+    AccessibleBinding& binding = *attached.binding;
+    if (attached.subclassed && binding.window != nullptr) {
         ::RemoveWindowSubclass(binding.window, Proc, kSubclassId);
     }
+    attached.subclassed = false;
     binding = AccessibleBinding{};
 }
 
@@ -325,9 +344,9 @@ void FormAccessibility::Announce() {
         return;
     }
     for (const ui::AccessibleNotice& notice : watch_->Changes()) {
-        for (const auto& subclass : subclasses_) {
-            if (subclass->binding->element == notice.Subject) {
-                ::NotifyWinEvent(WinEventOf(notice.Event), subclass->binding->window, OBJID_CLIENT,
+        for (const auto& attached : attached_) {
+            if (attached->binding->element == notice.Subject) {
+                ::NotifyWinEvent(WinEventOf(notice.Event), attached->binding->window, OBJID_CLIENT,
                                  CHILDID_SELF);
             }
         }
@@ -336,19 +355,19 @@ void FormAccessibility::Announce() {
 
 LRESULT CALLBACK FormAccessibility::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR /*id*/, DWORD_PTR data) {
-    auto& subclass = *reinterpret_cast<Subclass*>(data);
+    auto& attached = *reinterpret_cast<Attached*>(data);
     if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
-        if (const LRESULT answer = subclass.owner->Answer(subclass.binding, wParam)) {
+        if (const LRESULT answer = attached.owner->AnswerFor(attached.binding, wParam)) {
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
-        subclass.owner->Detach(subclass);
+        Detach(attached);
     }
     return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT FormAccessibility::Answer(const std::shared_ptr<AccessibleBinding>& binding,
-                                  WPARAM wParam) {
+LRESULT FormAccessibility::AnswerFor(const std::shared_ptr<AccessibleBinding>& binding,
+                                     WPARAM wParam) {
     apartment_.Enter();
     if (!Ole().Ready()) {
         return 0;

@@ -43,25 +43,32 @@ class FormAccessibility {
     ~FormAccessibility();
 
     // The element's child window answers screen readers from now on (nothing for no window).
+    // The system's own controls (boxes, sliders) are subclassed for it; the program's own
+    // windows pass WM_GETOBJECT to Answer from their procedure.
     void Attach(HWND window, const ui::Element& element);
+    // WM_GETOBJECT for an attached window of the program's own; 0 when it is not ours to answer.
+    LRESULT Answer(HWND window, WPARAM wParam, LPARAM lParam);
+    // Before the windows go: objects a screen reader still holds answer that they are gone.
+    void DetachAll();
     // Raises the events for what changed in the form since the last call, once a screen
     // reader has asked for one of its objects: until then nobody is listening.
     void Announce();
 
   private:
-    struct Subclass {
+    struct Attached {
         FormAccessibility* owner;
         std::shared_ptr<AccessibleBinding> binding;
+        bool subclassed;
     };
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR id, DWORD_PTR data);
-    LRESULT Answer(const std::shared_ptr<AccessibleBinding>& binding, WPARAM wParam);
-    void Detach(Subclass& subclass);
+    LRESULT AnswerFor(const std::shared_ptr<AccessibleBinding>& binding, WPARAM wParam);
+    static void Detach(Attached& attached);
 
     const ui::Form& form_;
     ComApartment apartment_;
     std::optional<ui::AccessibleWatch> watch_;
-    std::vector<std::unique_ptr<Subclass>> subclasses_;
+    std::vector<std::unique_ptr<Attached>> attached_;
 };
 
 }  // namespace platform::win32

@@ -92,6 +92,7 @@ void FormWindow::Destroy() {
     pending_.clear();
     timers_.clear();
     tooltips_.Destroy();
+    accessibility_.DetachAll();
     // The children go with it; their controls are freed with this object.
     window_.Reset();
 }

@@ -35,6 +35,7 @@ class FormWindow {
     ui::Form& Form() const { return form_; }
     WindowContext& Context() const { return context_; }
     Tooltips& Tips() { return tooltips_; }
+    FormAccessibility& Accessibility() { return accessibility_; }
 
     // Shown quietly, the window comes to the front but leaves the keyboard where it is.
     void Show(bool visible, bool quietly);
