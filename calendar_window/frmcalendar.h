@@ -35,6 +35,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void TM1(std::int16_t alpha) override;
     ui::Rect WindowPlace() const override;
 
+    ui::AccessibleInfo Accessible(const ui::Element& element) const override;
+
     // Elements, in design order.
     ui::ElementArray<ui::Label> Label1;
     ui::ComboBox cbomonth;

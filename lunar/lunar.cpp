@@ -102,6 +102,12 @@ std::string LunarCaption(const LunarDate& date) {
     return caption;
 }
 
+std::string LunarDayCaption(const LunarDate& date) {
+    std::string caption = "农历";
+    AppendMonthAndDay(caption, date);
+    return caption;
+}
+
 void AppendMonthAndDay(std::string& text, const LunarDate& date) {
     if (date.Month == 0) {
         throw OutOfRange("lunar month 0 does not exist");

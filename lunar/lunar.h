@@ -36,6 +36,9 @@ LunarDate ToLunarDate(int year, int month, int day);
 // day outside 0-30 (day 0 shows as "*").
 std::string LunarCaption(const LunarDate& date);
 
+// "农历三月廿八": the caption without the year, for naming a day. Fails where LunarCaption does.
+std::string LunarDayCaption(const LunarDate& date);
+
 // The solar term ("小寒", "大寒", "立春" ... "冬至") whose moment falls on that day in China
 // Standard Time (UTC+8), or "" on the other days. Fails with OutOfRange for a day outside
 // 1921-2100 and for a date that does not exist.

@@ -14,6 +14,8 @@ class Form1 final : public ui::Form {
   public:
     Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar);
 
+    ui::AccessibleInfo Accessible(const ui::Element& element) const override;
+
     // Elements, in design order.
     ui::Label Label1;
     ui::Shape Shape4;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/accessible.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/element_array.h"
 #include "platform/ui/timer.h"
@@ -52,6 +53,8 @@ class Form {
 
     const std::vector<Element*>& Elements() const { return elements_; }
     const std::vector<Timer*>& Timers() const { return timers_; }
+    // What a screen reader is told about one of this window's elements.
+    virtual AccessibleInfo Accessible(const Element& element) const;
 
     // The system asks the window to close (Alt+F4, end of session): by default it unloads.
     void RequestClose() { OnCloseRequest(); }

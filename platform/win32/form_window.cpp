@@ -77,6 +77,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
         auto control =
             CreateNativeControl(*this, *elements[i], kFirstControlId + static_cast<int>(i));
         byElement_[elements[i]] = control.get();
+        accessibility_.Attach(control->Handle(), *elements[i]);
         controls_.push_back(std::move(control));
     }
     for (const auto& control : controls_) {
@@ -103,6 +104,7 @@ void FormWindow::Destroy() {
     pending_.clear();
     timers_.clear();
     tooltips_.Destroy();
+    accessibility_.DetachAll();
     // The children go with it; their controls are freed with this object.
     window_.Reset();
 }
@@ -185,6 +187,7 @@ void FormWindow::SyncPending() {
     for (NativeControl* control : pending) {
         control->Sync();
     }
+    accessibility_.Announce();
 }
 
 void FormWindow::SyncTimer(ui::Timer& timer) {

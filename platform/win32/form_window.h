@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ui/form.h"
+#include "platform/win32/accessibility.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/native_controls.h"
 #include "platform/win32/tooltips.h"
@@ -34,6 +35,7 @@ class FormWindow {
     ui::Form& Form() const { return form_; }
     WindowContext& Context() const { return context_; }
     Tooltips& Tips() { return tooltips_; }
+    FormAccessibility& Accessibility() { return accessibility_; }
 
     // Shown quietly, the window comes to the front but leaves the keyboard where it is.
     void Show(bool visible, bool quietly);
@@ -79,6 +81,7 @@ class FormWindow {
     int userClicks_ = 0;
     UniqueWindow window_;
     Tooltips tooltips_;
+    FormAccessibility accessibility_{form_};
     std::vector<std::unique_ptr<NativeControl>> controls_;  // in the form's element order
     std::map<const ui::Element*, NativeControl*> byElement_;
     std::map<UINT_PTR, ui::Timer*> timers_;

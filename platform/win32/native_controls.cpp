@@ -99,6 +99,11 @@ LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT answer = owner_.Accessibility().Answer(handle_, wParam, lParam)) {
+                return answer;
+            }
+            break;
         default:
             break;
     }

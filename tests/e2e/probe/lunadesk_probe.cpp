@@ -3,11 +3,15 @@
 // window: {"class", "text", "visible", "x", "y", "w", "h", "alpha", "colorKey", "children"},
 // each child (grandchildren included) with the first seven. Rectangles are in screen pixels,
 // "visible" is the window's own style bit, and "alpha" and "colorKey" the layered attributes
-// in use (null when not); a combo box child adds "dropped", whether its list is open.
+// in use (null when not); a combo box child adds "dropped", whether its list is open. With
+// --accessible first, each child also says what a screen reader hears of it: "name", "role"
+// and "state", as AccessibleObjectFromWindow's object answers (null when there is none).
 // Two other arguments: `foreground` gives {"title", "focus"} of the foreground window (focus:
 // the keyboard focus is in it), and `close=TITLE` posts a close request to that window, as an
 // installer would, and gives {"posted"}.
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -63,10 +67,45 @@ void Describe(std::string& out, HWND window) {
     }
 }
 
+bool accessible = false;
+
+// As a screen reader asks. The IID is spelled out: the import library's is wrong when linked
+// statically.
+void DescribeAccessible(std::string& out, HWND window) {
+    constexpr IID kIidAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
+                                            reinterpret_cast<void**>(&object)))) {
+        out += ",\"name\":null,\"role\":null,\"state\":null";
+        return;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    out += ",\"name\":";
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        Quote(out, platform::win32::ToUtf8(name));
+    } else {
+        out += "null";
+    }
+    ::SysFreeString(name);
+    VARIANT role{};
+    VARIANT state{};
+    Field(out, "role", role.lVal, SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4);
+    Field(out, "state", state.lVal,
+          SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4);
+    object->Release();
+}
+
 BOOL CALLBACK AddChild(HWND child, LPARAM list) {
     std::string& out = *reinterpret_cast<std::string*>(list);
     out += out.back() == '[' ? "" : ",";
     Describe(out, child);
+    if (accessible) {
+        DescribeAccessible(out, child);
+    }
     out += '}';
     return TRUE;
 }
@@ -91,9 +130,15 @@ void Report(std::string& out, HWND window) {
 int wmain(int argc, wchar_t** argv) {
     // Real pixels at any DPI, as the program itself sees them.
     ::SetProcessDPIAware();
+    int first = 1;
+    if (argc > 1 && std::wstring_view(argv[1]) == L"--accessible") {
+        accessible = true;
+        first = 2;
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
     std::string out = "[";
-    for (int i = 1; i < argc; ++i) {
-        out += i > 1 ? "," : "";
+    for (int i = first; i < argc; ++i) {
+        out += i > first ? "," : "";
         const std::wstring_view arg = argv[i];
         if (arg == L"foreground") {
             const HWND window = ::GetForegroundWindow();
@@ -120,5 +165,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     out += "]\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
+    if (accessible) {
+        ::CoUninitialize();
+    }
     return 0;
 }

@@ -1,0 +1,61 @@
+#include "platform/ui/accessible.h"
+
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+
+namespace ui {
+namespace {
+
+AccessibleRole RoleOf(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Label:
+            return AccessibleRole::StaticText;
+        case ElementKind::ComboBox:
+            return AccessibleRole::ComboBox;
+        case ElementKind::HScrollBar:
+            return AccessibleRole::ScrollBar;
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+            break;
+    }
+    return AccessibleRole::Graphic;
+}
+
+// "&&" stands for one "&"; a single "&" only marks the access key.
+std::string WithoutAccessKeyMark(const std::string& caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            ++i;
+        }
+        if (i < caption.size()) {
+            text += caption[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+AccessibleInfo DefaultAccessibleInfo(const Element& element) {
+    AccessibleInfo info;
+    info.Role = RoleOf(element.Kind());
+    if (element.Kind() == ElementKind::Label) {
+        info.Name = WithoutAccessKeyMark(static_cast<const Label&>(element).Caption());
+    }
+    info.Invisible = !element.Visible() || !element.Owner().Visible();
+    return info;
+}
+
+AccessibleInfo PushButton(const Element& element, std::string name) {
+    AccessibleInfo info = DefaultAccessibleInfo(element);
+    info.Role = AccessibleRole::PushButton;
+    info.Name = std::move(name);
+    return info;
+}
+
+AccessibleInfo Form::Accessible(const Element& element) const {
+    return DefaultAccessibleInfo(element);
+}
+
+}  // namespace ui

@@ -1,0 +1,31 @@
+// What a screen reader is told about an element: its role, its name and its state. Each
+// window describes its own elements (Form::Accessible); the window system only passes it on.
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+class Element;
+
+enum class AccessibleRole { StaticText, PushButton, ComboBox, ScrollBar, Graphic };
+
+struct AccessibleInfo {
+    AccessibleRole Role = AccessibleRole::StaticText;
+    std::string Name;
+    bool Invisible = false;
+    // One of a group the user picks from (the days, the swatches), and whether it is the one.
+    bool Selectable = false;
+    bool Selected = false;
+    bool operator==(const AccessibleInfo&) const = default;
+};
+
+// The kind's own role and the text the element shows: a label reads as static text, its
+// access-key mark left out as Windows does ("月份&M" is "月份M"). Invisible while the element
+// or its window is hidden.
+AccessibleInfo DefaultAccessibleInfo(const Element& element);
+
+// The same element told as a push button with its own name (a mark whose text is a symbol).
+AccessibleInfo PushButton(const Element& element, std::string name);
+
+}  // namespace ui

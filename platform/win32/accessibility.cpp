@@ -1,0 +1,391 @@
+#include "platform/win32/accessibility.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <atomic>
+#include <optional>
+#include <string>
+
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+namespace {
+
+// Spelled out: linked statically with mingw, the IID_IAccessible of the import library
+// comes out wrong and every query for it fails.
+constexpr IID kIidAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr UINT_PTR kSubclassId = 1;
+
+void ReleaseLibrary(HMODULE module) noexcept {
+    ::FreeLibrary(module);
+}
+using Library = UniqueHandle<HMODULE, ReleaseLibrary>;
+
+template <typename Function>
+Function Find(const Library& library, const char* name) {
+    return library ? reinterpret_cast<Function>(
+                         reinterpret_cast<void*>(::GetProcAddress(library.Get(), name)))
+                   : nullptr;
+}
+
+// COM and the accessibility library are loaded the first time a screen reader asks, not at
+// start-up, where loading them would add to the time until the window shows.
+struct OleLibraries {
+    Library ole32{::LoadLibraryW(L"ole32.dll")};
+    Library oleaut32{::LoadLibraryW(L"oleaut32.dll")};
+    Library oleacc{::LoadLibraryW(L"oleacc.dll")};
+    decltype(&::CoInitializeEx) coInitializeEx =
+        Find<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx");
+    decltype(&::CoUninitialize) coUninitialize =
+        Find<decltype(&::CoUninitialize)>(ole32, "CoUninitialize");
+    decltype(&::SysAllocString) sysAllocString =
+        Find<decltype(&::SysAllocString)>(oleaut32, "SysAllocString");
+    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
+        Find<decltype(&::CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject");
+    decltype(&::LresultFromObject) lresultFromObject =
+        Find<decltype(&::LresultFromObject)>(oleacc, "LresultFromObject");
+
+    bool Ready() const {
+        return coInitializeEx != nullptr && coUninitialize != nullptr &&
+               sysAllocString != nullptr && createStdAccessibleObject != nullptr &&
+               lresultFromObject != nullptr;
+    }
+};
+
+const OleLibraries& Ole() {
+    static const OleLibraries libraries;
+    return libraries;
+}
+
+void ReleaseInterface(IUnknown* object) {
+    object->Release();
+}
+using StandardObject = UniqueHandle<IAccessible*, ReleaseInterface>;
+
+bool IsSelf(const VARIANT& child) {
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+LONG RoleOf(ui::AccessibleRole role) {
+    switch (role) {
+        case ui::AccessibleRole::StaticText:
+            return ROLE_SYSTEM_STATICTEXT;
+        case ui::AccessibleRole::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case ui::AccessibleRole::ComboBox:
+            return ROLE_SYSTEM_COMBOBOX;
+        case ui::AccessibleRole::ScrollBar:
+            return ROLE_SYSTEM_SCROLLBAR;
+        case ui::AccessibleRole::Graphic:
+            break;
+    }
+    return ROLE_SYSTEM_GRAPHIC;
+}
+
+// The system's object for a child window, told what the element model knows better: its
+// own role, name and state. Everything else (place, parent, children, keyboard shortcut,
+// value) is the system's.
+class AccessibleElement final : public IAccessible, public IOleWindow {
+  public:
+    AccessibleElement(std::shared_ptr<const AccessibleBinding> binding, StandardObject standard)
+        : binding_(std::move(binding)), standard_(std::move(standard)) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == kIidAccessible) {
+            *object = static_cast<IAccessible*>(this);
+        } else if (iid == __uuidof(IOleWindow)) {
+            *object = static_cast<IOleWindow*>(this);
+        } else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    // IDispatch: screen readers call the interface directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IOleWindow: how a client finds the window of an object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        *window = binding_->window;
+        return *window != nullptr ? S_OK : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // What the model says.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (!IsSelf(child)) {
+            return Standard() ? standard_.Get()->get_accName(child, name) : RPC_E_DISCONNECTED;
+        }
+        const auto info = Describe();
+        if (!info) {
+            return RPC_E_DISCONNECTED;
+        }
+        const std::wstring text = ToWide(info->Name);
+        *name = Ole().sysAllocString(text.c_str());
+        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (!IsSelf(child)) {
+            return Standard() ? standard_.Get()->get_accRole(child, role) : RPC_E_DISCONNECTED;
+        }
+        const auto info = Describe();
+        if (!info) {
+            return RPC_E_DISCONNECTED;
+        }
+        role->vt = VT_I4;
+        role->lVal = RoleOf(info->Role);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (!Standard()) {
+            return RPC_E_DISCONNECTED;
+        }
+        const HRESULT result = standard_.Get()->get_accState(child, state);
+        const auto info = Describe();
+        if (!IsSelf(child) || FAILED(result) || state->vt != VT_I4 || !info) {
+            return result;
+        }
+        // Focus and the like are the system's; what is shown and chosen is the model's.
+        constexpr LONG kModelStates =
+            STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED;
+        state->lVal &= ~kModelStates;
+        state->lVal |= (info->Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
+                       (info->Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
+                       (info->Selected ? STATE_SYSTEM_SELECTED : 0);
+        return S_OK;
+    }
+
+    // The system's.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return Standard() ? standard_.Get()->get_accParent(parent) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return Standard() ? standard_.Get()->get_accChildCount(count) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return Standard() ? standard_.Get()->get_accChild(child, object) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return Standard() ? standard_.Get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return Standard() ? standard_.Get()->get_accDescription(child, text) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return Standard() ? standard_.Get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return Standard() ? standard_.Get()->get_accHelpTopic(file, child, topic)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+        return Standard() ? standard_.Get()->get_accKeyboardShortcut(child, keys)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        return Standard() ? standard_.Get()->get_accFocus(child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return Standard() ? standard_.Get()->get_accSelection(children) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return Standard() ? standard_.Get()->get_accDefaultAction(child, action)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return Standard() ? standard_.Get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        return Standard() ? standard_.Get()->accLocation(left, top, width, height, child)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return Standard() ? standard_.Get()->accNavigate(direction, start, end)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        return Standard() ? standard_.Get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return Standard() ? standard_.Get()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+  private:
+    ~AccessibleElement() = default;
+
+    bool Standard() const { return binding_->element != nullptr; }
+    // Nothing once the window is gone; nothing either if the model cannot say (a failure
+    // must not unwind into the caller's COM).
+    std::optional<ui::AccessibleInfo> Describe() const {
+        const ui::Element* element = binding_->element;
+        if (element == nullptr) {
+            return std::nullopt;
+        }
+        try {
+            return element->Owner().Accessible(*element);
+        } catch (const std::exception& failure) {
+            ::OutputDebugStringA(failure.what());
+            return std::nullopt;
+        }
+    }
+
+    std::atomic<ULONG> references_{1};
+    std::shared_ptr<const AccessibleBinding> binding_;
+    StandardObject standard_;
+};
+
+DWORD WinEventOf(ui::AccessibleEvent event) {
+    switch (event) {
+        case ui::AccessibleEvent::NameChange:
+            return EVENT_OBJECT_NAMECHANGE;
+        case ui::AccessibleEvent::StateChange:
+            return EVENT_OBJECT_STATECHANGE;
+        case ui::AccessibleEvent::Focus:
+            return EVENT_OBJECT_FOCUS;
+        case ui::AccessibleEvent::Selection:
+            break;
+    }
+    return EVENT_OBJECT_SELECTION;
+}
+
+}  // namespace
+
+ComApartment::~ComApartment() {
+    if (entered_) {
+        Ole().coUninitialize();
+    }
+}
+
+void ComApartment::Enter() {
+    if (!entered_ && Ole().Ready()) {
+        // S_FALSE (already open on this thread) counts too and is balanced the same way.
+        entered_ = SUCCEEDED(Ole().coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    }
+}
+
+FormAccessibility::~FormAccessibility() {
+    DetachAll();
+}
+
+void FormAccessibility::Attach(HWND window, const ui::Element& element) {
+    if (window == nullptr) {
+        return;
+    }
+    const bool systemControl = element.Kind() == ui::ElementKind::ComboBox ||
+                               element.Kind() == ui::ElementKind::HScrollBar;
+    auto attached = std::make_unique<Attached>(Attached{
+        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element}), false});
+    attached->subclassed =
+        systemControl && ::SetWindowSubclass(window, Proc, kSubclassId,
+                                             reinterpret_cast<DWORD_PTR>(attached.get())) != FALSE;
+    attached_.push_back(std::move(attached));
+}
+
+LRESULT FormAccessibility::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
+        return 0;
+    }
+    for (const auto& attached : attached_) {
+        if (attached->binding->window == window && !attached->subclassed) {
+            return AnswerFor(attached->binding, wParam);
+        }
+    }
+    return 0;
+}
+
+void FormAccessibility::DetachAll() {
+    for (const auto& attached : attached_) {
+        Detach(*attached);
+    }
+}
+
+void FormAccessibility::Detach(Attached& attached) {
+    AccessibleBinding& binding = *attached.binding;
+    if (attached.subclassed && binding.window != nullptr) {
+        ::RemoveWindowSubclass(binding.window, Proc, kSubclassId);
+    }
+    attached.subclassed = false;
+    binding = AccessibleBinding{};
+}
+
+void FormAccessibility::Announce() {
+    if (!watch_) {
+        return;
+    }
+    for (const ui::AccessibleNotice& notice : watch_->Changes()) {
+        for (const auto& attached : attached_) {
+            if (attached->binding->element == notice.Subject) {
+                ::NotifyWinEvent(WinEventOf(notice.Event), attached->binding->window, OBJID_CLIENT,
+                                 CHILDID_SELF);
+            }
+        }
+    }
+}
+
+LRESULT CALLBACK FormAccessibility::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR data) {
+    auto& attached = *reinterpret_cast<Attached*>(data);
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (const LRESULT answer = attached.owner->AnswerFor(attached.binding, wParam)) {
+            return answer;
+        }
+    } else if (message == WM_NCDESTROY) {
+        Detach(attached);
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT FormAccessibility::AnswerFor(const std::shared_ptr<AccessibleBinding>& binding,
+                                     WPARAM wParam) {
+    apartment_.Enter();
+    if (!Ole().Ready()) {
+        return 0;
+    }
+    if (!watch_) {
+        watch_.emplace(form_);
+    }
+    StandardObject standard;
+    if (FAILED(Ole().createStdAccessibleObject(binding->window, OBJID_CLIENT, kIidAccessible,
+                                               reinterpret_cast<void**>(standard.Receive())))) {
+        return 0;
+    }
+    auto* object = new AccessibleElement(binding, std::move(standard));
+    // The caller's reference comes from marshalling it; ours ends here.
+    const LRESULT answer =
+        Ole().lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
+    object->Release();
+    return answer < 0 ? 0 : answer;
+}
+
+}  // namespace platform::win32

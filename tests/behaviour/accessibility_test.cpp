@@ -1,0 +1,112 @@
+// What a screen reader is told about both windows, and which changes it hears of.
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/accessible_watch.h"
+#include "settings/form1.h"
+#include "tests/behaviour/calendar_fixture.h"
+
+namespace calendar_test {
+namespace {
+
+using Role = ui::AccessibleRole;
+using Event = ui::AccessibleEvent;
+
+struct Expected {
+    const ui::Element* element;
+    Role role;
+    std::string name;
+    bool invisible = false;
+    bool selected = false;
+};
+
+void ExpectDescribed(const ui::Form& form, const std::vector<Expected>& table) {
+    for (const Expected& row : table) {
+        const ui::AccessibleInfo info = form.Accessible(*row.element);
+        SCOPED_TRACE(row.element->Name() + "(" + std::to_string(row.element->Index()) + ")");
+        EXPECT_EQ(info.Role, row.role);
+        EXPECT_EQ(info.Name, row.name);
+        EXPECT_EQ(info.Invisible, row.invisible);
+        EXPECT_EQ(info.Selected, row.selected);
+    }
+}
+
+class Accessibility : public CalendarTest {
+  protected:
+    void SetUp() override { StartOn(2026y / December / 6d); }
+};
+
+TEST_F(Accessibility, CalendarElementsByRoleNameAndState) {
+    ExpectDescribed(
+        *cal, {
+                  {&cal->Label7, Role::PushButton, "最小化"},
+                  {&cal->Label6, Role::PushButton, "关闭"},
+                  {&cal->Label8, Role::PushButton, "设置"},
+                  {&cal->lblnumber[5], Role::PushButton, "2026年12月6日 星期日 农历十月廿八", false,
+                   true},
+                  {&cal->lblnumber[30], Role::PushButton, "2026年12月31日 星期四 农历冬月廿三"},
+                  {&cal->Label4, Role::PushButton, "月份 12"},
+                  {&cal->Label5, Role::PushButton, "年份 2026"},
+                  {&cal->Label3, Role::PushButton, "回到今天", true},
+                  {&cal->Label1[0], Role::StaticText, "月份M"},
+                  {&cal->lbldate, Role::StaticText, "2026年12月6日"},
+                  {&cal->cbomonth, Role::ComboBox, "月份", true},
+                  {&cal->cboyear, Role::ComboBox, "年份", true},
+              });
+    ChooseMonth(2);
+    ClickDay(1);
+    ExpectDescribed(*cal, {
+                              {&cal->lblnumber[0], Role::PushButton,
+                               "2026年2月1日 星期日 农历腊月十四", false, true},
+                              {&cal->lblnumber[30], Role::PushButton, "31", true},
+                              {&cal->Label3, Role::PushButton, "回到今天"},
+                          });
+    cal->Hide();
+    EXPECT_TRUE(cal->Accessible(cal->Label7).Invisible);
+}
+
+TEST_F(Accessibility, SettingsElementsByRoleNameAndState) {
+    Form1 settings(windows, store, *cal);
+    cal->SetSettingsWindow(&settings);
+    settings.Show();
+    settings.Picture1[7].RaiseClick();
+    ExpectDescribed(settings, {
+                                  {&settings.HScroll1, Role::ScrollBar, "透明度"},
+                                  {&settings.HScroll2[0], Role::ScrollBar, "主字体颜色 红"},
+                                  {&settings.HScroll3[2], Role::ScrollBar, "副字体颜色 蓝"},
+                                  {&settings.Picture1[2], Role::PushButton, "蓝色"},
+                                  {&settings.Picture1[6], Role::PushButton, "品红色"},
+                                  {&settings.Picture1[7], Role::PushButton, "橙色", false, true},
+                                  {&settings.Label8, Role::PushButton, "关闭"},
+                                  {&settings.Label4, Role::StaticText, settings.Label4.Caption()},
+                              });
+    cal->SetSettingsWindow(nullptr);
+}
+
+TEST_F(Accessibility, ANewFramedDayTakesFocusAndSelection) {
+    ui::AccessibleWatch watch(*cal);
+    ClickDay(7);
+    const auto on = [](const ui::Element& element, Event event) {
+        return ui::AccessibleNotice{&element, event};
+    };
+    EXPECT_EQ(watch.Changes(), (std::vector<ui::AccessibleNotice>{
+                                   on(cal->lblnumber[5], Event::StateChange),
+                                   on(cal->lblnumber[6], Event::StateChange),
+                                   on(cal->lblnumber[6], Event::Focus),
+                                   on(cal->lblnumber[6], Event::Selection),
+                                   on(cal->Label3, Event::StateChange),
+                                   on(cal->lbldate, Event::NameChange),
+                                   on(cal->lblday, Event::NameChange),
+                                   on(cal->Label2, Event::NameChange),
+                               }));
+    EXPECT_TRUE(watch.Changes().empty());
+    ChooseMonth(11);
+    const auto changes = watch.Changes();
+    EXPECT_NE(std::find(changes.begin(), changes.end(), on(cal->lblnumber[0], Event::NameChange)),
+              changes.end());
+}
+
+}  // namespace
+}  // namespace calendar_test
