@@ -1,6 +1,5 @@
 // Living on a desktop: another start of the program, a clock or zone that changes under the
-// window, a window that cannot be created, an opacity too faint to find the window again.
-#include "settings/form1.h"
+// window, a window that cannot be created.
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -59,22 +58,6 @@ TEST_F(Desktop, AWindowThatCannotBeCreatedStaysUnloaded) {
     EXPECT_FALSE(cal->Loaded());
     EXPECT_FALSE(windows.Running());
     EXPECT_TRUE(backing.Writes().empty());  // the load handler did not run
-}
-
-TEST_F(Desktop, StoredOpacityTooFaintToFindTheWindowIsAppliedAs50) {
-    for (const auto& [stored, applied] :
-         {std::pair{"0", 50}, {"49", 50}, {"50", 50}, {"51", 51}, {"255", 255}}) {
-        StoreFirstRunValuesWith("formbackcol", stored);
-        cal.reset();
-        Start();
-        EXPECT_EQ(windows.Alpha(*cal), applied) << stored;
-    }
-}
-
-TEST_F(Desktop, SettingsWindowHasTheMenuBackgroundOfTheSystemScheme) {
-    Start();
-    const Form1 settings(windows, store, *cal);
-    EXPECT_EQ(static_cast<std::uint32_t>(settings.BackColor()), 0x80000004u);
 }
 
 }  // namespace

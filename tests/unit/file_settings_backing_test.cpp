@@ -171,15 +171,11 @@ TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) 
     EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
 }
 
-std::optional<std::string> Environment(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-}
-
 // Sets or unsets an environment variable for one test and restores it afterwards.
 struct EnvironmentOverride {
     std::string name;
-    std::optional<std::string> saved = Environment(name);
+    const char* before = std::getenv(name.c_str());
+    std::optional<std::string> saved = before ? std::optional<std::string>(before) : std::nullopt;
     ~EnvironmentOverride() { saved ? Set(*saved) : Unset(); }
     void Set(const std::string& value) { ::setenv(name.c_str(), value.c_str(), 1); }
     void Unset() { ::unsetenv(name.c_str()); }
