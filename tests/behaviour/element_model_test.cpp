@@ -1,5 +1,7 @@
 // The element model under both windows: every change a window shows must reach the window
 // system, which repaints it; a list choice must name an entry or none.
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "settings/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
@@ -41,6 +43,8 @@ TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {
     EXPECT_TRUE(system.notices.empty());
 
     calendar.Show();
+    // Its timer starts once, at load: one that had no interval is not started at all.
+    EXPECT_EQ(std::count(system.notices.begin(), system.notices.end(), "Timer1"), 1);
     settings.Show();
     system.notices.clear();
     calendar.Label2.SetCaption("x");

@@ -46,12 +46,14 @@ class FakeCalendar final : public CalendarOperations {
 
   private:
     void Add(std::string name, std::initializer_list<std::int32_t> arguments) {
-        std::string separator = "(";
+        char separator = '(';
         for (const std::int32_t argument : arguments) {
-            name += separator + std::to_string(argument);
-            separator = ",";
+            name += separator;
+            name += std::to_string(argument);
+            separator = ',';
         }
-        Add(name + ")");
+        name += ')';
+        Add(name);
     }
     // Logs the writes made since the last call, then the call itself.
     void Add(const std::string& call) {

@@ -2,6 +2,7 @@
 // the pixel, the default place sits on the primary work area, the settings window is reachable.
 #include <memory>
 
+#include "platform/ui/placement.h"
 #include "settings/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
@@ -100,6 +101,13 @@ TEST_F(Placement, SettingsWindowOpensBelowTheCalendarInsideItsMonitorsWorkArea) 
         EXPECT_EQ(windows.PixelBounds(settings), c.expected) << c.left << "," << c.top;
         cal->SetSettingsWindow(nullptr);
     }
+}
+
+// A window belongs to the monitor it covers most, by a single pixel's column too; off every
+// monitor, to the nearest.
+TEST(MonitorOf, TheMostCoveredElseTheNearest) {
+    EXPECT_EQ(ui::MonitorOf(kLayouts[1], {2559, 1079, 10, 10}).Dpi, 96);
+    EXPECT_EQ(ui::MonitorOf(kLayouts[0], {100, 1200, 10, 10}).Dpi, 144);
 }
 
 }  // namespace
