@@ -106,6 +106,10 @@ TEST_F(Accessibility, ANewFramedDayTakesFocusAndSelection) {
     const auto changes = watch.Changes();
     EXPECT_NE(std::find(changes.begin(), changes.end(), on(cal->lblnumber[0], Event::NameChange)),
               changes.end());
+    // Every element is watched, the first one too.
+    ui::Element& first = *cal->Elements().front();
+    first.SetVisible(!first.Visible());
+    EXPECT_EQ(watch.Changes(), (std::vector<ui::AccessibleNotice>{on(first, Event::StateChange)}));
 }
 
 }  // namespace

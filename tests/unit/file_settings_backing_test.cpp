@@ -1,8 +1,10 @@
 #include "platform/file_settings_backing.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -100,9 +102,9 @@ TEST_F(FileSettingsBackingTest, AHandEditedFileIsUnderstood) {
     WriteFile(File(),
               "\xEF\xBB\xBF; saved by an editor\r\n[other]\r\nkeep=this\r\n\r\n"
               "[set]\r\n# colour\r\nformX=-345\r\nsetcol=1\r\nsetcol=33023\r\n"
-              "\\x4a\\x4F\\x6A\\x6f\\x30\\x39=hex digits in either case\r\n");
+              "\\x4a\\x4F\\x6A\\x6f\\x30\\x39=hex digits in either case\\x09\r\n");
 
-    EXPECT_EQ(ReadFresh("JOjo09"), "hex digits in either case");
+    EXPECT_EQ(ReadFresh("JOjo09"), "hex digits in either case\t");
     EXPECT_EQ(ReadFresh("formX"), "-345");
     EXPECT_EQ(ReadFresh("setcol"), "33023");
 
@@ -195,8 +197,9 @@ TEST_F(FileSettingsBackingTest, TheUsersFileFollowsTheBaseDirectoryRules) {
     configHome.Unset();
     EXPECT_EQ(platform::UserConfigHome(), home / "user" / ".config");
     userHome.Set("relative");
-    const fs::path fromAccount = platform::UserConfigHome();
-    EXPECT_TRUE(fromAccount.empty() || fromAccount.is_absolute()) << fromAccount;
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_TRUE(account != nullptr && fs::path(account->pw_dir).is_absolute());
+    EXPECT_EQ(platform::UserConfigHome(), fs::path(account->pw_dir) / ".config");
 
     configHome.Set((home / "config").string());
     platform::MakeUserSettingsBacking()->Write("Lunadesk", "set", "formX", "1");
