@@ -108,6 +108,10 @@ TEST_F(Placement, SettingsWindowOpensBelowTheCalendarInsideItsMonitorsWorkArea) 
 TEST(MonitorOf, TheMostCoveredElseTheNearest) {
     EXPECT_EQ(ui::MonitorOf(kLayouts[1], {2559, 1079, 10, 10}).Dpi, 96);
     EXPECT_EQ(ui::MonitorOf(kLayouts[0], {100, 1200, 10, 10}).Dpi, 144);
+    // Just below the second monitor, a pixel right of the first and as low: the second.
+    const std::vector<Monitor> pair{Screen({0, 0, 100, 100}, 96, true),
+                                    Screen({100, 0, 100, 100}, 144, false)};
+    EXPECT_EQ(ui::MonitorOf(pair, {101, 103, 10, 10}).Dpi, 144);
 }
 
 }  // namespace

@@ -86,4 +86,23 @@ TEST(SystemClock, GivesTodaysLocalDateAndTimeOfDay) {
     EXPECT_TRUE(now.TimeOfDay >= seconds{0} && now.TimeOfDay < days{1});
 }
 
+#ifndef _WIN32
+// A new time zone counts once the clock is told to read it again (the C library keeps the
+// zone it read first).
+TEST(SystemClock, ReadsTheZoneAgainWhenTold) {
+    const platform::SystemClock clock;
+    const auto at = [&clock](const char* zone) {
+        ::setenv("TZ", zone, 1);
+        clock.ReloadZone();
+        const platform::LocalDateTime now = clock.Now();
+        return sys_days{now.Date} + now.TimeOfDay;
+    };
+    const auto utc = at("UTC0");
+    const auto ahead = at("AHEAD-14");
+    ::unsetenv("TZ");
+    clock.ReloadZone();
+    EXPECT_NEAR(duration<double>(ahead - utc - hours{14}).count(), 0, 5);
+}
+#endif
+
 }  // namespace
