@@ -76,6 +76,9 @@ TEST_F(CalendarTest, AListChoiceMustNameAnEntryOrNone) {
     EXPECT_THROW(box.SetListIndex(1), platform::Error);
     EXPECT_THROW(box.SetListIndex(-2), platform::Error);
     EXPECT_EQ(clicks, 2);
+    box.SetListIndex(0);
+    box.Clear();
+    EXPECT_EQ(box.ListIndex(), -1);  // emptied: nothing chosen
 }
 
 }  // namespace
