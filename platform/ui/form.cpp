@@ -106,6 +106,16 @@ void Form::Unload() {
     system_.DestroyNativeWindow(*this);
 }
 
+void Form::RaiseMouseDown(int button, int shift, int x, int y) {
+    system_.NoteUserInput();
+    OnMouseDown(button, shift, x, y);
+}
+
+bool Form::RaiseKeyDown(int key, int shift) {
+    system_.NoteUserInput();
+    return OnKeyDown(key, shift);
+}
+
 void Form::OnActivateRequest() {
     Show();
     if (visible_) {

@@ -64,7 +64,10 @@ class Form {
     void RaiseTimeChange() { OnTimeChange(); }
 
     // Input from the window system for the bare window surface.
-    void RaiseMouseDown(int button, int shift, int x, int y) { OnMouseDown(button, shift, x, y); }
+    void RaiseMouseDown(int button, int shift, int x, int y);
+    // A key pressed while the window has the keyboard (ui::Key, ui::ShiftState); true when
+    // the window used it, so the system does nothing more with it.
+    bool RaiseKeyDown(int key, int shift);
     void RaiseMouseMove(int button, int shift, int x, int y) { OnMouseMove(button, shift, x, y); }
 
     // Called by elements and timers of this form when a property changed.
@@ -94,6 +97,7 @@ class Form {
     virtual void OnActivateRequest();
     virtual void OnTimeChange() {}
     virtual void OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+    virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
 
   private:

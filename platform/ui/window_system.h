@@ -62,6 +62,14 @@ class WindowSystem {
     // False when the icon could not be added.
     virtual bool AddNotifyIcon(const NotifyIconData& icon) = 0;
     virtual void RemoveNotifyIcon(const NotifyIconData& icon) = 0;
+
+    // Clicks and keys of the user in any window of the program, counted, so that a window
+    // can tell whether someone is using it (code that runs a click handler does not count).
+    void NoteUserInput() { ++userInputs_; }
+    std::uint64_t UserInputs() const { return userInputs_; }
+
+  private:
+    std::uint64_t userInputs_ = 0;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/ui/keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/input_mapping.h"
 #include "platform/win32/notify_icon.h"
@@ -34,6 +35,16 @@ int WindowDpi(HWND window) {
 
 bool AltDown() {
     return (::GetKeyState(VK_MENU) & 0x8000) != 0;
+}
+
+bool KeyDown(int key) {
+    return (::GetKeyState(key) & 0x8000) != 0;
+}
+
+// The shift state of a key message, which does not carry it.
+int KeyShift() {
+    return (KeyDown(VK_SHIFT) ? ui::kShiftMask : 0) | (KeyDown(VK_CONTROL) ? ui::kCtrlMask : 0) |
+           (AltDown() ? ui::kAltMask : 0);
 }
 
 // The section a WM_SETTINGCHANGE names: the control panel announces a new time zone as one
@@ -225,6 +236,7 @@ void FormWindow::ReportPosition() {
 }
 
 void FormWindow::UserClick(ui::Element& element) {
+    form_.System().NoteUserInput();
     ++userClicks_;
     // The handler may close this window; the object still lives until the message that
     // brought the click is done (WindowContext::Retire), so the count stays safe.
@@ -347,13 +359,22 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (form_.RaiseKeyDown(static_cast<int>(wParam), KeyShift())) {
+                return 0;
+            }
+            break;
         case WM_COMMAND:
             if (NativeControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
+                // A control reports what the user did with it; code changes them quietly.
+                form_.System().NoteUserInput();
                 control->OnCommand(HIWORD(wParam));
             }
             return 0;
         case WM_HSCROLL:
             if (NativeControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
+                form_.System().NoteUserInput();
                 control->OnScroll(LOWORD(wParam), HIWORD(wParam));
             }
             return 0;
