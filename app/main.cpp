@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <memory>
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
@@ -20,11 +22,29 @@ namespace {
 // Per user session: "Local\\" is the session's namespace.
 constexpr const wchar_t* kInstanceName = L"Local\\Lunadesk.Calendar";
 
+// The one switch: the start at log-on, which must not take the keyboard from whatever the
+// user opens first. Any other argument is ignored.
+bool StartedAtLogOn() {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&::LocalFree)> args(
+        ::CommandLineToArgvW(::GetCommandLineW(), &count), &::LocalFree);
+    for (int i = 1; args && i < count; ++i) {
+        if (::lstrcmpiW(args.get()[i], L"/autostart") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int Run() {
-    // Before anything reads or writes the settings: a second start only hands over.
+    const bool atLogOn = StartedAtLogOn();
+    // Before anything reads or writes the settings: a second start only hands over (and one at
+    // log-on leaves the running calendar where it is).
     const platform::win32::SingleInstance instance(kInstanceName);
     if (!instance.First()) {
-        platform::win32::ActivateRunningWindow(platform::win32::ToWide(frmcalendar::kTitle));
+        if (!atLogOn) {
+            platform::win32::ActivateRunningWindow(platform::win32::ToWide(frmcalendar::kTitle));
+        }
         return 0;
     }
     const platform::SystemClock clock;
@@ -33,6 +53,9 @@ int Run() {
     frmcalendar calendar(windows, store, clock);
     Form1 settings(windows, store, calendar);
     calendar.SetSettingsWindow(&settings);
+    if (atLogOn) {
+        windows.ShowNextWithoutFocus();
+    }
     calendar.Show();
     // Its window could not be created: nothing would ever show.
     if (!calendar.Loaded()) {

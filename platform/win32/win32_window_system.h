@@ -44,6 +44,10 @@ class Win32WindowSystem final : public ui::WindowSystem {
     bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
     void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
 
+    // The next window to be shown comes up behind whatever the user is working in, without
+    // taking the keyboard focus (a start at log-on).
+    void ShowNextWithoutFocus() { nextWithoutFocus_ = true; }
+
     // For tests and diagnostics: the native window of a loaded form (an HWND), or null.
     void* NativeHandle(const ui::Form& form) const;
 
@@ -54,6 +58,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     std::unique_ptr<NotifyIcon> notifyIcon_;
     std::unique_ptr<WindowContext> context_;
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    bool nextWithoutFocus_ = false;
 };
 
 }  // namespace platform::win32
