@@ -106,6 +106,16 @@ PictureBox::PictureBox(Form& owner, std::string name, int index, Rect bounds, Co
     : Element(owner, ElementKind::PictureBox, std::move(name), index, bounds),
       backColor_(backColor) {}
 
+CheckBox::CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font)
+    : Element(owner, ElementKind::CheckBox, std::move(name), -1, bounds),
+      caption_(std::move(caption)),
+      font_(std::move(font)) {}
+
+void CheckBox::Toggle() {
+    SetValue(!value_);
+    RaiseClick();
+}
+
 void Timer::SetInterval(int milliseconds) {
     if (milliseconds == interval_) {
         return;

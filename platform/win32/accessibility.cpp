@@ -79,6 +79,8 @@ LONG RoleOf(ui::AccessibleRole role) {
             return ROLE_SYSTEM_COMBOBOX;
         case ui::AccessibleRole::ScrollBar:
             return ROLE_SYSTEM_SCROLLBAR;
+        case ui::AccessibleRole::CheckBox:
+            return ROLE_SYSTEM_CHECKBUTTON;
         case ui::AccessibleRole::Graphic:
             break;
     }
@@ -174,12 +176,13 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
             return result;
         }
         // Focus and the like are the system's; what is shown and chosen is the model's.
-        constexpr LONG kModelStates =
-            STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED;
+        constexpr LONG kModelStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE |
+                                      STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED;
         state->lVal &= ~kModelStates;
         state->lVal |= (info->Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
                        (info->Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
-                       (info->Selected ? STATE_SYSTEM_SELECTED : 0);
+                       (info->Selected ? STATE_SYSTEM_SELECTED : 0) |
+                       (info->Checked ? STATE_SYSTEM_CHECKED : 0);
         return S_OK;
     }
 
@@ -303,7 +306,8 @@ void FormAccessibility::Attach(HWND window, const ui::Element& element) {
         return;
     }
     const bool systemControl = element.Kind() == ui::ElementKind::ComboBox ||
-                               element.Kind() == ui::ElementKind::HScrollBar;
+                               element.Kind() == ui::ElementKind::HScrollBar ||
+                               element.Kind() == ui::ElementKind::CheckBox;
     auto attached = std::make_unique<Attached>(Attached{
         this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element}), false});
     attached->subclassed =

@@ -125,6 +125,9 @@ std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Elemen
         case ui::ElementKind::PictureBox:
             return std::make_unique<PictureControl>(owner, static_cast<ui::PictureBox&>(element),
                                                     id);
+        case ui::ElementKind::CheckBox:
+            return std::make_unique<CheckBoxControl>(owner, static_cast<ui::CheckBox&>(element),
+                                                     id);
     }
     return nullptr;
 }

@@ -44,6 +44,8 @@ class NativeControl {
     virtual void Draw(const DRAWITEMSTRUCT& /*item*/) {}
     // The brush for a list that belongs to this control, or null.
     virtual HBRUSH ListBrush(HWND /*list*/) { return nullptr; }
+    // The background of a system control that asks its parent for it, or null.
+    virtual HBRUSH StaticBrush(HDC /*dc*/) { return nullptr; }
     // A message the control posted to the form for later (see FormWindow::PostToControl).
     virtual void OnPosted(WPARAM /*what*/, LPARAM /*value*/) {}
 
@@ -165,6 +167,24 @@ class ScrollControl final : public NativeControl {
     int max_ = 0;
     int value_ = 0;
     bool synced_ = false;
+};
+
+class CheckBoxControl final : public NativeControl {
+  public:
+    CheckBoxControl(FormWindow& owner, ui::CheckBox& box, int id);
+    void Sync() override;
+    void Layout() override;
+    void OnCommand(int code) override;
+    HBRUSH StaticBrush(HDC dc) override;
+
+  private:
+    void SetFont();
+
+    ui::CheckBox& box_;
+    std::wstring text_;
+    bool checked_ = false;
+    UniqueBrush brush_;
+    COLORREF brushColour_ = 0;
 };
 
 std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Element& element, int id);
