@@ -11,6 +11,8 @@
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
+#include "platform/start_at_log_on.h"
+#include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
@@ -51,7 +53,9 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     frmcalendar calendar(windows, store, clock);
-    Form1 settings(windows, store, calendar);
+    platform::win32::RegistryRunEntry runEntry("Lunadesk");
+    platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
+    Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
     if (atLogOn) {
         windows.ShowNextWithoutFocus();

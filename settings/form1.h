@@ -8,11 +8,15 @@
 #include "platform/ui/form.h"
 #include "platform/ui/window_system.h"
 
+namespace platform {
+class StartAtLogOn;
+}
 class SettingsStore;
 
 class Form1 final : public ui::Form {
   public:
-    Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar);
+    Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar,
+          platform::StartAtLogOn& startAtLogOn);
 
     ui::AccessibleInfo Accessible(const ui::Element& element) const override;
 
@@ -33,6 +37,7 @@ class Form1 final : public ui::Form {
     ui::Shape Shape3;
     ui::ElementArray<ui::PictureBox> Picture1;
     ui::Label Label8;
+    ui::CheckBox Check1;
 
   private:
     // Layout.
@@ -50,6 +55,7 @@ class Form1 final : public ui::Form {
     void HScroll3_Change(int Index);
     void Label8_Click();
     void Picture1_Click(int Index);
+    void Check1_Click();
 
     void PlaceWindow();
     void OpenTransparency();
@@ -58,4 +64,5 @@ class Form1 final : public ui::Form {
 
     SettingsStore& store_;
     CalendarOperations& calendar_;
+    platform::StartAtLogOn& startAtLogOn_;
 };

@@ -16,7 +16,7 @@ using ui::Rgb;
 constexpr ui::Colour kMenuBackground = ui::SystemColour(4);
 constexpr ui::Colour kBlack = Rgb(0, 0, 0);
 constexpr int kClientWidth = 3015;
-constexpr int kClientHeight = 3615;
+constexpr int kClientHeight = 3975;
 
 const ui::Font kDefaultFont{"MS Sans Serif", 8.25, false};
 const ui::Font kCloseMarkFont{"宋体", 14.25, false};
@@ -54,7 +54,8 @@ constexpr int kSwatchSize = 255;
 
 }  // namespace
 
-Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar)
+Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar,
+             platform::StartAtLogOn& startAtLogOn)
     : ui::Form(system, "Form1", "设置", kClientWidth, kClientHeight, kMenuBackground),
       Label1(*this, "Label1", -1, Rect{120, 120, 735, 255}, "透明度", kBlack, kDefaultFont),
       Shape4(*this, "Shape4", -1, Rect{120, 360, 255, 255}, true, kBlack, kBlack),
@@ -66,8 +67,10 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
              kDefaultFont),
       Shape3(*this, "Shape3", -1, Rect{120, 3120, 2775, 45}, true, kBlack, kBlack),
       Label8(*this, "Label8", -1, Rect{2760, 0, 255, 255}, "×", kBlack, kCloseMarkFont),
+      Check1(*this, "Check1", Rect{120, 3600, 2775, 255}, "开机时启动", kDefaultFont),
       store_(store),
-      calendar_(calendar) {
+      calendar_(calendar),
+      startAtLogOn_(startAtLogOn) {
     HScroll1.SetSteps(1, 5);
     for (int i = 0; i < 3; ++i) {
         const int top = kMainRowTops[static_cast<std::size_t>(i)];
@@ -109,6 +112,8 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
     AddElement(Shape3);
     AddElements(Picture1);
     AddElement(Label8);
+    // Last in the Tab order.
+    AddElement(Check1);
 
     WireEvents();
 }

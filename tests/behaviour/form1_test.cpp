@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/memory_run_entry.h"
 #include "platform/memory_settings_backing.h"
+#include "platform/start_at_log_on.h"
 #include "platform/ui/headless_window_system.h"
 #include "settings/settings_store.h"
 
@@ -15,6 +18,9 @@ namespace {
 
 using platform::MemorySettingsBacking;
 using Entries = std::vector<std::string>;
+
+constexpr const char* kProgram = R"(C:\Programs\Lunadesk\lunadesk.exe)";
+constexpr const char* kStartCommand = R"("C:\Programs\Lunadesk\lunadesk.exe" /autostart)";
 
 // The calendar window's side. Its journal holds the calls it received, interleaved with
 // the store writes made before each, so that a test sees "apply, then store".
@@ -95,14 +101,17 @@ class Form1Test : public ::testing::Test {
     MemorySettingsBacking memory;
     SettingsStore store{memory};
     FakeCalendar calendar{memory};
-    Form1 form{system, store, calendar};
+    platform::MemoryRunEntry runEntry;
+    platform::StartAtLogOn startAtLogOn{runEntry, kProgram};
+    Form1 form{system, store, calendar, startAtLogOn};
 };
 
 TEST_F(Form1Test, DesignFitsTheWindowAndOrdersTheSwatches) {
     EXPECT_EQ(form.Caption(), "设置");
     // The menu background of the system scheme.
     EXPECT_EQ(static_cast<std::uint32_t>(form.BackColor()), 0x80000004u);
-    EXPECT_EQ(form.Elements().size(), 35u);
+    EXPECT_EQ(form.Elements().size(), 36u);
+    EXPECT_EQ(form.Elements().back(), &form.Check1);  // last in the Tab order
     for (const ui::Element* element : form.Elements()) {
         // Label6 is designed wider than the room it has; the window clips it.
         const int right =
@@ -242,6 +251,35 @@ TEST_F(Form1Test, ReopeningStartsFromTheDesignAgain) {
 
     // Showing the open window again runs nothing.
     form.Show();
+    EXPECT_TRUE(Journal().empty());
+}
+
+// Ticked when the log-on entry runs this program's file, read afresh at every opening; a click
+// writes or removes the entry at once, and one that cannot leaves the box as it was.
+TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
+    const std::pair<std::optional<std::string>, bool> openings[]{
+        {std::nullopt, false},
+        {kStartCommand, true},
+        {R"("c:\programs\LUNADESK\Lunadesk.EXE")", true},
+        {R"(C:\Programs\Lunadesk\lunadesk.exe /autostart)", true},
+        {R"("D:\Portable\lunadesk.exe" /autostart)", false},
+        {R"("C:\Programs\Lunadesk\lunadesk.exe.old" /autostart)", false},
+        {R"(C:\Programs\Lunadesk\lunadesk.exe2)", false},
+    };
+    for (const auto& [stored, ticked] : openings) {
+        runEntry.value = stored;
+        Reopen();
+        EXPECT_EQ(form.Check1.Value(), ticked) << stored.value_or("<absent>");
+    }
+    form.Check1.Toggle();
+    EXPECT_EQ(runEntry.value, kStartCommand);
+    runEntry.refuse = true;
+    form.Check1.Toggle();
+    EXPECT_TRUE(form.Check1.Value());
+    runEntry.refuse = false;
+    form.Check1.Toggle();
+    EXPECT_EQ(runEntry.value, std::nullopt);
+    // Neither the calendar nor the settings have anything to do with it.
     EXPECT_TRUE(Journal().empty());
 }
 
