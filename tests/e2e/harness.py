@@ -139,12 +139,12 @@ class LunadeskCase(unittest.TestCase):
             out.seek(0)
             return code, out.read().decode("utf-8", "replace")
 
-    def launch(self, *args, exe=None):
-        """Starts lunadesk.exe (the build's unless told) with these arguments and waits for its
-        window; what the probe reads of it."""
+    def launch(self, exe=None):
+        """Starts lunadesk.exe (the build's unless told) and waits for its window; what the
+        probe reads of it."""
         with open(os.path.join(self.prefix, "lunadesk.log"), "wb") as log:
-            self.program = subprocess.Popen(["wine", exe or self.session.exe, *args],
-                                            env=self.env, stdout=log, stderr=subprocess.STDOUT)
+            self.program = subprocess.Popen(["wine", exe or self.session.exe], env=self.env,
+                                            stdout=log, stderr=subprocess.STDOUT)
         found = eventually(lambda: self.xids(CALENDAR),
                            lambda ids: ids or self.program.poll() is not None, TIMEOUT)
         self.assertTrue(found, f"no window; exit code {self.program.poll()}")
