@@ -36,7 +36,8 @@ RequestExecutionLevel user
 !define EXIT_NEWER_INSTALLED 2
 !define EXIT_STILL_RUNNING 3
 
-Name "Lunadesk 日历"
+; In the page language: an English Windows may have no font for the Chinese name.
+Name "$(ProductName)"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Lunadesk"
 BrandingText "Lunadesk ${VERSION}"
@@ -60,8 +61,8 @@ Var StartCommand
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
-LangString ProgramSection ${LANG_ENGLISH} "Lunadesk calendar"
-LangString ProgramSection ${LANG_SIMPCHINESE} "Lunadesk 日历"
+LangString ProductName ${LANG_ENGLISH} "Lunadesk calendar"
+LangString ProductName ${LANG_SIMPCHINESE} "Lunadesk 日历"
 LangString StartAtLogOn ${LANG_ENGLISH} "Start at log-on"
 LangString StartAtLogOn ${LANG_SIMPCHINESE} "开机时启动"
 LangString DeleteSettings ${LANG_ENGLISH} "Also delete my settings"
@@ -147,7 +148,7 @@ FunctionEnd
 !insertmacro DefineCloseCalendar ""
 !insertmacro DefineCloseCalendar "un."
 
-Section "!$(ProgramSection)" ProgramSection
+Section "!$(ProductName)" ProgramSection
   SectionIn RO
   Call CloseCalendar
   SetOutPath "$INSTDIR"
