@@ -1,6 +1,7 @@
-// The settings window: transparency, main and secondary text colour and the Sunday colour.
-// Every change is applied to the calendar window first and then stored; there is no OK or
-// Cancel. Closing repaints the calendar's day numbers and returns it to today.
+// The settings window: transparency, main and secondary text colour, the Sunday colour and
+// whether the calendar starts at log-on. Every change is applied to the calendar window first
+// and then stored; there is no OK or Cancel. Closing repaints the calendar's day numbers and
+// returns it to today.
 #pragma once
 
 #include "calendar_window/calendar_operations.h"
