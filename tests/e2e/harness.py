@@ -45,8 +45,9 @@ class Session:
         self.exe = os.path.join(build, "lunadesk.exe")
         self.probe = os.path.join(build, "tests", "e2e", "lunadesk_probe.exe")
         self.shots = os.path.join(build, name + "-screenshots")
-        # In the build tree, so that what a killed run left behind goes with the next run.
-        self.root = os.path.join(build, name + "-wine")
+        # In the build tree, so that what a killed run left behind goes with the next run; one
+        # per run, so that runs side by side (LUNADESK_E2E_RUN names each) keep apart.
+        self.root = os.path.join(build, name + "-wine" + os.environ.get("LUNADESK_E2E_RUN", ""))
         shutil.rmtree(self.root, ignore_errors=True)
         read_end, write_end = os.pipe()
         # Xvfb picks a free display itself and writes its number to the pipe.
