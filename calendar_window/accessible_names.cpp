@@ -62,6 +62,7 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
     } else if (element.Name() == "lblnumber") {
         const ui::Label& day = lblnumber[element.Index()];
         info = ui::PushButton(day, DayName(day, GetMonth(), GetYear()));
+        info.Description = day.ToolTip();
         info.Selectable = true;
         info.Selected = day.BorderStyle() == 1;
     }

@@ -85,6 +85,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     std::int16_t GetYear() const;
     void FindMonthLength(std::int16_t month, std::int16_t year);
     void ShowDayLabels(std::int16_t n);
+    void ShowDayTips();
 
     // Day selection.
     void lblnumber_Click(std::int16_t index);

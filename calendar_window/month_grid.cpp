@@ -1,5 +1,6 @@
 // The month grid and the two choosers over it.
 #include "calendar_window/frmcalendar.h"
+#include "lunar/lunar.h"
 #include "platform/conversions.h"
 #include "platform/dates.h"
 #include "settings/setting_values.h"
@@ -64,5 +65,23 @@ void frmcalendar::ShowDayLabels(std::int16_t n) {
     }
     for (int i = 28; i <= n - 1; ++i) {
         lblnumber[i].SetVisible(true);
+    }
+    ShowDayTips();
+}
+
+// Each shown day's pointer tip: its lunar date, festivals and solar term in the month on view.
+void frmcalendar::ShowDayTips() {
+    const int month = GetMonth();
+    const int year = GetYear();
+    for (auto& day : lblnumber) {
+        std::string tip;
+        if (day->Visible()) {
+            try {
+                tip = lunar::DayTip(year, month, day->Index() + 1);
+            } catch (const lunar::OutOfRange&) {
+                // A month the grid cannot show (before the year box has a year): no tip.
+            }
+        }
+        day->SetToolTip(std::move(tip));
     }
 }

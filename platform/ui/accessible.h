@@ -13,6 +13,8 @@ enum class AccessibleRole { StaticText, PushButton, ComboBox, ScrollBar, Graphic
 struct AccessibleInfo {
     AccessibleRole Role = AccessibleRole::StaticText;
     std::string Name;
+    // Said after the name and role, as Windows says a pointer tip.
+    std::string Description;
     bool Invisible = false;
     // One of a group the user picks from (the days, the swatches), and whether it is the one.
     bool Selectable = false;

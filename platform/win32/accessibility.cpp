@@ -147,12 +147,7 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
             return Standard() ? standard_.Get()->get_accName(child, name) : RPC_E_DISCONNECTED;
         }
         const auto info = Describe();
-        if (!info) {
-            return RPC_E_DISCONNECTED;
-        }
-        const std::wstring text = ToWide(info->Name);
-        *name = Ole().sysAllocString(text.c_str());
-        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+        return info ? Answer(info->Name, name) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!IsSelf(child)) {
@@ -199,7 +194,12 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return Standard() ? standard_.Get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
     }
+    // The model's (a day's tip), else the system's.
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        const auto info = IsSelf(child) ? Describe() : std::nullopt;
+        if (info && !info->Description.empty()) {
+            return Answer(info->Description, text);
+        }
         return Standard() ? standard_.Get()->get_accDescription(child, text) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
@@ -246,6 +246,11 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
 
   private:
     ~AccessibleElement() = default;
+
+    static HRESULT Answer(const std::string& text, BSTR* answer) {
+        *answer = Ole().sysAllocString(ToWide(text).c_str());
+        return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
 
     bool Standard() const { return binding_->element != nullptr; }
     // Nothing once the window is gone; nothing either if the model cannot say (a failure

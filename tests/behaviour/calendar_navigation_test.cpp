@@ -71,6 +71,20 @@ TEST_F(CalendarNavigation, AMonthOrYearChoiceSelectsADayOfTheNewMonth) {
     EXPECT_EQ(cal->selDay, 31);
 }
 
+// A shown day's tip (and what a screen reader hears after its name) follows month and year.
+TEST_F(CalendarNavigation, EachShownDayCarriesItsTipForTheMonthOnView) {
+    ChooseYear(2024);
+    ChooseMonth(2);
+    EXPECT_EQ(cal->lblnumber[8].ToolTip(), "腊月三十 除夕");
+    EXPECT_EQ(cal->lblnumber[28].ToolTip(), "正月二十");
+    EXPECT_EQ(cal->lblnumber[29].ToolTip(), "");  // hidden
+    ChooseMonth(10);
+    ChooseYear(2020);
+    EXPECT_EQ(cal->lblnumber[0].ToolTip(), "八月十五 国庆节 中秋节");
+    EXPECT_EQ(cal->lblnumber[30].ToolTip(), "九月十五");
+    EXPECT_EQ(cal->Accessible(cal->lblnumber[0]).Description, "八月十五 国庆节 中秋节");
+}
+
 // The grid is not a weekday grid: day 1 sits top left whatever weekday it is.
 TEST_F(CalendarNavigation, EveryDayKeepsItsCellInAMonthNotStartingOnSunday) {
     ChooseMonth(9);  // 1 September 2021 is a Wednesday

@@ -46,8 +46,9 @@ class Session:
         self.exe = os.path.join(build, "lunadesk.exe")
         self.probe = os.path.join(build, "tests", "e2e", "lunadesk_probe.exe")
         self.shots = os.path.join(build, name + "-screenshots")
-        # In the build tree, so that what a killed run left behind goes with the next run.
-        self.root = os.path.join(build, name + "-wine")
+        # In the build tree, so that what a killed run left behind goes with the next run; one
+        # per run, so that runs side by side (LUNADESK_E2E_RUN names each) keep apart.
+        self.root = os.path.join(build, name + "-wine" + os.environ.get("LUNADESK_E2E_RUN", ""))
         shutil.rmtree(self.root, ignore_errors=True)
         read_end, write_end = os.pipe()
         # Xvfb picks a free display itself and writes its number to the pipe.
@@ -225,13 +226,30 @@ class LunadeskCase(unittest.TestCase):
 
     # Input.
 
+    @staticmethod
+    def middle(window, child):
+        """The middle of the part of child that lies inside its window."""
+        return ((max(child["x"], window["x"]) + min(child["x"] + child["w"],
+                                                     window["x"] + window["w"])) // 2,
+                (max(child["y"], window["y"]) + min(child["y"] + child["h"],
+                                                     window["y"] + window["h"])) // 2)
+
+    def hide_tips(self):
+        """Moves the pointer off the windows and waits until no pointer tip shows: under Wine
+        a tip left under the pointer takes the next click."""
+        self.x("xdotool", "mousemove", SCREEN[0] // 2, SCREEN[1] - 40)
+        eventually(lambda: self.probe("tip")[0], lambda tip: tip is None)
+
     def click(self, window, child, button=1):
         """Clicks the middle of the part of child that lies inside its window."""
-        x = (max(child["x"], window["x"]) + min(child["x"] + child["w"],
-                                                 window["x"] + window["w"])) // 2
-        y = (max(child["y"], window["y"]) + min(child["y"] + child["h"],
-                                                 window["y"] + window["h"])) // 2
-        self.x("xdotool", "mousemove", x, y, "click", button)
+        self.hide_tips()
+        self.x("xdotool", "mousemove", *self.middle(window, child), "click", button)
+
+    def hover(self, window, child):
+        """Rests the pointer on child; the text of the tip that shows (None if none does)."""
+        self.hide_tips()
+        self.x("xdotool", "mousemove", *self.middle(window, child))
+        return eventually(lambda: self.probe("tip")[0], lambda tip: tip is not None)
 
     def drag(self, xid, start, by, steps=8):
         """Presses at start, moves by (dx, dy) in steps and lets go once the X window xid

@@ -67,6 +67,25 @@ class FirstRun(LunadeskCase):
         self.assertEqual(self.element(window, *DATE)["text"], long_date(year, month, 1))
 
 
+class DayTips(LunadeskCase):
+    def test_a_day_shows_its_tip_under_the_pointer_and_to_screen_readers(self):
+        window = self.launch()
+        # January, whatever the year: its first day is New Year's Day.
+        self.click(window, self.element(window, *MONTH))
+        self.read_until(lambda w: self.element(w, *MONTH, cls="ComboBox")["visible"])
+        self.x("xdotool", "key", "Home", "Return")
+        window = self.read_until(lambda w: self.element(w, *MONTH)["text"] == "1")
+        for day in (1, 2):
+            tip = self.hover(window, self.element(window, *day_place(day)))
+            x, y = self.middle(window, self.element(window, *day_place(day)))
+            self.screenshot(f"day_tip_{day}", (x - 200, y, SCREEN[0] - x + 200, 60))
+            label = self.element(self.probe("--accessible", CALENDAR)[0], *day_place(day))
+            # The lunar day as the name says it, then the festivals, as the description says.
+            self.assertEqual(tip.split()[0], label["name"].rpartition("农历")[2])
+            self.assertEqual(tip, label["description"])
+            self.assertEqual("元旦" in tip, day == 1)
+
+
 class Placement(LunadeskCase):
     def test_a_real_drag_is_stored_and_restored_at_the_next_start(self):
         window = self.launch()

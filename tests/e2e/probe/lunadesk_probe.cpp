@@ -4,13 +4,15 @@
 // each child (grandchildren included) with the first seven. Rectangles are in screen pixels,
 // "visible" is the window's own style bit, and "alpha" and "colorKey" the layered attributes
 // in use (null when not); a combo box child adds "dropped", whether its list is open. With
-// --accessible first, each child also says what a screen reader hears of it: "name", "role"
-// and "state", as AccessibleObjectFromWindow's object answers (null when there is none).
-// Two other arguments: `foreground` gives {"title", "focus"} of the foreground window (focus:
-// the keyboard focus is in it), and `close=TITLE` posts a close request to that window, as an
-// installer would, and gives {"posted"}.
+// --accessible first, each child also says what a screen reader hears of it: "name",
+// "description", "role" and "state", as AccessibleObjectFromWindow's object answers (null when
+// there is none). Other arguments: `tip` gives the text of the pointer tip shown now (null when
+// none), `foreground` gives {"title", "focus"} of the foreground window (focus: the keyboard
+// focus is in it), and `close=TITLE` posts a close request to that window, as an installer
+// would, and gives {"posted"}.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <cstdio>
@@ -77,20 +79,24 @@ void DescribeAccessible(std::string& out, HWND window) {
     IAccessible* object = nullptr;
     if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
                                             reinterpret_cast<void**>(&object)))) {
-        out += ",\"name\":null,\"role\":null,\"state\":null";
+        out += ",\"name\":null,\"description\":null,\"role\":null,\"state\":null";
         return;
     }
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    out += ",\"name\":";
-    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
-        Quote(out, platform::win32::ToUtf8(name));
-    } else {
-        out += "null";
+    for (const bool description : {false, true}) {
+        BSTR text = nullptr;
+        const HRESULT got = description ? object->get_accDescription(self, &text)
+                                        : object->get_accName(self, &text);
+        out += description ? ",\"description\":" : ",\"name\":";
+        if (SUCCEEDED(got) && text != nullptr) {
+            Quote(out, platform::win32::ToUtf8(text));
+        } else {
+            out += "null";
+        }
+        ::SysFreeString(text);
     }
-    ::SysFreeString(name);
     VARIANT role{};
     VARIANT state{};
     Field(out, "role", role.lVal, SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4);
@@ -125,6 +131,22 @@ void Report(std::string& out, HWND window) {
     out += "]}";
 }
 
+// The text of the pointer tip shown now, as a JSON string, or null when none shows.
+std::string Tip() {
+    std::string out = "null";
+    HWND tip = nullptr;
+    while ((tip = ::FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+        wchar_t text[256] = {};
+        if (::IsWindowVisible(tip) &&
+            ::SendMessageTimeoutW(tip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text),
+                                  SMTO_ABORTIFHUNG, 2000, nullptr)) {
+            out.clear();
+            Quote(out, platform::win32::ToUtf8(text));
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -153,6 +175,8 @@ int wmain(int argc, wchar_t** argv) {
             Quote(out, platform::win32::ToUtf8({title, static_cast<std::size_t>(
                                                            ::GetWindowTextW(window, title, 256))}));
             out += std::string(",\"focus\":") + (focus ? "true}" : "false}");
+        } else if (arg == L"tip") {
+            out += Tip();
         } else if (arg.starts_with(L"close=")) {
             const HWND window = ::FindWindowW(nullptr, argv[i] + 6);
             const bool posted = window && ::PostMessageW(window, WM_CLOSE, 0, 0);
