@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/ui/accessible_watch.h"
@@ -84,8 +85,9 @@ TEST_F(Accessibility, SettingsElementsByRoleNameAndState) {
                               });
     ui::AccessibleWatch watch(settings);
     settings.Check1.Toggle();
-    EXPECT_EQ(settings.Accessible(settings.Check1),
-              (ui::AccessibleInfo{.Role = Role::CheckBox, .Name = "开机时启动", .Checked = true}));
+    const ui::AccessibleInfo box = settings.Accessible(settings.Check1);
+    EXPECT_EQ(std::tie(box.Role, box.Name, box.Checked),
+              std::tuple(Role::CheckBox, "开机时启动", true));
     EXPECT_EQ(watch.Changes(),
               (std::vector<ui::AccessibleNotice>{{&settings.Check1, Event::StateChange}}));
     cal->SetSettingsWindow(nullptr);
