@@ -111,7 +111,6 @@ void Form::Unload() {
     loaded_ = false;
     visible_ = false;
     unloadedBefore_ = true;
-    focused_ = nullptr;
     system_.DestroyNativeWindow(*this);
 }
 
