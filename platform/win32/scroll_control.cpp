@@ -42,12 +42,17 @@ LRESULT CALLBACK ScrollControl::Proc(HWND window, UINT message, WPARAM wParam, L
         if (LRESULT result = 0; self.HandleKeyboard(message, wParam, lParam, result)) {
             return result;
         }
-        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-        // Over what the bar painted, which knows nothing of a focus mark.
-        if (message == WM_PAINT && self.ShowsFocus()) {
-            const WindowDc dc(window);
-            self.PaintFocusMark(dc.Get());
+        if (message != WM_PAINT || !self.ShowsFocus()) {
+            return ::DefSubclassProc(window, message, wParam, lParam);
         }
+        // Over what the bar paints, and only there: the mark's dots invert what lies beneath,
+        // so a second pass over pixels left alone would wipe them.
+        const UniqueRegion painted(::CreateRectRgn(0, 0, 0, 0));
+        ::GetUpdateRgn(window, painted.Get(), FALSE);
+        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+        const WindowDc dc(window);
+        ::SelectClipRgn(dc.Get(), painted.Get());
+        self.PaintFocusMark(dc.Get());
         return result;
     });
 }
