@@ -44,6 +44,8 @@ AccessibleInfo DefaultAccessibleInfo(const Element& element) {
         info.Name = WithoutAccessKeyMark(static_cast<const Label&>(element).Caption());
     }
     info.Invisible = !element.Visible() || !element.Owner().Visible();
+    info.Focusable = element.TabStop();
+    info.Focused = element.Owner().Focused() == &element;
     return info;
 }
 

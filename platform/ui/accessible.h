@@ -19,12 +19,15 @@ struct AccessibleInfo {
     // One of a group the user picks from (the days, the swatches), and whether it is the one.
     bool Selectable = false;
     bool Selected = false;
+    // A tab stop, and whether it has the window's keyboard focus.
+    bool Focusable = false;
+    bool Focused = false;
     bool operator==(const AccessibleInfo&) const = default;
 };
 
 // The kind's own role and the text the element shows: a label reads as static text, its
 // access-key mark left out as Windows does ("月份&M" is "月份M"). Invisible while the element
-// or its window is hidden.
+// or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
 // The same element told as a push button with its own name (a mark whose text is a symbol).
