@@ -68,6 +68,9 @@ int Run() {
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (windows.DialogMessage(message)) {
+            continue;
+        }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }

@@ -9,6 +9,7 @@
 
 #include "platform/conversions.h"
 #include "platform/start_at_log_on.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/placement.h"
 #include "settings/setting_values.h"
 #include "settings/settings_store.h"
@@ -116,6 +117,15 @@ void Form1::OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
     // Unlike the calendar window's, this window's position is not remembered.
     System().ReleaseCapture();
     System().RunMoveLoop(*this);
+}
+
+// The sliders and swatches take their own keys; Esc closes the window as its "×" does.
+bool Form1::OnKeyDown(int key, int /*shift*/) {
+    if (key != ui::kKeyEscape) {
+        return false;
+    }
+    Label8_Click();
+    return true;
 }
 
 void Form1::OnUnload() {

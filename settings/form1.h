@@ -50,6 +50,7 @@ class Form1 final : public ui::Form {
     // Handlers.
     void OnLoad() override;
     void OnMouseDown(int button, int shift, int x, int y) override;
+    bool OnKeyDown(int key, int shift) override;
     void OnUnload() override;
     void HScroll1_Change();
     void HScroll2_Change(int Index);

@@ -51,6 +51,14 @@ constexpr std::array<Swatch, 8> kSwatches{{
 }};
 constexpr int kSwatchTop = 3240;
 constexpr int kSwatchSize = 255;
+constexpr int kSwatchSpacing = 360;
+
+// Tab order, top to bottom and left to right: the transparency, the main colour's sliders,
+// the secondary colour's, the swatches by place, and last the start-at-log-on box.
+constexpr int kFirstMainSlider = 1;
+constexpr int kFirstSecondarySlider = 4;
+constexpr int kFirstSwatch = 7;
+constexpr int kStartAtLogOn = kFirstSwatch + 8;
 
 }  // namespace
 
@@ -72,11 +80,13 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
       calendar_(calendar),
       startAtLogOn_(startAtLogOn) {
     HScroll1.SetSteps(1, 5);
+    HScroll1.SetTabIndex(0);
     for (int i = 0; i < 3; ++i) {
         const int top = kMainRowTops[static_cast<std::size_t>(i)];
         Shape1.Add(*this, "Shape1", i, Rect{120, top, 255, 255}, true,
                    kPreviewDesign[static_cast<std::size_t>(i)], kBlack);
         HScroll2.Add(*this, "HScroll2", i, Rect{360, top, 2175, 255}, 0).SetSteps(1, 1);
+        HScroll2[i].SetTabIndex(kFirstMainSlider + i);
         Label5.Add(*this, "Label5", i, Rect{2640, top, 375, 255},
                    std::string(kMainValueDesign[static_cast<std::size_t>(i)]), kBlack,
                    kDefaultFont);
@@ -86,6 +96,7 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
         Shape2.Add(*this, "Shape2", i, Rect{120, top, 255, 255}, true,
                    kPreviewDesign[static_cast<std::size_t>(i)], kBlack);
         HScroll3.Add(*this, "HScroll3", i, Rect{360, top, 2175, 255}, 0).SetSteps(1, 1);
+        HScroll3[i].SetTabIndex(kFirstSecondarySlider + i);
         Label6.Add(*this, "Label6", i, Rect{2640, top, 495, 255},
                    std::string(kSecondaryValueDesign[static_cast<std::size_t>(i)]), kBlack,
                    kDefaultFont);
@@ -94,7 +105,9 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
         const Swatch& swatch = kSwatches[static_cast<std::size_t>(i)];
         Picture1.Add(*this, "Picture1", i, Rect{swatch.left, kSwatchTop, kSwatchSize, kSwatchSize},
                      swatch.colour);
+        Picture1[i].SetTabIndex(kFirstSwatch + (swatch.left - kSwatches[0].left) / kSwatchSpacing);
     }
+    Check1.SetTabIndex(kStartAtLogOn);
 
     AddElement(Label1);
     AddElement(Shape4);
@@ -112,7 +125,6 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
     AddElement(Shape3);
     AddElements(Picture1);
     AddElement(Label8);
-    // Last in the Tab order.
     AddElement(Check1);
 
     WireEvents();

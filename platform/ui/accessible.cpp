@@ -50,6 +50,8 @@ AccessibleInfo DefaultAccessibleInfo(const Element& element) {
         info.Checked = box.Value();
     }
     info.Invisible = !element.Visible() || !element.Owner().Visible();
+    info.Focusable = element.TabStop();
+    info.Focused = element.Owner().Focused() == &element;
     return info;
 }
 

@@ -21,13 +21,16 @@ struct AccessibleInfo {
     bool Selected = false;
     // A check box is ticked.
     bool Checked = false;
+    // A tab stop, and whether it has the window's keyboard focus.
+    bool Focusable = false;
+    bool Focused = false;
     bool operator==(const AccessibleInfo&) const = default;
 };
 
 // The kind's own role and the text the element shows: a label reads as static text (a check
 // box as a check box, ticked or not), its
 // access-key mark left out as Windows does ("月份&M" is "月份M"). Invisible while the element
-// or its window is hidden.
+// or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
 // The same element told as a push button with its own name (a mark whose text is a symbol).

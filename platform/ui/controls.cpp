@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/ui/form.h"
+#include "platform/ui/keys.h"
 
 namespace ui {
 
@@ -95,6 +96,35 @@ void HScrollBar::SetSteps(int smallChange, int largeChange) {
     Changed();
 }
 
+bool HScrollBar::KeyDown(int key, int /*shift*/) {
+    // Towards Max is to the right, whichever way round the range was set.
+    const int right = max_ >= min_ ? 1 : -1;
+    switch (key) {
+        case kKeyLeft:
+        case kKeyUp:
+            SetValue(value_ - right * smallChange_);
+            return true;
+        case kKeyRight:
+        case kKeyDown:
+            SetValue(value_ + right * smallChange_);
+            return true;
+        case kKeyPageUp:
+            SetValue(value_ - right * largeChange_);
+            return true;
+        case kKeyPageDown:
+            SetValue(value_ + right * largeChange_);
+            return true;
+        case kKeyHome:
+            SetValue(min_);
+            return true;
+        case kKeyEnd:
+            SetValue(max_);
+            return true;
+        default:
+            return false;
+    }
+}
+
 Shape::Shape(Form& owner, std::string name, int index, Rect bounds, bool filled, Colour fillColor,
              Colour borderColor)
     : Element(owner, ElementKind::Shape, std::move(name), index, bounds),
@@ -106,6 +136,14 @@ PictureBox::PictureBox(Form& owner, std::string name, int index, Rect bounds, Co
     : Element(owner, ElementKind::PictureBox, std::move(name), index, bounds),
       backColor_(backColor) {}
 
+bool PictureBox::KeyDown(int key, int shift) {
+    if ((key != kKeySpace && key != kKeyReturn) || (shift & (kCtrlMask | kAltMask)) != 0) {
+        return false;
+    }
+    RaiseClick();
+    return true;
+}
+
 CheckBox::CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font)
     : Element(owner, ElementKind::CheckBox, std::move(name), -1, bounds),
       caption_(std::move(caption)),
@@ -114,6 +152,14 @@ CheckBox::CheckBox(Form& owner, std::string name, Rect bounds, std::string capti
 void CheckBox::Toggle() {
     SetValue(!value_);
     RaiseClick();
+}
+
+bool CheckBox::KeyDown(int key, int shift) {
+    if (key != kKeySpace || (shift & (kCtrlMask | kAltMask)) != 0) {
+        return false;
+    }
+    Toggle();
+    return true;
 }
 
 void Timer::SetInterval(int milliseconds) {

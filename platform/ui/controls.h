@@ -82,6 +82,9 @@ class HScrollBar final : public Element {
     int SmallChange() const { return smallChange_; }
     int LargeChange() const { return largeChange_; }
     void SetSteps(int smallChange, int largeChange);
+    // The arrows move it by the small change, Page Up / Page Down by the large one, Home and
+    // End to its ends, as the mouse does on its arrows, its track and at its ends.
+    bool KeyDown(int key, int shift) override;
 
     std::function<void()> Change;
 
@@ -119,6 +122,8 @@ class PictureBox final : public Element {
 
     Colour BackColor() const { return backColor_; }
     void SetBackColor(Colour colour) { Assign(backColor_, colour); }
+    // Space and Enter click it, as a button.
+    bool KeyDown(int key, int shift) override;
 
   private:
     Colour backColor_;
@@ -137,6 +142,8 @@ class CheckBox final : public Element {
     void SetValue(bool checked) { Assign(value_, checked); }
     // What the user's click does.
     void Toggle();
+    // Space does it too.
+    bool KeyDown(int key, int shift) override;
 
   private:
     std::string caption_;

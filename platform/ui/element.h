@@ -36,6 +36,15 @@ class Element {
     bool ClickThroughOpenList() const { return clickThroughOpenList_; }
     void SetClickThroughOpenList(bool through) { clickThroughOpenList_ = through; }
 
+    // Its place in the window's Tab order, set at design; -1 (the default) leaves it out. The
+    // numbers need not follow each other, so an element added later slots in by its number.
+    int TabIndex() const { return tabIndex_; }
+    void SetTabIndex(int tabIndex) { tabIndex_ = tabIndex; }
+    bool TabStop() const { return tabIndex_ >= 0; }
+    // A key (ui::Key, ui::ShiftState) pressed while it has the keyboard focus; true when it
+    // used the key. It does with a key what the mouse does with it, through the same events.
+    virtual bool KeyDown(int /*key*/, int /*shift*/) { return false; }
+
     // The click event; the window wires its handler here.
     std::function<void()> Click;
     // A click by the user (or a test standing in for one).
@@ -67,6 +76,7 @@ class Element {
     Rect bounds_;
     bool visible_ = true;
     bool clickThroughOpenList_ = false;
+    int tabIndex_ = -1;
     std::string toolTip_;
 };
 

@@ -1,5 +1,10 @@
 #include "platform/ui/form.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "platform/ui/keys.h"
 #include "platform/ui/window_system.h"
 
 namespace ui {
@@ -74,6 +79,9 @@ void Form::Load() {
             system_.TimerChanged(*this, *timer);
         }
     }
+    // As a dialog opens: ready for the keyboard at its first tab stop.
+    const std::vector<Element*> order = TabOrder();
+    SetFocus(order.empty() ? nullptr : order.front());
     OnLoad();
 }
 
@@ -113,7 +121,54 @@ void Form::RaiseMouseDown(int button, int shift, int x, int y) {
 
 bool Form::RaiseKeyDown(int key, int shift) {
     system_.NoteUserInput();
+    if (focused_ != nullptr && focused_->KeyDown(key, shift)) {
+        return true;
+    }
+    if (key == kKeyTab && (shift & (kCtrlMask | kAltMask)) == 0 &&
+        MoveFocus((shift & kShiftMask) != 0)) {
+        return true;
+    }
     return OnKeyDown(key, shift);
+}
+
+std::vector<Element*> Form::TabOrder() const {
+    std::vector<Element*> order;
+    std::copy_if(elements_.begin(), elements_.end(), std::back_inserter(order),
+                 [](const Element* element) { return element->TabStop() && element->Visible(); });
+    std::stable_sort(order.begin(), order.end(), [](const Element* a, const Element* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    return order;
+}
+
+void Form::SetFocus(Element* element) {
+    if (element == focused_) {
+        return;
+    }
+    Element* before = std::exchange(focused_, element);
+    // Both repaint their focus mark.
+    for (Element* changed : {before, element}) {
+        if (changed != nullptr) {
+            ElementChanged(*changed);
+        }
+    }
+}
+
+bool Form::MoveFocus(bool backwards) {
+    const std::vector<Element*> order = TabOrder();
+    if (order.empty()) {
+        return false;
+    }
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto at = std::find(order.begin(), order.end(), focused_) - order.begin();
+    std::ptrdiff_t next = 0;
+    if (at == count) {
+        next = backwards ? count - 1 : 0;
+    } else {
+        next = (at + (backwards ? count - 1 : 1)) % count;
+    }
+    SetFocus(order[static_cast<std::size_t>(next)]);
+    return true;
 }
 
 void Form::OnActivateRequest() {

@@ -53,6 +53,13 @@ class Form {
 
     const std::vector<Element*>& Elements() const { return elements_; }
     const std::vector<Timer*>& Timers() const { return timers_; }
+
+    // The visible tab stops by Tab index (design order among equal numbers).
+    std::vector<Element*> TabOrder() const;
+    // The element with the keyboard focus, or none. Loading puts it on the first tab stop.
+    Element* Focused() const { return focused_; }
+    // Tab and a click on a tab stop move it, and the window system reports the user's choice.
+    void SetFocus(Element* element);
     // What a screen reader is told about one of this window's elements.
     virtual AccessibleInfo Accessible(const Element& element) const;
 
@@ -66,7 +73,8 @@ class Form {
     // Input from the window system for the bare window surface.
     void RaiseMouseDown(int button, int shift, int x, int y);
     // A key pressed while the window has the keyboard (ui::Key, ui::ShiftState); true when
-    // the window used it, so the system does nothing more with it.
+    // the window used it, so the system does nothing more with it. The focused element has
+    // it first, then Tab / Shift+Tab move the focus, then the window's own handler runs.
     bool RaiseKeyDown(int key, int shift);
     void RaiseMouseMove(int button, int shift, int x, int y) { OnMouseMove(button, shift, x, y); }
 
@@ -84,6 +92,9 @@ class Form {
         }
     }
     void AddTimer(Timer& timer) { timers_.push_back(&timer); }
+
+    // To the next (or previous) tab stop, round the ends; false when there is none.
+    bool MoveFocus(bool backwards);
 
     // Destroys the native window without running any handler. A derived window calls it
     // from its destructor, so the window system never sees elements already destroyed.
@@ -114,6 +125,7 @@ class Form {
     bool unloadedBefore_ = false;
     std::vector<Element*> elements_;
     std::vector<Timer*> timers_;
+    Element* focused_ = nullptr;
 };
 
 }  // namespace ui

@@ -170,14 +170,19 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         if (!IsSelf(child) || FAILED(result) || state->vt != VT_I4 || !info) {
             return result;
         }
-        // Focus and the like are the system's; what is shown and chosen is the model's.
+        // What is shown, chosen, ticked and reachable by Tab is the model's; the focus is where
+        // the model puts it once the window has the keyboard.
         constexpr LONG kModelStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE |
-                                      STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED;
+                                      STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED |
+                                      STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED;
+        const bool focused = info->Focused && ::GetFocus() == binding_->window;
         state->lVal &= ~kModelStates;
         state->lVal |= (info->Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
                        (info->Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
                        (info->Selected ? STATE_SYSTEM_SELECTED : 0) |
-                       (info->Checked ? STATE_SYSTEM_CHECKED : 0);
+                       (info->Checked ? STATE_SYSTEM_CHECKED : 0) |
+                       (info->Focusable ? STATE_SYSTEM_FOCUSABLE : 0) |
+                       (focused ? STATE_SYSTEM_FOCUSED : 0);
         return S_OK;
     }
 

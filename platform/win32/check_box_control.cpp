@@ -13,10 +13,13 @@ CheckBoxControl::CheckBoxControl(FormWindow& owner, ui::CheckBox& box, int id)
     : NativeControl(owner, box), box_(box), text_(ToWide(box.Caption())) {
     const RECT place = ElementRect(box, owner.Dpi());
     handle_ = ::CreateWindowExW(
-        0, L"BUTTON", text_.c_str(), WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_CHECKBOX,
+        0, L"BUTTON", text_.c_str(), WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | BS_CHECKBOX,
         place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
     SetFont();
+    // Space reaches the model, which ticks the box as a click does; the button's own
+    // keyboard handling never sees it.
+    SubclassSystemControl();
 }
 
 void CheckBoxControl::SetFont() {

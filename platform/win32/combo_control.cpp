@@ -60,7 +60,7 @@ ComboControl::ComboControl(FormWindow& owner, ui::ComboBox& box, int id)
     const RECT place = ElementRect(box, owner.Dpi());
     handle_ = ::CreateWindowExW(
         0, WC_COMBOBOXW, L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST |
+        WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | TabStopStyle() | CBS_DROPDOWNLIST |
             CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
         place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);

@@ -94,6 +94,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     for (const auto& control : controls_) {
         control->Sync();
     }
+    OrderTabStops();
     // The drop-down boxes cover the labels that lie over them while they are shown.
     for (const auto& control : controls_) {
         if (control->Element().Kind() == ui::ElementKind::ComboBox) {
@@ -198,7 +199,56 @@ void FormWindow::SyncPending() {
     for (NativeControl* control : pending) {
         control->Sync();
     }
+    SyncFocus();
     accessibility_.Announce();
+}
+
+void FormWindow::OrderTabStops() {
+    HWND previous = nullptr;
+    for (const ui::Element* element : form_.TabOrder()) {
+        const HWND child = byElement_.at(element)->Handle();
+        if (previous != nullptr && child != nullptr) {
+            ::SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        previous = child != nullptr ? child : previous;
+    }
+}
+
+void FormWindow::SyncFocus() {
+    const HWND focus = ::GetFocus();
+    const ui::Element* focused = form_.Focused();
+    if (focused == nullptr || (focus != window_.Get() && !::IsChild(window_.Get(), focus))) {
+        return;
+    }
+    const HWND child = byElement_.at(focused)->Handle();
+    if (child != nullptr && child != focus) {
+        ::SetFocus(child);
+    }
+}
+
+bool FormWindow::IsDialog() const {
+    return !form_.TabOrder().empty();
+}
+
+bool FormWindow::KeyDown(WPARAM key) {
+    return form_.RaiseKeyDown(static_cast<int>(key), KeyShift());
+}
+
+void FormWindow::FocusReceived(ui::Element& element) {
+    form_.SetFocus(&element);
+}
+
+bool FormWindow::OnDialogCommand(WPARAM command, LPARAM control) {
+    // A menu's command looks the same, so only a window with dialog navigation takes them.
+    if (control != 0 || HIWORD(command) != 0 || !IsDialog()) {
+        return false;
+    }
+    const WORD id = LOWORD(command);
+    if (id == IDCANCEL || id == IDOK) {
+        form_.RaiseKeyDown(id == IDCANCEL ? ui::kKeyEscape : ui::kKeyReturn, 0);
+        return true;
+    }
+    return false;
 }
 
 void FormWindow::SyncTimer(ui::Timer& timer) {
@@ -365,7 +415,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_SETFOCUS:
+            // Activation gives the window the focus; it belongs to the focused element.
+            SyncFocus();
+            return 0;
         case WM_COMMAND:
+            if (OnDialogCommand(wParam, lParam)) {
+                return 0;
+            }
             if (NativeControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
                 // A control reports what the user did with it; code changes them quietly.
                 form_.System().NoteUserInput();

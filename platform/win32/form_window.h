@@ -56,6 +56,12 @@ class FormWindow {
 
     // A click by the user on an element's child window.
     void UserClick(ui::Element& element);
+    // A key pressed in a child window, for the form; true when it used it.
+    bool KeyDown(WPARAM key);
+    // An element's child window got the keyboard focus.
+    void FocusReceived(ui::Element& element);
+    // A window with tab stops: the message loop gives it dialog navigation.
+    bool IsDialog() const;
     // True while the handler of a user's click runs (a box it opens drops its list).
     bool InUserClick() const { return userClicks_ > 0; }
     // A press at this screen point closed a dropped list: an element there that takes such a
@@ -71,6 +77,12 @@ class FormWindow {
     void Paint();
     void OnMouseButton(int button, WPARAM keys, LPARAM point);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    // Puts the tab stops' child windows in Tab order, which dialog navigation follows.
+    void OrderTabStops();
+    // Gives the focused element's child window the keyboard focus while the window has it.
+    void SyncFocus();
+    // Esc and Enter as dialog navigation reports them (IDCANCEL, IDOK): true when it was one.
+    bool OnDialogCommand(WPARAM command, LPARAM control);
     NativeControl* ControlByWindow(HWND window) const;
     NativeControl* ControlById(int id) const;
 

@@ -25,6 +25,7 @@ using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDcHandle>;

@@ -1,5 +1,7 @@
 #include "platform/win32/native_controls.h"
 
+#include <commctrl.h>
+
 #include "platform/win32/window_classes.h"
 
 #include "platform/win32/form_window.h"
@@ -15,6 +17,83 @@ void NativeControl::Layout() {
     const RECT place = ElementRect(element_, owner_.Dpi());
     ::SetWindowPos(handle_, nullptr, place.left, place.top, place.right - place.left,
                    place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool NativeControl::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (!element_.TabStop()) {
+        return false;
+    }
+    switch (message) {
+        case WM_GETDLGCODE: {
+            // The arrows are the element's, never a move to a neighbour, and so is Enter (a
+            // swatch picks its colour); Tab and Esc stay with the dialog navigation.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            const bool enter =
+                key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+            result = DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+            return true;
+        }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            result = 0;
+            return owner_.KeyDown(wParam);
+        case WM_SETFOCUS:
+            owner_.FocusReceived(element_);
+            ::InvalidateRect(handle_, nullptr, FALSE);
+            return false;
+        case WM_KILLFOCUS:
+            ::InvalidateRect(handle_, nullptr, FALSE);
+            return false;
+        default:
+            return false;
+    }
+}
+
+namespace {
+
+// The accessibility layer subclasses the system's controls too, under another procedure.
+constexpr UINT_PTR kKeyboardSubclassId = 1;
+
+}  // namespace
+
+void NativeControl::SubclassSystemControl() {
+    if (handle_ != nullptr) {
+        ::SetWindowSubclass(handle_, SubclassProc, kKeyboardSubclassId,
+                            reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+LRESULT CALLBACK NativeControl::SubclassProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
+    auto& self = *reinterpret_cast<NativeControl*>(data);
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, SubclassProc, kKeyboardSubclassId);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    return Dispatch(self.owner_.Context(),
+                    [&] { return self.Subclassed(window, message, wParam, lParam); });
+}
+
+LRESULT NativeControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; HandleKeyboard(message, wParam, lParam, result)) {
+        return result;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+bool NativeControl::ShowsFocus() const {
+    return handle_ != nullptr && ::GetFocus() == handle_ && element_.Owner().Focused() == &element_;
+}
+
+void NativeControl::PaintFocusMark(HDC dc) const {
+    RECT inside{};
+    ::GetClientRect(handle_, &inside);
+    const int margin = 2 * LineWidth(owner_.Dpi());
+    ::InflateRect(&inside, -margin, -margin);
+    // Dots that invert what lies beneath, so they show on every swatch colour.
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    ::DrawFocusRect(dc, &inside);
 }
 
 bool NativeControl::SyncVisibility() {
@@ -47,8 +126,8 @@ void ClickableControl::Create(const wchar_t* windowClass, const std::wstring& te
     // Hidden at first; Sync shows it when the element is visible. Siblings are clipped
     // so a label never paints over a box that covers it.
     handle_ = ::CreateWindowExW(
-        0, windowClass, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, owner_.Handle(),
+        0, windowClass, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle(), place.left,
+        place.top, place.right - place.left, place.bottom - place.top, owner_.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner_.Context().instance, this);
 }
 
@@ -64,6 +143,9 @@ LRESULT CALLBACK ClickableControl::Proc(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; HandleKeyboard(message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
@@ -74,8 +156,12 @@ LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_LBUTTONDOWN:
-            // A press here is the element's, never the window surface's (no drag).
+            // A press here is the element's, never the window surface's (no drag). A tab stop
+            // takes the focus, as a button does.
             pressed_ = true;
+            if (element_.TabStop()) {
+                ::SetFocus(handle_);
+            }
             ::SetCapture(handle_);
             return 0;
         case WM_LBUTTONUP: {

@@ -50,6 +50,21 @@ class NativeControl {
     virtual void OnPosted(WPARAM /*what*/, LPARAM /*value*/) {}
 
   protected:
+    // WS_TABSTOP exactly for the model's tab stops: dialog navigation visits nothing else.
+    DWORD TabStopStyle() const { return element_.TabStop() ? WS_TABSTOP : 0; }
+    // Focus and key messages of a tab stop's window, alike for the program's own windows and
+    // the system's scroll bars: true when handled, with the answer in result.
+    bool HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The element has the keyboard focus and the window shows it: it draws a focus mark.
+    bool ShowsFocus() const;
+    // The dotted focus mark just inside the control's client area.
+    void PaintFocusMark(HDC dc) const;
+    // For a system control: its messages pass through Subclassed first.
+    void SubclassSystemControl();
+    // Keys and focus go to the model ahead of the system's own handling; the rest is the
+    // system's.
+    virtual LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     // Shows or hides the child window to match the element; true when it changed.
     bool SyncVisibility();
     // The tip of the element for the form's tooltip control.
@@ -60,6 +75,10 @@ class NativeControl {
     HWND handle_ = nullptr;
     bool shown_ = false;
     std::string toolTip_;
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
 };
 
 // A child window of one of the program's own classes (labels and colour boxes) that
@@ -154,6 +173,8 @@ class ScrollControl final : public NativeControl {
     void OnScroll(int request, int thumb) override;
 
   private:
+    // Draws the focus mark over what the bar paints.
+    LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // The native bar runs from low to high; a range set backwards is mirrored onto it.
     int Low() const;
     int High() const;

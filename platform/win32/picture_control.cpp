@@ -25,6 +25,9 @@ void PictureControl::Paint(HDC dc, const RECT& /*area*/) {
     FillSolid(dc, client, ToColorRef(backColor_));
     // A thin sunken edge marks it as something to click.
     ::DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+    if (ShowsFocus()) {
+        PaintFocusMark(dc);
+    }
 }
 
 }  // namespace platform::win32

@@ -1,3 +1,7 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/win32/form_window.h"
@@ -6,14 +10,31 @@
 #include "platform/win32/painting.h"
 
 namespace platform::win32 {
-
 ScrollControl::ScrollControl(FormWindow& owner, ui::HScrollBar& bar, int id)
     : NativeControl(owner, bar), bar_(bar) {
     const RECT place = ElementRect(bar, owner.Dpi());
     handle_ = ::CreateWindowExW(
-        0, L"SCROLLBAR", nullptr, WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | SBS_HORZ, place.left,
-        place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
+        0, L"SCROLLBAR", nullptr, WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | SBS_HORZ,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    SubclassSystemControl();
+}
+
+// The keys reach the model, which moves the value by the bar's steps and runs the same
+// handler as the mouse; the bar's own keyboard handling never sees them.
+LRESULT ScrollControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT || !ShowsFocus()) {
+        return NativeControl::Subclassed(window, message, wParam, lParam);
+    }
+    // Over what the bar paints, and only there: the mark's dots invert what lies beneath,
+    // so a second pass over pixels left alone would wipe them.
+    const UniqueRegion painted(::CreateRectRgn(0, 0, 0, 0));
+    ::GetUpdateRgn(window, painted.Get(), FALSE);
+    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+    const WindowDc dc(window);
+    ::SelectClipRgn(dc.Get(), painted.Get());
+    PaintFocusMark(dc.Get());
+    return result;
 }
 
 int ScrollControl::Low() const {

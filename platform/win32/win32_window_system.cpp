@@ -116,6 +116,21 @@ void Win32WindowSystem::DestroyNativeWindow(ui::Form& form) {
     }
 }
 
+bool Win32WindowSystem::DialogMessage(MSG& msg) {
+    const HWND root = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    for (const auto& [form, window] : windows_) {
+        // The calendar window has no tab stops: its keys go to its own procedure.
+        if (window->Handle() == root && window->IsDialog()) {
+            // Tab only moves the focus, in the system's code where no handler sees the key.
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+                NoteUserInput();
+            }
+            return ::IsDialogMessageW(root, &msg) != FALSE;
+        }
+    }
+    return false;
+}
+
 void Win32WindowSystem::ShowNativeWindow(ui::Form& form, bool visible) {
     if (FormWindow* window = WindowOf(form)) {
         // Back from the notification area, where merely pointing at the icon brings it:

@@ -9,6 +9,8 @@
 
 #include "platform/ui/window_system.h"
 
+struct tagMSG;  // MSG, without all of <windows.h>
+
 namespace platform::win32 {
 
 class FormWindow;
@@ -47,6 +49,10 @@ class Win32WindowSystem final : public ui::WindowSystem {
     // The next window to be shown comes up behind whatever the user is working in, without
     // taking the keyboard focus (a start at log-on).
     void ShowNextWithoutFocus() { nextWithoutFocus_ = true; }
+
+    // Dialog navigation (Tab, Esc, Enter) for a message to a window with tab stops, or to one
+    // of its children; true when it took the message, which then goes no further.
+    bool DialogMessage(tagMSG& message);
 
     // For tests and diagnostics: the native window of a loaded form (an HWND), or null.
     void* NativeHandle(const ui::Form& form) const;

@@ -6,12 +6,14 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/memory_run_entry.h"
 #include "platform/memory_settings_backing.h"
 #include "platform/start_at_log_on.h"
 #include "platform/ui/headless_window_system.h"
+#include "platform/ui/keys.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -111,7 +113,6 @@ TEST_F(Form1Test, DesignFitsTheWindowAndOrdersTheSwatches) {
     // The menu background of the system scheme.
     EXPECT_EQ(static_cast<std::uint32_t>(form.BackColor()), 0x80000004u);
     EXPECT_EQ(form.Elements().size(), 36u);
-    EXPECT_EQ(form.Elements().back(), &form.Check1);  // last in the Tab order
     for (const ui::Element* element : form.Elements()) {
         // Label6 is designed wider than the room it has; the window clips it.
         const int right =
@@ -277,10 +278,62 @@ TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
     form.Check1.Toggle();
     EXPECT_TRUE(form.Check1.Value());
     runEntry.refuse = false;
-    form.Check1.Toggle();
+    form.SetFocus(&form.Check1);
+    form.RaiseKeyDown(ui::kKeySpace, 0);
     EXPECT_EQ(runEntry.value, std::nullopt);
     // Neither the calendar nor the settings have anything to do with it.
     EXPECT_TRUE(Journal().empty());
+}
+
+// Tab walks the sliders, then the swatches as they stand, round both ends; keys run the
+// mouse's handlers on the focused element: steps, ends and clicks. Esc closes as "×" does.
+TEST_F(Form1Test, KeysWalkTheTabOrderAndRunTheMouseHandlers) {
+    form.Show();
+    const std::vector<const ui::Element*> order{
+        &form.HScroll1,    &form.HScroll2[0], &form.HScroll2[1], &form.HScroll2[2],
+        &form.HScroll3[0], &form.HScroll3[1], &form.HScroll3[2], &form.Picture1[0],
+        &form.Picture1[1], &form.Picture1[2], &form.Picture1[3], &form.Picture1[4],
+        &form.Picture1[7], &form.Picture1[5], &form.Picture1[6], &form.Check1,
+        &form.HScroll1};
+    for (const ui::Element* element : order) {
+        EXPECT_EQ(form.Focused(), element) << element->Name() << element->Index();
+        form.RaiseKeyDown(ui::kKeyTab, 0);
+    }
+    form.RaiseKeyDown(ui::kKeyTab, ui::kShiftMask);
+    form.RaiseKeyDown(ui::kKeyTab, ui::kShiftMask);
+    EXPECT_EQ(form.Focused(), &form.Check1);
+    EXPECT_FALSE(form.Accessible(form.HScroll1).Focused || form.Accessible(form.Label8).Focusable);
+
+    ui::Element* const alpha = &form.HScroll1;
+    const Entries green{"fontRGB1(255,254,255)", "fontR1=0", "fontG1=1", "fontB1=0"};
+    const std::tuple<ui::Element*, int, int, int, Entries> cases[] = {
+        // focus, the slider's value before, key, shift, what runs
+        {alpha, 150, ui::kKeyRight, 0, {"TM1(151)", "formbackcol=151"}},
+        {alpha, 150, ui::kKeyDown, 0, {"TM1(151)", "formbackcol=151"}},
+        {alpha, 150, ui::kKeyLeft, 0, {"TM1(149)", "formbackcol=149"}},
+        {alpha, 150, ui::kKeyUp, 0, {"TM1(149)", "formbackcol=149"}},
+        {alpha, 150, ui::kKeyPageDown, 0, {"TM1(155)", "formbackcol=155"}},
+        {alpha, 53, ui::kKeyPageUp, 0, {"TM1(50)", "formbackcol=50"}},
+        {alpha, 150, ui::kKeyHome, 0, {"TM1(50)", "formbackcol=50"}},
+        {alpha, 150, ui::kKeyEnd, 0, {"TM1(255)", "formbackcol=255"}},
+        {alpha, 255, ui::kKeyRight, 0, {}},
+        {&form.HScroll2[1], 0, ui::kKeyPageDown, 0, green},
+        {&form.Picture1[7], -1, ui::kKeySpace, 0, {"setcol(33023)", "setcol=33023"}},
+        {&form.Picture1[2], -1, ui::kKeyReturn, 0, {"setcol(16711680)", "setcol=16711680"}},
+        {&form.Picture1[0], -1, ui::kKeySpace, ui::kCtrlMask, {}},
+        {&form.Picture1[0], -1, ui::kKeyEscape, 0, {"setcol(\"16711680\")", "Label3_Click"}},
+    };
+    for (const auto& [focus, from, key, shift, journal] : cases) {
+        SCOPED_TRACE(testing::Message() << focus->Name() << " key " << key);
+        Reopen();
+        form.SetFocus(focus);
+        if (from >= 0) {
+            static_cast<ui::HScrollBar*>(focus)->SetValue(from);
+        }
+        calendar.Clear();
+        form.RaiseKeyDown(key, shift);
+        EXPECT_EQ(Journal(), journal);
+    }
 }
 
 TEST_F(Form1Test, DraggingMovesTheWindowAndStoresNothing) {

@@ -20,6 +20,8 @@ TOP_RIGHT = (SCREEN[0] - 193, 0, 193, 218)
 # Design places (twips) of the elements the stories use.
 MINIMISE, CLOSE, SETTINGS_MARK = (2400, 0), (2640, 0), (2760, 3120)
 MONTH, YEAR, DATE, SLIDER = (120, 360), (1320, 360), (120, 2760), (360, 360)
+PERCENT, ORANGE, CYAN = (2640, 360), (1920, 3240), (2280, 3240)
+FOCUSED, FOCUSABLE = 0x4, 0x100000
 
 
 def day_place(day):
@@ -127,10 +129,14 @@ class Tray(LunadeskCase):
 
 
 class SettingsWindow(LunadeskCase):
-    def test_slider_sets_the_real_opacity_and_closing_ends_both_windows(self):
+    def test_slider_mouse_and_keys_set_the_real_opacity_and_closing_ends_both_windows(self):
         window = self.launch()
         self.click(window, self.element(window, *SETTINGS_MARK))
         settings = self.read_until(lambda w: w["visible"], SETTINGS)
+        # The keyboard focus starts on the transparency slider.
+        state = eventually(lambda: self.element(self.probe("--accessible", SETTINGS)[0], *SLIDER,
+                                                cls="ScrollBar")["state"], lambda s: s & FOCUSED)
+        self.assertEqual(state & (FOCUSED | FOCUSABLE), FOCUSED | FOCUSABLE)
         self.x("xdotool", "mousemove", SCREEN[0] // 2, SCREEN[1] - 40)
         left, top = min(window["x"], settings["x"]), window["y"]
         right = max(window["x"] + window["w"], settings["x"] + settings["w"])
@@ -145,6 +151,26 @@ class SettingsWindow(LunadeskCase):
                          dict(FIRST_RUN, formbackcol="201"))
         self.assertEqual(eventually(lambda: self.opacity(self.xid), lambda a: a == 201), 201)
 
+        # End; Tab to the main red slider, Right; Shift+Tab back round (past the log-on box) to
+        # orange, Space.
+        for keys, name, value in ((["End"], "formbackcol", "255"), (["Tab", "Right"], "fontR1", "1"),
+                                  (["shift+Tab"] * 5 + ["space"], "setcol", "33023")):
+            self.x("xdotool", "key", "--delay", "100", *keys)
+            self.assertEqual(self.stored(lambda v: v[name] == value)[name], value)
+        self.assertEqual(self.element(self.read()[SETTINGS], *PERCENT)["text"], "100%")
+        # The focus mark: dots inside the orange swatch's edge, none in the cyan one.
+        shot = self.screenshot("settings_focus_mark", [settings[k] for k in "xywh"])
+        for place, colour, marked in ((ORANGE, (255, 128, 0), True), (CYAN, (0, 255, 255), False)):
+            swatch = self.element(settings, *place, cls="LunadeskPicture")
+            inside = [shot[(x, y)] for x in range(swatch["x"] + 1, swatch["x"] + swatch["w"] - 1)
+                      for y in range(swatch["y"] + 1, swatch["y"] + swatch["h"] - 1)]
+            self.assertEqual(len(inside) - count(inside, colour, 40) > 8, marked, place)
+        self.x("xdotool", "key", "Escape")
+        self.assertEqual(eventually(lambda: self.xids(SETTINGS), lambda ids: not ids), [])
+
+        self.click(window, self.element(window, *SETTINGS_MARK))
+        self.read_until(lambda w: w["visible"], SETTINGS)
+        self.x("xdotool", "mousemove", SCREEN[0] // 2, SCREEN[1] - 40)
         self.click(window, self.element(window, *CLOSE))
         self.assertEqual(self.program.wait(10), 0)
         self.assertEqual(self.xids(CALENDAR) + self.xids(SETTINGS), [])

@@ -275,6 +275,42 @@ TEST_F(Win32WindowSystemTest, ScrollBarFollowsTheModelAndTurnsRequestsIntoValues
     EXPECT_EQ(::GetScrollPos(bar, SB_CTL), 255);
 }
 
+std::vector<HWND> focusEvents;  // the child windows EVENT_OBJECT_FOCUS names, in order
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0) {
+        focusEvents.push_back(window);
+    }
+}
+
+// The message loop's dialog navigation is only for a window with tab stops: the calendar's
+// keys, Tab too, reach its own procedure. In a dialog every focus move, in Tab order and not
+// in design order, is heard once.
+TEST_F(Win32WindowSystemTest, DialogNavigationOnlyWhereThereAreTabStops) {
+    TestForm dialog(system);
+    dialog.swatch.SetTabIndex(0);
+    dialog.bar.SetTabIndex(1);
+    dialog.label.SetTabIndex(2);
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    dialog.Show();
+    const std::uint64_t inputs = system.UserInputs();
+    for (const HWND target : {Window(), HWND{}, HWND{}, HWND{}}) {
+        MSG message{target != nullptr ? target : ::GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+        EXPECT_EQ(system.DialogMessage(message), target == nullptr);
+        if (target != nullptr) {
+            ::DispatchMessageW(&message);
+        }
+        Pump();
+    }
+    ::UnhookWinEvent(hook);
+    EXPECT_EQ(system.UserInputs(), inputs + 4);
+    // Child identifiers follow the design order: the label's 1000, the bar's 1002, the swatch's.
+    const HWND window = static_cast<HWND>(system.NativeHandle(dialog));
+    const auto child = [&](int id) { return ::GetDlgItem(window, id); };
+    EXPECT_EQ(focusEvents, (std::vector<HWND>{child(1004), child(1002), child(1000), child(1004)}));
+}
+
 TEST_F(Win32WindowSystemTest, TimersFireUntilStopped) {
     int ticks = 0;
     form.timer.Tick = [&] { ++ticks; };
