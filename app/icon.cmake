@@ -13,6 +13,9 @@ get_filename_component(LUNADESK_ICON_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/../scripts
 set(LUNADESK_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR})
 set(LUNADESK_ICON ${LUNADESK_ICON_DIR}/lunadesk.ico)
 set(LUNADESK_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/lunadesk.rc)
+# The version record takes the project version from a header written beside the icon.
+set(LUNADESK_VERSION_HEADER ${LUNADESK_ICON_DIR}/version.h)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${LUNADESK_VERSION_HEADER} @ONLY)
 
 if(WIN32)
     enable_language(RC)
@@ -33,10 +36,10 @@ function(lunadesk_add_resources target)
     # OBJECT_DEPENDS recompiles the resources when anything they pull in changes,
     # since windres reports no dependencies of its own.
     target_sources(${target} PRIVATE ${LUNADESK_RESOURCES} ${LUNADESK_ICON})
-    set(included ${LUNADESK_ICON} ${LUNADESK_RESOURCE_DIR}/lunadesk.manifest
-                 ${LUNADESK_RESOURCE_DIR}/resource.h)
+    set(included ${LUNADESK_ICON} ${LUNADESK_VERSION_HEADER}
+                 ${LUNADESK_RESOURCE_DIR}/lunadesk.manifest ${LUNADESK_RESOURCE_DIR}/resource.h)
     set_source_files_properties(${LUNADESK_RESOURCES} PROPERTIES OBJECT_DEPENDS "${included}")
-    # lunadesk.rc names its files bare: the icon is found in the build directory,
+    # lunadesk.rc names its files bare: the icon and version.h are found in the build directory,
     # the manifest and resource.h beside the .rc.
     target_include_directories(${target} PRIVATE
         $<$<COMPILE_LANGUAGE:RC>:${LUNADESK_ICON_DIR}>

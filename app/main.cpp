@@ -3,12 +3,16 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <memory>
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
+#include "platform/start_at_log_on.h"
+#include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
@@ -20,19 +24,42 @@ namespace {
 // Per user session: "Local\\" is the session's namespace.
 constexpr const wchar_t* kInstanceName = L"Local\\Lunadesk.Calendar";
 
+// The one switch: the start at log-on, which must not take the keyboard from whatever the
+// user opens first. Any other argument is ignored.
+bool StartedAtLogOn() {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&::LocalFree)> args(
+        ::CommandLineToArgvW(::GetCommandLineW(), &count), &::LocalFree);
+    for (int i = 1; args && i < count; ++i) {
+        if (::lstrcmpiW(args.get()[i], L"/autostart") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int Run() {
-    // Before anything reads or writes the settings: a second start only hands over.
+    const bool atLogOn = StartedAtLogOn();
+    // Before anything reads or writes the settings: a second start only hands over (and one at
+    // log-on leaves the running calendar where it is).
     const platform::win32::SingleInstance instance(kInstanceName);
     if (!instance.First()) {
-        platform::win32::ActivateRunningWindow(platform::win32::ToWide(frmcalendar::kTitle));
+        if (!atLogOn) {
+            platform::win32::ActivateRunningWindow(platform::win32::ToWide(frmcalendar::kTitle));
+        }
         return 0;
     }
     const platform::SystemClock clock;
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     frmcalendar calendar(windows, store, clock);
-    Form1 settings(windows, store, calendar);
+    platform::win32::RegistryRunEntry runEntry("Lunadesk");
+    platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
+    Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
+    if (atLogOn) {
+        windows.ShowNextWithoutFocus();
+    }
     calendar.Show();
     // Its window could not be created: nothing would ever show.
     if (!calendar.Loaded()) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/conversions.h"
+#include "platform/start_at_log_on.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/placement.h"
 #include "settings/setting_values.h"
@@ -68,6 +69,7 @@ void Form1::WireEvents() {
         Picture1[i].Click = [this, i] { Picture1_Click(i); };
     }
     Label8.Click = [this] { Label8_Click(); };
+    Check1.Click = [this] { Check1_Click(); };
 }
 
 void Form1::OnLoad() {
@@ -82,6 +84,8 @@ void Form1::OnLoad() {
     }
     OpenTransparency();
     Shape3.SetFillColor(settings::ReadNumber(store_, settings::kSetCol));
+    // Read afresh: the installer or another copy of the program may have changed it.
+    Check1.SetValue(startAtLogOn_.Enabled());
 }
 
 // Just below the calendar where it is now, and always wholly on its monitor's work area.
@@ -157,6 +161,13 @@ void Form1::HScroll3_Change(int /*Index*/) {
 
 void Form1::Label8_Click() {
     Unload();
+}
+
+void Form1::Check1_Click() {
+    // Not written (a locked key, say): the box goes back to what still holds.
+    if (!startAtLogOn_.Set(Check1.Value())) {
+        Check1.SetValue(!Check1.Value());
+    }
 }
 
 void Form1::Picture1_Click(int Index) {

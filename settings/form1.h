@@ -1,6 +1,7 @@
-// The settings window: transparency, main and secondary text colour and the Sunday colour.
-// Every change is applied to the calendar window first and then stored; there is no OK or
-// Cancel. Closing repaints the calendar's day numbers and returns it to today.
+// The settings window: transparency, main and secondary text colour, the Sunday colour and
+// whether the calendar starts at log-on. Every change is applied to the calendar window first
+// and then stored; there is no OK or Cancel. Closing repaints the calendar's day numbers and
+// returns it to today.
 #pragma once
 
 #include "calendar_window/calendar_operations.h"
@@ -8,11 +9,15 @@
 #include "platform/ui/form.h"
 #include "platform/ui/window_system.h"
 
+namespace platform {
+class StartAtLogOn;
+}
 class SettingsStore;
 
 class Form1 final : public ui::Form {
   public:
-    Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar);
+    Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar,
+          platform::StartAtLogOn& startAtLogOn);
 
     ui::AccessibleInfo Accessible(const ui::Element& element) const override;
 
@@ -33,6 +38,7 @@ class Form1 final : public ui::Form {
     ui::Shape Shape3;
     ui::ElementArray<ui::PictureBox> Picture1;
     ui::Label Label8;
+    ui::CheckBox Check1;
 
   private:
     // Layout.
@@ -51,6 +57,7 @@ class Form1 final : public ui::Form {
     void HScroll3_Change(int Index);
     void Label8_Click();
     void Picture1_Click(int Index);
+    void Check1_Click();
 
     void PlaceWindow();
     void OpenTransparency();
@@ -59,4 +66,5 @@ class Form1 final : public ui::Form {
 
     SettingsStore& store_;
     CalendarOperations& calendar_;
+    platform::StartAtLogOn& startAtLogOn_;
 };

@@ -16,7 +16,7 @@ using ui::Rgb;
 constexpr ui::Colour kMenuBackground = ui::SystemColour(4);
 constexpr ui::Colour kBlack = Rgb(0, 0, 0);
 constexpr int kClientWidth = 3015;
-constexpr int kClientHeight = 3615;
+constexpr int kClientHeight = 3975;
 
 const ui::Font kDefaultFont{"MS Sans Serif", 8.25, false};
 const ui::Font kCloseMarkFont{"宋体", 14.25, false};
@@ -54,14 +54,16 @@ constexpr int kSwatchSize = 255;
 constexpr int kSwatchSpacing = 360;
 
 // Tab order, top to bottom and left to right: the transparency, the main colour's sliders,
-// the secondary colour's, then the swatches by place. Room is left after them.
+// the secondary colour's, the swatches by place, and last the start-at-log-on box.
 constexpr int kFirstMainSlider = 1;
 constexpr int kFirstSecondarySlider = 4;
 constexpr int kFirstSwatch = 7;
+constexpr int kStartAtLogOn = kFirstSwatch + 8;
 
 }  // namespace
 
-Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar)
+Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations& calendar,
+             platform::StartAtLogOn& startAtLogOn)
     : ui::Form(system, "Form1", "设置", kClientWidth, kClientHeight, kMenuBackground),
       Label1(*this, "Label1", -1, Rect{120, 120, 735, 255}, "透明度", kBlack, kDefaultFont),
       Shape4(*this, "Shape4", -1, Rect{120, 360, 255, 255}, true, kBlack, kBlack),
@@ -73,8 +75,10 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
              kDefaultFont),
       Shape3(*this, "Shape3", -1, Rect{120, 3120, 2775, 45}, true, kBlack, kBlack),
       Label8(*this, "Label8", -1, Rect{2760, 0, 255, 255}, "×", kBlack, kCloseMarkFont),
+      Check1(*this, "Check1", Rect{120, 3600, 2775, 255}, "开机时启动", kDefaultFont),
       store_(store),
-      calendar_(calendar) {
+      calendar_(calendar),
+      startAtLogOn_(startAtLogOn) {
     HScroll1.SetSteps(1, 5);
     HScroll1.SetTabIndex(0);
     for (int i = 0; i < 3; ++i) {
@@ -103,6 +107,7 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
                      swatch.colour);
         Picture1[i].SetTabIndex(kFirstSwatch + (swatch.left - kSwatches[0].left) / kSwatchSpacing);
     }
+    Check1.SetTabIndex(kStartAtLogOn);
 
     AddElement(Label1);
     AddElement(Shape4);
@@ -120,6 +125,7 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
     AddElement(Shape3);
     AddElements(Picture1);
     AddElement(Label8);
+    AddElement(Check1);
 
     WireEvents();
 }

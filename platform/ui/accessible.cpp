@@ -14,6 +14,8 @@ AccessibleRole RoleOf(ElementKind kind) {
             return AccessibleRole::ComboBox;
         case ElementKind::HScrollBar:
             return AccessibleRole::ScrollBar;
+        case ElementKind::CheckBox:
+            return AccessibleRole::CheckBox;
         case ElementKind::Shape:
         case ElementKind::PictureBox:
             break;
@@ -42,6 +44,10 @@ AccessibleInfo DefaultAccessibleInfo(const Element& element) {
     info.Role = RoleOf(element.Kind());
     if (element.Kind() == ElementKind::Label) {
         info.Name = WithoutAccessKeyMark(static_cast<const Label&>(element).Caption());
+    } else if (element.Kind() == ElementKind::CheckBox) {
+        const auto& box = static_cast<const CheckBox&>(element);
+        info.Name = WithoutAccessKeyMark(box.Caption());
+        info.Checked = box.Value();
     }
     info.Invisible = !element.Visible() || !element.Owner().Visible();
     info.Focusable = element.TabStop();

@@ -8,7 +8,7 @@ namespace ui {
 
 class Element;
 
-enum class AccessibleRole { StaticText, PushButton, ComboBox, ScrollBar, Graphic };
+enum class AccessibleRole { StaticText, PushButton, ComboBox, ScrollBar, Graphic, CheckBox };
 
 struct AccessibleInfo {
     AccessibleRole Role = AccessibleRole::StaticText;
@@ -19,13 +19,16 @@ struct AccessibleInfo {
     // One of a group the user picks from (the days, the swatches), and whether it is the one.
     bool Selectable = false;
     bool Selected = false;
+    // A check box is ticked.
+    bool Checked = false;
     // A tab stop, and whether it has the window's keyboard focus.
     bool Focusable = false;
     bool Focused = false;
     bool operator==(const AccessibleInfo&) const = default;
 };
 
-// The kind's own role and the text the element shows: a label reads as static text, its
+// The kind's own role and the text the element shows: a label reads as static text (a check
+// box as a check box, ticked or not), its
 // access-key mark left out as Windows does ("月份&M" is "月份M"). Invisible while the element
 // or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);

@@ -19,7 +19,8 @@ std::vector<AccessibleNotice> AccessibleWatch::Changes() {
         if (now.Name != before.Name) {
             notices.push_back({elements[i], AccessibleEvent::NameChange});
         }
-        if (now.Invisible != before.Invisible || now.Selected != before.Selected) {
+        if (now.Invisible != before.Invisible || now.Selected != before.Selected ||
+            now.Checked != before.Checked) {
             notices.push_back({elements[i], AccessibleEvent::StateChange});
         }
         if (now.Selected && !before.Selected) {

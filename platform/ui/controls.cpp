@@ -144,6 +144,24 @@ bool PictureBox::KeyDown(int key, int shift) {
     return true;
 }
 
+CheckBox::CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font)
+    : Element(owner, ElementKind::CheckBox, std::move(name), -1, bounds),
+      caption_(std::move(caption)),
+      font_(std::move(font)) {}
+
+void CheckBox::Toggle() {
+    SetValue(!value_);
+    RaiseClick();
+}
+
+bool CheckBox::KeyDown(int key, int shift) {
+    if (key != kKeySpace || (shift & (kCtrlMask | kAltMask)) != 0) {
+        return false;
+    }
+    Toggle();
+    return true;
+}
+
 void Timer::SetInterval(int milliseconds) {
     if (milliseconds == interval_) {
         return;

@@ -129,4 +129,26 @@ class PictureBox final : public Element {
     Colour backColor_;
 };
 
+// A box with a caption that the user ticks and unticks. The user's click (or Space) turns it
+// over and then runs Click; setting the value from code runs nothing, so a handler can put
+// it back when what it stands for could not be changed.
+class CheckBox final : public Element {
+  public:
+    CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font);
+
+    const std::string& Caption() const { return caption_; }
+    const Font& GetFont() const { return font_; }
+    bool Value() const { return value_; }
+    void SetValue(bool checked) { Assign(value_, checked); }
+    // What the user's click does.
+    void Toggle();
+    // Space does it too.
+    bool KeyDown(int key, int shift) override;
+
+  private:
+    std::string caption_;
+    Font font_;
+    bool value_ = false;
+};
+
 }  // namespace ui

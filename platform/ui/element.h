@@ -10,7 +10,7 @@ namespace ui {
 
 class Form;
 
-enum class ElementKind { Label, ComboBox, HScrollBar, Shape, PictureBox };
+enum class ElementKind { Label, ComboBox, HScrollBar, Shape, PictureBox, CheckBox };
 
 class Element {
   public:

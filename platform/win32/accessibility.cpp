@@ -79,6 +79,8 @@ LONG RoleOf(ui::AccessibleRole role) {
             return ROLE_SYSTEM_COMBOBOX;
         case ui::AccessibleRole::ScrollBar:
             return ROLE_SYSTEM_SCROLLBAR;
+        case ui::AccessibleRole::CheckBox:
+            return ROLE_SYSTEM_CHECKBUTTON;
         case ui::AccessibleRole::Graphic:
             break;
     }
@@ -168,16 +170,17 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         if (!IsSelf(child) || FAILED(result) || state->vt != VT_I4 || !info) {
             return result;
         }
-        // What is shown, chosen and reachable by Tab is the model's; the focus is where the
-        // model puts it once the window has the keyboard.
+        // What is shown, chosen, ticked and reachable by Tab is the model's; the focus is where
+        // the model puts it once the window has the keyboard.
         constexpr LONG kModelStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE |
-                                      STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSABLE |
-                                      STATE_SYSTEM_FOCUSED;
+                                      STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED |
+                                      STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED;
         const bool focused = info->Focused && ::GetFocus() == binding_->window;
         state->lVal &= ~kModelStates;
         state->lVal |= (info->Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
                        (info->Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
                        (info->Selected ? STATE_SYSTEM_SELECTED : 0) |
+                       (info->Checked ? STATE_SYSTEM_CHECKED : 0) |
                        (info->Focusable ? STATE_SYSTEM_FOCUSABLE : 0) |
                        (focused ? STATE_SYSTEM_FOCUSED : 0);
         return S_OK;
@@ -313,7 +316,8 @@ void FormAccessibility::Attach(HWND window, const ui::Element& element) {
         return;
     }
     const bool systemControl = element.Kind() == ui::ElementKind::ComboBox ||
-                               element.Kind() == ui::ElementKind::HScrollBar;
+                               element.Kind() == ui::ElementKind::HScrollBar ||
+                               element.Kind() == ui::ElementKind::CheckBox;
     auto attached = std::make_unique<Attached>(Attached{
         this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element}), false});
     attached->subclassed =

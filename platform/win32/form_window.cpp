@@ -449,6 +449,13 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return TRUE;
         }
+        case WM_CTLCOLORSTATIC:
+            if (NativeControl* control = ControlByWindow(reinterpret_cast<HWND>(lParam))) {
+                if (HBRUSH brush = control->StaticBrush(reinterpret_cast<HDC>(wParam))) {
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            break;
         case WM_CTLCOLORLISTBOX:
             for (const auto& control : controls_) {
                 if (HBRUSH brush = control->ListBrush(reinterpret_cast<HWND>(lParam))) {

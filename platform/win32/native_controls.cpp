@@ -1,5 +1,7 @@
 #include "platform/win32/native_controls.h"
 
+#include <commctrl.h>
+
 #include "platform/win32/window_classes.h"
 
 #include "platform/win32/form_window.h"
@@ -45,6 +47,38 @@ bool NativeControl::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, L
         default:
             return false;
     }
+}
+
+namespace {
+
+// The accessibility layer subclasses the system's controls too, under another procedure.
+constexpr UINT_PTR kKeyboardSubclassId = 1;
+
+}  // namespace
+
+void NativeControl::SubclassSystemControl() {
+    if (handle_ != nullptr) {
+        ::SetWindowSubclass(handle_, SubclassProc, kKeyboardSubclassId,
+                            reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+LRESULT CALLBACK NativeControl::SubclassProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
+    auto& self = *reinterpret_cast<NativeControl*>(data);
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, SubclassProc, kKeyboardSubclassId);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    return Dispatch(self.owner_.Context(),
+                    [&] { return self.Subclassed(window, message, wParam, lParam); });
+}
+
+LRESULT NativeControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; HandleKeyboard(message, wParam, lParam, result)) {
+        return result;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 bool NativeControl::ShowsFocus() const {
@@ -177,6 +211,9 @@ std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Elemen
         case ui::ElementKind::PictureBox:
             return std::make_unique<PictureControl>(owner, static_cast<ui::PictureBox&>(element),
                                                     id);
+        case ui::ElementKind::CheckBox:
+            return std::make_unique<CheckBoxControl>(owner, static_cast<ui::CheckBox&>(element),
+                                                     id);
     }
     return nullptr;
 }

@@ -44,6 +44,8 @@ class NativeControl {
     virtual void Draw(const DRAWITEMSTRUCT& /*item*/) {}
     // The brush for a list that belongs to this control, or null.
     virtual HBRUSH ListBrush(HWND /*list*/) { return nullptr; }
+    // The background of a system control that asks its parent for it, or null.
+    virtual HBRUSH StaticBrush(HDC /*dc*/) { return nullptr; }
     // A message the control posted to the form for later (see FormWindow::PostToControl).
     virtual void OnPosted(WPARAM /*what*/, LPARAM /*value*/) {}
 
@@ -57,6 +59,11 @@ class NativeControl {
     bool ShowsFocus() const;
     // The dotted focus mark just inside the control's client area.
     void PaintFocusMark(HDC dc) const;
+    // For a system control: its messages pass through Subclassed first.
+    void SubclassSystemControl();
+    // Keys and focus go to the model ahead of the system's own handling; the rest is the
+    // system's.
+    virtual LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Shows or hides the child window to match the element; true when it changed.
     bool SyncVisibility();
@@ -68,6 +75,10 @@ class NativeControl {
     HWND handle_ = nullptr;
     bool shown_ = false;
     std::string toolTip_;
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
 };
 
 // A child window of one of the program's own classes (labels and colour boxes) that
@@ -162,9 +173,8 @@ class ScrollControl final : public NativeControl {
     void OnScroll(int request, int thumb) override;
 
   private:
-    // Keys, focus and the focus mark, ahead of the system's own handling.
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR id, DWORD_PTR data);
+    // Draws the focus mark over what the bar paints.
+    LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // The native bar runs from low to high; a range set backwards is mirrored onto it.
     int Low() const;
     int High() const;
@@ -178,6 +188,24 @@ class ScrollControl final : public NativeControl {
     int max_ = 0;
     int value_ = 0;
     bool synced_ = false;
+};
+
+class CheckBoxControl final : public NativeControl {
+  public:
+    CheckBoxControl(FormWindow& owner, ui::CheckBox& box, int id);
+    void Sync() override;
+    void Layout() override;
+    void OnCommand(int code) override;
+    HBRUSH StaticBrush(HDC dc) override;
+
+  private:
+    void SetFont();
+
+    ui::CheckBox& box_;
+    std::wstring text_;
+    bool checked_ = false;
+    UniqueBrush brush_;
+    COLORREF brushColour_ = 0;
 };
 
 std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Element& element, int id);

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <stdexcept>
 #include <system_error>
 
 #include "platform/win32/registry_key.h"
+#include "platform/win32/registry_value.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -47,7 +47,7 @@ HKEY RegistrySettingsBacking::Section(const std::string& app, const std::string&
 std::optional<std::string> RegistrySettingsBacking::Read(const std::string& app,
                                                          const std::string& section,
                                                          const std::string& key) {
-    std::optional<std::string> value = ReadOpen(Section(app, section, false), key);
+    std::optional<std::string> value = ReadRegistryText(Section(app, section, false), key);
     if (!value && open_) {
         // Deleted behind our back (by hand, say): open it anew next time.
         DWORD values = 0;
@@ -59,50 +59,9 @@ std::optional<std::string> RegistrySettingsBacking::Read(const std::string& app,
     return value;
 }
 
-std::optional<std::string> RegistrySettingsBacking::ReadOpen(HKEY opened, const std::string& key) {
-    if (opened == nullptr) {
-        return std::nullopt;
-    }
-    const std::wstring name = ToWide(key);
-    std::wstring data;
-    DWORD type = 0;
-    DWORD size = 0;
-    LSTATUS status = ::RegQueryValueExW(opened, name.c_str(), nullptr, &type, nullptr, &size);
-    // The value can grow between asking for its size and reading it: ask again then.
-    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        if (type != REG_SZ) {
-            return std::nullopt;
-        }
-        data.assign(size / sizeof(wchar_t) + 1, L'\0');
-        size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-        status = ::RegQueryValueExW(opened, name.c_str(), nullptr, &type,
-                                    reinterpret_cast<BYTE*>(data.data()), &size);
-        if (status == ERROR_SUCCESS && type == REG_SZ) {
-            // The stored size may or may not count the terminating NUL (another tool
-            // may have left it out), so cut at the first NUL.
-            data.resize(size / sizeof(wchar_t));
-            if (const auto end = data.find(L'\0'); end != std::wstring::npos) {
-                data.resize(end);
-            }
-            return ToUtf8(data);
-        }
-    }
-    return std::nullopt;
-}
-
 void RegistrySettingsBacking::Write(const std::string& app, const std::string& section,
                                     const std::string& key, const std::string& value) {
-    const std::wstring data = ToWide(value);
-    // The stored size counts the terminating NUL, as REG_SZ readers expect.
-    const std::size_t bytes = (data.size() + 1) * sizeof(wchar_t);
-    if (bytes > MAXDWORD) {
-        throw std::length_error("setting too long for the registry");
-    }
-    const auto set = [&] {
-        return ::RegSetValueExW(Section(app, section, true), ToWide(key).c_str(), 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(data.c_str()),
-                                static_cast<DWORD>(bytes));
-    };
+    const auto set = [&] { return WriteRegistryText(Section(app, section, true), key, value); };
     LSTATUS status = set();
     if (status == ERROR_KEY_DELETED) {
         open_.Reset();

@@ -23,7 +23,6 @@ class RegistrySettingsBacking final : public SettingsBacking {
     static constexpr REGSAM kAccess = KEY_QUERY_VALUE | KEY_SET_VALUE;
     // The open section key (created when asked to), or nullptr when it does not exist.
     HKEY Section(const std::string& app, const std::string& section, bool create);
-    static std::optional<std::string> ReadOpen(HKEY opened, const std::string& key);
 
     RegistryKey open_;
     std::wstring openPath_;

@@ -10,13 +10,6 @@
 #include "platform/win32/painting.h"
 
 namespace platform::win32 {
-namespace {
-
-// The accessibility layer subclasses the bar too, under another procedure.
-constexpr UINT_PTR kKeyboardSubclassId = 1;
-
-}  // namespace
-
 ScrollControl::ScrollControl(FormWindow& owner, ui::HScrollBar& bar, int id)
     : NativeControl(owner, bar), bar_(bar) {
     const RECT place = ElementRect(bar, owner.Dpi());
@@ -24,37 +17,24 @@ ScrollControl::ScrollControl(FormWindow& owner, ui::HScrollBar& bar, int id)
         0, L"SCROLLBAR", nullptr, WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | SBS_HORZ,
         place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
-    if (handle_ != nullptr) {
-        ::SetWindowSubclass(handle_, Proc, kKeyboardSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    }
+    SubclassSystemControl();
 }
 
 // The keys reach the model, which moves the value by the bar's steps and runs the same
 // handler as the mouse; the bar's own keyboard handling never sees them.
-LRESULT CALLBACK ScrollControl::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR /*id*/, DWORD_PTR data) {
-    auto& self = *reinterpret_cast<ScrollControl*>(data);
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(window, Proc, kKeyboardSubclassId);
-        return ::DefSubclassProc(window, message, wParam, lParam);
+LRESULT ScrollControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT || !ShowsFocus()) {
+        return NativeControl::Subclassed(window, message, wParam, lParam);
     }
-    return Dispatch(self.owner_.Context(), [&]() -> LRESULT {
-        if (LRESULT result = 0; self.HandleKeyboard(message, wParam, lParam, result)) {
-            return result;
-        }
-        if (message != WM_PAINT || !self.ShowsFocus()) {
-            return ::DefSubclassProc(window, message, wParam, lParam);
-        }
-        // Over what the bar paints, and only there: the mark's dots invert what lies beneath,
-        // so a second pass over pixels left alone would wipe them.
-        const UniqueRegion painted(::CreateRectRgn(0, 0, 0, 0));
-        ::GetUpdateRgn(window, painted.Get(), FALSE);
-        const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-        const WindowDc dc(window);
-        ::SelectClipRgn(dc.Get(), painted.Get());
-        self.PaintFocusMark(dc.Get());
-        return result;
-    });
+    // Over what the bar paints, and only there: the mark's dots invert what lies beneath,
+    // so a second pass over pixels left alone would wipe them.
+    const UniqueRegion painted(::CreateRectRgn(0, 0, 0, 0));
+    ::GetUpdateRgn(window, painted.Get(), FALSE);
+    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+    const WindowDc dc(window);
+    ::SelectClipRgn(dc.Get(), painted.Get());
+    PaintFocusMark(dc.Get());
+    return result;
 }
 
 int ScrollControl::Low() const {

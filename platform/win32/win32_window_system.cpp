@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/notify_icon.h"
@@ -133,7 +135,8 @@ void Win32WindowSystem::ShowNativeWindow(ui::Form& form, bool visible) {
     if (FormWindow* window = WindowOf(form)) {
         // Back from the notification area, where merely pointing at the icon brings it:
         // it must not take the keyboard from the program the user is typing in.
-        window->Show(visible, notifyIcon_->ShownFor(window->Handle()));
+        const bool fromIcon = notifyIcon_->ShownFor(window->Handle());
+        window->Show(visible, fromIcon || (visible && std::exchange(nextWithoutFocus_, false)));
     }
 }
 

@@ -46,6 +46,10 @@ class Win32WindowSystem final : public ui::WindowSystem {
     bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
     void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
 
+    // The next window to be shown comes up behind whatever the user is working in, without
+    // taking the keyboard focus (a start at log-on).
+    void ShowNextWithoutFocus() { nextWithoutFocus_ = true; }
+
     // Dialog navigation (Tab, Esc, Enter) for a message to a window with tab stops, or to one
     // of its children; true when it took the message, which then goes no further.
     bool DialogMessage(tagMSG& message);
@@ -60,6 +64,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     std::unique_ptr<NotifyIcon> notifyIcon_;
     std::unique_ptr<WindowContext> context_;
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    bool nextWithoutFocus_ = false;
 };
 
 }  // namespace platform::win32

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/ui/accessible_watch.h"
@@ -68,7 +69,7 @@ TEST_F(Accessibility, CalendarElementsByRoleNameAndState) {
 }
 
 TEST_F(Accessibility, SettingsElementsByRoleNameAndState) {
-    Form1 settings(windows, store, *cal);
+    Form1 settings(windows, store, *cal, startAtLogOn);
     cal->SetSettingsWindow(&settings);
     settings.Show();
     settings.Picture1[7].RaiseClick();
@@ -82,6 +83,13 @@ TEST_F(Accessibility, SettingsElementsByRoleNameAndState) {
                                   {&settings.Label8, Role::PushButton, "关闭"},
                                   {&settings.Label4, Role::StaticText, settings.Label4.Caption()},
                               });
+    ui::AccessibleWatch watch(settings);
+    settings.Check1.Toggle();
+    const ui::AccessibleInfo box = settings.Accessible(settings.Check1);
+    EXPECT_EQ(std::tie(box.Role, box.Name, box.Checked),
+              std::tuple(Role::CheckBox, "开机时启动", true));
+    EXPECT_EQ(watch.Changes(),
+              (std::vector<ui::AccessibleNotice>{{&settings.Check1, Event::StateChange}}));
     cal->SetSettingsWindow(nullptr);
 }
 

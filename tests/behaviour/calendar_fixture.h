@@ -11,7 +11,9 @@
 
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
+#include "platform/memory_run_entry.h"
 #include "platform/memory_settings_backing.h"
+#include "platform/start_at_log_on.h"
 #include "platform/ui/headless_window_system.h"
 #include "settings/setting_values.h"
 #include "settings/settings_store.h"
@@ -38,6 +40,8 @@ class CalendarTest : public ::testing::Test {
     SettingsStore store{backing};
     platform::FixedClock clock{At(2021y / May / 9d)};
     ui::HeadlessWindowSystem windows{1920, 1080};
+    platform::MemoryRunEntry runEntry;
+    platform::StartAtLogOn startAtLogOn{runEntry, R"(C:\Programs\Lunadesk\lunadesk.exe)"};
     std::unique_ptr<frmcalendar> cal;
 
     void Start() {

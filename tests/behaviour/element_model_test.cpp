@@ -37,7 +37,7 @@ class RecordingSystem final : public ui::WindowSystem {
 TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {
     RecordingSystem system;
     frmcalendar calendar(system, store, clock);
-    Form1 settings(system, store, calendar);
+    Form1 settings(system, store, calendar, startAtLogOn);
     calendar.Label2.SetCaption("before loading");  // nothing to repaint yet
     calendar.SetLeft(100);
     EXPECT_TRUE(system.notices.empty());

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "platform/memory_run_entry.h"
 #include "platform/memory_settings_backing.h"
+#include "platform/start_at_log_on.h"
 #include "platform/ui/headless_window_system.h"
 #include "platform/ui/keys.h"
 #include "settings/settings_store.h"
@@ -17,6 +20,9 @@ namespace {
 
 using platform::MemorySettingsBacking;
 using Entries = std::vector<std::string>;
+
+constexpr const char* kProgram = R"(C:\Programs\Lunadesk\lunadesk.exe)";
+constexpr const char* kStartCommand = R"("C:\Programs\Lunadesk\lunadesk.exe" /autostart)";
 
 // The calendar window's side. Its journal holds the calls it received, interleaved with
 // the store writes made before each, so that a test sees "apply, then store".
@@ -97,14 +103,16 @@ class Form1Test : public ::testing::Test {
     MemorySettingsBacking memory;
     SettingsStore store{memory};
     FakeCalendar calendar{memory};
-    Form1 form{system, store, calendar};
+    platform::MemoryRunEntry runEntry;
+    platform::StartAtLogOn startAtLogOn{runEntry, kProgram};
+    Form1 form{system, store, calendar, startAtLogOn};
 };
 
 TEST_F(Form1Test, DesignFitsTheWindowAndOrdersTheSwatches) {
     EXPECT_EQ(form.Caption(), "设置");
     // The menu background of the system scheme.
     EXPECT_EQ(static_cast<std::uint32_t>(form.BackColor()), 0x80000004u);
-    EXPECT_EQ(form.Elements().size(), 35u);
+    EXPECT_EQ(form.Elements().size(), 36u);
     for (const ui::Element* element : form.Elements()) {
         // Label6 is designed wider than the room it has; the window clips it.
         const int right =
@@ -247,6 +255,36 @@ TEST_F(Form1Test, ReopeningStartsFromTheDesignAgain) {
     EXPECT_TRUE(Journal().empty());
 }
 
+// Ticked when the log-on entry runs this program's file, read afresh at every opening; a click
+// writes or removes the entry at once, and one that cannot leaves the box as it was.
+TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
+    const std::pair<std::optional<std::string>, bool> openings[]{
+        {std::nullopt, false},
+        {kStartCommand, true},
+        {R"("c:\programs\LUNADESK\Lunadesk.EXE")", true},
+        {R"(C:\Programs\Lunadesk\lunadesk.exe /autostart)", true},
+        {R"("D:\Portable\lunadesk.exe" /autostart)", false},
+        {R"("C:\Programs\Lunadesk\lunadesk.exe.old" /autostart)", false},
+        {R"(C:\Programs\Lunadesk\lunadesk.exe2)", false},
+    };
+    for (const auto& [stored, ticked] : openings) {
+        runEntry.value = stored;
+        Reopen();
+        EXPECT_EQ(form.Check1.Value(), ticked) << stored.value_or("<absent>");
+    }
+    form.Check1.Toggle();
+    EXPECT_EQ(runEntry.value, kStartCommand);
+    runEntry.refuse = true;
+    form.Check1.Toggle();
+    EXPECT_TRUE(form.Check1.Value());
+    runEntry.refuse = false;
+    form.SetFocus(&form.Check1);
+    form.RaiseKeyDown(ui::kKeySpace, 0);
+    EXPECT_EQ(runEntry.value, std::nullopt);
+    // Neither the calendar nor the settings have anything to do with it.
+    EXPECT_TRUE(Journal().empty());
+}
+
 // Tab walks the sliders, then the swatches as they stand, round both ends; keys run the
 // mouse's handlers on the focused element: steps, ends and clicks. Esc closes as "×" does.
 TEST_F(Form1Test, KeysWalkTheTabOrderAndRunTheMouseHandlers) {
@@ -255,14 +293,15 @@ TEST_F(Form1Test, KeysWalkTheTabOrderAndRunTheMouseHandlers) {
         &form.HScroll1,    &form.HScroll2[0], &form.HScroll2[1], &form.HScroll2[2],
         &form.HScroll3[0], &form.HScroll3[1], &form.HScroll3[2], &form.Picture1[0],
         &form.Picture1[1], &form.Picture1[2], &form.Picture1[3], &form.Picture1[4],
-        &form.Picture1[7], &form.Picture1[5], &form.Picture1[6], &form.HScroll1};
+        &form.Picture1[7], &form.Picture1[5], &form.Picture1[6], &form.Check1,
+        &form.HScroll1};
     for (const ui::Element* element : order) {
         EXPECT_EQ(form.Focused(), element) << element->Name() << element->Index();
         form.RaiseKeyDown(ui::kKeyTab, 0);
     }
     form.RaiseKeyDown(ui::kKeyTab, ui::kShiftMask);
     form.RaiseKeyDown(ui::kKeyTab, ui::kShiftMask);
-    EXPECT_EQ(form.Focused(), &form.Picture1[6]);
+    EXPECT_EQ(form.Focused(), &form.Check1);
     EXPECT_FALSE(form.Accessible(form.HScroll1).Focused || form.Accessible(form.Label8).Focusable);
 
     ui::Element* const alpha = &form.HScroll1;

@@ -85,17 +85,17 @@ TEST_F(Placement, SettingsWindowOpensBelowTheCalendarInsideItsMonitorsWorkArea) 
         int top;
         PixelRect expected;
     } cases[] = {
-        {0, 1630, 0, {1618, 325, 302, 362}},      // default place at 150 %: moved left
-        {0, 2000, 1300, {2000, 1199, 201, 241}},  // low on the 100 % monitor: moved up
-        {0, 100, 50, {100, 375, 302, 362}},       // room enough: just below
-        {2, -251, -283, {-251, -301, 251, 301}},  // above the primary, at 125 %
+        {0, 1630, 0, {1618, 325, 302, 398}},      // default place at 150 %: moved left
+        {0, 2000, 1300, {2000, 1175, 201, 265}},  // low on the 100 % monitor: moved up
+        {0, 100, 50, {100, 375, 302, 398}},       // room enough: just below
+        {2, -251, -283, {-251, -331, 251, 331}},  // above the primary, at 125 %
     };
     for (const auto& c : cases) {
         windows.SetMonitors(kLayouts[c.layout]);
         StoreFirstRunValuesWith("formX", std::to_string(c.left * 15));
         Put("formY", std::to_string(c.top * 15));
         Restart();
-        Form1 settings(windows, store, *cal);
+        Form1 settings(windows, store, *cal, startAtLogOn);
         cal->SetSettingsWindow(&settings);
         cal->Label8.RaiseClick();
         EXPECT_EQ(windows.PixelBounds(settings), c.expected) << c.left << "," << c.top;

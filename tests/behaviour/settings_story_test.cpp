@@ -13,7 +13,7 @@ class SettingsStory : public CalendarTest {
 
     void SetUp() override {
         Start();
-        settings = std::make_unique<Form1>(windows, store, *cal);
+        settings = std::make_unique<Form1>(windows, store, *cal, startAtLogOn);
         cal->SetSettingsWindow(settings.get());
     }
     void TearDown() override {

@@ -97,7 +97,7 @@ class Soak : public CalendarTest {
     void StartBoth() {
         settingsWindow_.reset();
         cal = std::make_unique<frmcalendar>(windows, store, clock);
-        settingsWindow_ = std::make_unique<Form1>(windows, store, *cal);
+        settingsWindow_ = std::make_unique<Form1>(windows, store, *cal, startAtLogOn);
         cal->SetSettingsWindow(settingsWindow_.get());
         cal->Show();
     }

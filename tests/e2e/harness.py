@@ -11,6 +11,7 @@ LUNADESK_BUILD names the build tree (default build/windows), where e2e-screensho
 import atexit
 import json
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -139,10 +140,11 @@ class LunadeskCase(unittest.TestCase):
             out.seek(0)
             return code, out.read().decode("utf-8", "replace")
 
-    def launch(self):
-        """Starts lunadesk.exe and waits for its window; what the probe reads of it."""
+    def launch(self, exe=None):
+        """Starts lunadesk.exe (the build's unless told) and waits for its window; what the
+        probe reads of it."""
         with open(os.path.join(self.prefix, "lunadesk.log"), "wb") as log:
-            self.program = subprocess.Popen(["wine", self.session.exe], env=self.env,
+            self.program = subprocess.Popen(["wine", exe or self.session.exe], env=self.env,
                                             stdout=log, stderr=subprocess.STDOUT)
         found = eventually(lambda: self.xids(CALENDAR),
                            lambda ids: ids or self.program.poll() is not None, TIMEOUT)
@@ -152,14 +154,24 @@ class LunadeskCase(unittest.TestCase):
 
     # Reading: the registry, Win32 through the probe, the X server.
 
+    def registry(self, key):
+        """The values of a registry key as {name: text, or number for a DWORD}, from the UTF-16
+        file of `reg export` (`reg query` prints in a code page without Chinese)."""
+        path = os.path.join(self.prefix, "export.reg")
+        if self.wine("reg", "export", key, "Z:" + path.replace("/", "\\"), "/y")[0] != 0:
+            return {}
+        with open(path, encoding="utf-16") as exported:
+            own = exported.read().split("\n\n[")[1]  # the key's own values, not its subkeys'
+        values = {}
+        for name, data in re.findall(r'^"((?:[^"\\]|\\.)*)"=(.*)$', own, re.M):
+            unescape = lambda text: re.sub(r"\\(.)", r"\1", text)  # noqa: E731
+            values[unescape(name)] = (int(data[6:], 16) if data.startswith("dword:")
+                                      else unescape(data[1:-1]))
+        return values
+
     def stored(self, accept=lambda values: True):
-        """The program's settings as {name: data}, from the columns of `reg query`, as soon
-        as accept(them) holds (or after a while)."""
-        def read():
-            rows = [line.split(None, 2) for line in self.wine("reg", "query", SETTINGS_KEY)[1]
-                    .splitlines() if line.startswith("    ")]
-            return {row[0]: row[2] if len(row) == 3 else "" for row in rows}
-        return eventually(read, lambda values: values and accept(values))
+        """The program's settings, as soon as accept(them) holds (or after a while)."""
+        return eventually(lambda: self.registry(SETTINGS_KEY), lambda v: v and accept(v))
 
     def read(self):
         """{title: window} for the calendar, the settings window and Wine's tray, as the probe

@@ -1,0 +1,63 @@
+#include <windows.h>
+
+#include "platform/win32/form_window.h"
+#include "platform/win32/native_controls.h"
+#include "platform/win32/painting.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+
+// The system's check box, which never ticks itself (BS_CHECKBOX): a click only reaches the
+// model, and the box shows what the model holds after its handler has run.
+CheckBoxControl::CheckBoxControl(FormWindow& owner, ui::CheckBox& box, int id)
+    : NativeControl(owner, box), box_(box), text_(ToWide(box.Caption())) {
+    const RECT place = ElementRect(box, owner.Dpi());
+    handle_ = ::CreateWindowExW(
+        0, L"BUTTON", text_.c_str(), WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | BS_CHECKBOX,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    SetFont();
+    // Space reaches the model, which ticks the box as a click does; the button's own
+    // keyboard handling never sees it.
+    SubclassSystemControl();
+}
+
+void CheckBoxControl::SetFont() {
+    if (handle_ != nullptr) {
+        const HFONT font = owner_.Context().fonts.For(box_.GetFont(), owner_.Dpi(), text_);
+        ::SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+}
+
+void CheckBoxControl::Layout() {
+    NativeControl::Layout();
+    SetFont();
+}
+
+void CheckBoxControl::Sync() {
+    if (handle_ != nullptr && box_.Value() != checked_) {
+        checked_ = box_.Value();
+        ::SendMessageW(handle_, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    SyncToolTip();
+    SyncVisibility();
+}
+
+void CheckBoxControl::OnCommand(int code) {
+    if (code == BN_CLICKED) {
+        box_.Toggle();
+    }
+}
+
+// Drawn on the window's own background, whatever the colour scheme makes of the button face.
+HBRUSH CheckBoxControl::StaticBrush(HDC dc) {
+    const COLORREF back = ToColorRef(owner_.Form().BackColor());
+    if (!brush_ || brushColour_ != back) {
+        brush_.Reset(::CreateSolidBrush(back));
+        brushColour_ = back;
+    }
+    ::SetBkColor(dc, back);
+    return brush_.Get();
+}
+
+}  // namespace platform::win32
