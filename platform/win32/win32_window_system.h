@@ -44,6 +44,9 @@ class Win32WindowSystem final : public ui::WindowSystem {
     bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
     void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
 
+    int ShowMenu(ui::Form& form, const std::vector<std::string>& items,
+                 std::optional<ui::Point> at) override;
+
     // For tests and diagnostics: the native window of a loaded form (an HWND), or null.
     void* NativeHandle(const ui::Form& form) const;
 
