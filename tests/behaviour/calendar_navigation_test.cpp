@@ -1,4 +1,5 @@
 // Day selection, the month grid, the choosers, the colour passes and the layout.
+#include "platform/ui/keys.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -69,6 +70,74 @@ TEST_F(CalendarNavigation, AMonthOrYearChoiceSelectsADayOfTheNewMonth) {
         EXPECT_FALSE(cal->cbomonth.Visible() || cal->cboyear.Visible());
     }
     EXPECT_EQ(cal->selDay, 31);
+}
+
+// Keys count from the date the captions show (not from selDay, one past February's end after
+// a month choice), cross months and years through the boxes, and stop at the offered years.
+TEST_F(CalendarNavigation, KeysMoveTheShownDateThroughTheBoxesWithinTheOfferedYears) {
+    using namespace ui;
+    const struct {
+        int year, month, day, key, shift;
+        const char* shown;  // null: nothing moves
+    } steps[] = {
+        {2021, 5, 9, kKeyRight, 0, "2021年5月10日"},
+        {2021, 5, 31, kKeyRight, kShiftMask, "2021年6月1日"},
+        {2021, 12, 31, kKeyRight, 0, "2022年1月1日"},
+        {2022, 1, 1, kKeyLeft, 0, "2021年12月31日"},
+        {2021, 5, 3, kKeyUp, 0, "2021年4月26日"},
+        {2021, 5, 28, kKeyDown, 0, "2021年6月4日"},
+        {2023, 2, 0, kKeyRight, 0, "2023年3月1日"},
+        {2021, 3, 31, kKeyPageDown, 0, "2021年4月30日"},
+        {2021, 3, 31, kKeyPageUp, 0, "2021年2月28日"},
+        {2021, 12, 15, kKeyPageDown, 0, "2022年1月15日"},
+        {2024, 2, 29, kKeyPageDown, kCtrlMask, "2025年2月28日"},
+        {2024, 2, 29, kKeyPageUp, kCtrlMask, "2023年2月28日"},
+        {2021, 5, 3, kKeyHome, 0, "2021年5月9日"},
+        {1922, 1, 1, kKeyLeft, 0, nullptr},
+        {1922, 1, 6, kKeyUp, 0, nullptr},
+        {1922, 1, 31, kKeyPageUp, 0, nullptr},
+        {1922, 12, 1, kKeyPageUp, kCtrlMask, nullptr},
+        {2099, 12, 31, kKeyRight, 0, nullptr},
+        {2099, 12, 25, kKeyDown, 0, nullptr},
+        {2099, 12, 1, kKeyPageDown, 0, nullptr},
+        {2099, 1, 1, kKeyPageDown, kCtrlMask, nullptr},
+    };
+    for (const auto& step : steps) {
+        ChooseYear(step.year);
+        ChooseMonth(step.month);
+        if (step.day != 0) {
+            ClickDay(step.day);
+        }
+        const std::string before = cal->lbldate.Caption();
+        SCOPED_TRACE(before + " key " + std::to_string(step.key));
+        EXPECT_TRUE(cal->RaiseKeyDown(step.key, step.shift));
+        const std::string shown = step.shown ? step.shown : before;
+        EXPECT_EQ(cal->lbldate.Caption(), shown);
+        const platform::Date date = platform::ParseLongDate(shown);
+        const int day = static_cast<int>(static_cast<unsigned>(date.day()));
+        EXPECT_EQ(cal->Label4.Caption(), std::to_string(static_cast<unsigned>(date.month())));
+        EXPECT_EQ(cal->Label5.Caption(), std::to_string(static_cast<int>(date.year())));
+        EXPECT_EQ(FramedDays(), DayList{day});
+        EXPECT_EQ(cal->selDay, day);
+    }
+}
+
+TEST_F(CalendarNavigation, AltMAndAltYOpenTheBoxesOtherKeysGoToTheSystem) {
+    EXPECT_TRUE(cal->RaiseKeyDown(ui::kKeyM, ui::kAltMask));
+    EXPECT_TRUE(cal->cbomonth.Visible() && !cal->cboyear.Visible());
+    EXPECT_TRUE(cal->RaiseKeyDown(ui::kKeyY, ui::kAltMask));
+    EXPECT_TRUE(cal->cboyear.Visible());
+    ClickDay(3);
+    for (const auto& [key, shift] : {std::pair{ui::kKeyM, 0},
+                                     {ui::kKeyY, ui::kAltMask | ui::kCtrlMask},
+                                     {ui::kKeyLeft, ui::kAltMask},
+                                     {ui::kKeyF10, 0},
+                                     {ui::kKeyTab, 0},
+                                     {ui::kKeyEscape, 0}}) {
+        EXPECT_FALSE(cal->RaiseKeyDown(key, shift)) << key;
+    }
+    EXPECT_FALSE(cal->cbomonth.Visible() || cal->cboyear.Visible());
+    EXPECT_EQ(cal->lbldate.Caption(), "2021年5月3日");
 }
 
 // The grid is not a weekday grid: day 1 sits top left whatever weekday it is.
