@@ -56,7 +56,7 @@ class FormWindow {
 
     // A click by the user on an element's child window.
     void UserClick(ui::Element& element);
-    // True while the handler of a user's click runs (a box it opens drops its list).
+    // True while the handler of a user's click or key runs (a box it opens drops its list).
     bool InUserClick() const { return userClicks_ > 0; }
     // A press at this screen point closed a dropped list: an element there that takes such a
     // press gets its click.
@@ -70,6 +70,8 @@ class FormWindow {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void OnMouseButton(int button, WPARAM keys, LPARAM point);
+    template <typename Handler>
+    bool AsUserInput(Handler&& handler);
     void OnDpiChanged(int dpi, const RECT& suggested);
     NativeControl* ControlByWindow(HWND window) const;
     NativeControl* ControlById(int id) const;
@@ -79,6 +81,7 @@ class FormWindow {
     int dpi_;
     bool destroyed_ = false;
     int userClicks_ = 0;
+    bool keyUsed_ = false;  // the form used the last key pressed
     UniqueWindow window_;
     Tooltips tooltips_;
     FormAccessibility accessibility_{form_};
