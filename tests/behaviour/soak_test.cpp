@@ -5,7 +5,6 @@
 #include "calendar_window/weekday_names.h"
 #include "lunar/lunar.h"
 #include "platform/dates.h"
-#include "platform/ui/keys.h"
 #include "settings/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
@@ -61,12 +60,6 @@ class Soak : public CalendarTest {
             cal->Label6.RaiseClick();
             ASSERT_FALSE(windows.Running());
             StartBoth();
-        } else if (choice < 85) {
-            static constexpr int kKeys[] = {
-                ui::kKeyPageUp, ui::kKeyPageDown, ui::kKeyHome, ui::kKeyLeft, ui::kKeyUp,
-                ui::kKeyRight,  ui::kKeyDown,     ui::kKeyM,    ui::kKeyY,    ui::kKeyApps};
-            windows.SetMenuChoice(Pick(-1, 2));  // any item but "关闭"
-            cal->RaiseKeyDown(kKeys[Pick(0, 9)], Pick(0, 7));
         } else {
             SettingsEvent();
         }
