@@ -31,13 +31,19 @@ ui::Rect frmcalendar::WindowPlace() const {
     return {Left(), Top(), ClientWidth(), ClientHeight()};
 }
 
-void frmcalendar::OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {
+void frmcalendar::OnMouseDown(int button, int /*shift*/, int /*x*/, int /*y*/) {
+    const int left = Left();
+    const int top = Top();
     System().ReleaseCapture();
     System().RunMoveLoop(*this);
     dragLeft = Left();
     dragTop = Top();
     settings::WriteNumber(store_, settings::kFormX, dragLeft);
     settings::WriteNumber(store_, settings::kFormY, dragTop);
+    // A right press that left the window where it was is a click; a right drag is not.
+    if (button == ui::kRightButton && Left() == left && Top() == top) {
+        ShowContextMenu(std::nullopt);
+    }
 }
 
 void frmcalendar::OnMouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {

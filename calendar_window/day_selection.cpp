@@ -21,8 +21,7 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
             platform::ParseDateText(platform::DateText(month, selDay, year));
         lblday.SetCaption(WeekdayName(platform::Weekday(date)));
         lbldate.SetCaption(platform::LongDate(date));
-        Label3.SetVisible(platform::FormatDate(Today(), platform::kLongDatePattern) !=
-                          lbldate.Caption());
+        ShowWayBackToToday();
         Label2.SetCaption(ShowLunar());
     } catch (const platform::Error& error) {
         if (error.Code() == platform::ErrorCode::TypeMismatch) {
@@ -31,6 +30,12 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
     } catch (const lunar::OutOfRange&) {
         // Outside the lunar tables: nothing more to show.
     }
+}
+
+// "回到今天" shows exactly while the captions show another day than today.
+void frmcalendar::ShowWayBackToToday() {
+    Label3.SetVisible(platform::FormatDate(Today(), platform::kLongDatePattern) !=
+                      lbldate.Caption());
 }
 
 std::string frmcalendar::ShowLunar() const {

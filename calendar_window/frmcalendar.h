@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "calendar_window/calendar_operations.h"
@@ -19,6 +20,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
   public:
     // The window's title, by which another start of the program finds it.
     static constexpr const char* kTitle = "日历-Calendar";
+    // The years the year box offers; no view goes outside them.
+    static constexpr int kFirstYear = 1922;
+    static constexpr int kLastYear = 2099;
 
     frmcalendar(ui::WindowSystem& system, SettingsStore& store, const platform::Clock& clock);
     ~frmcalendar() override;
@@ -87,9 +91,20 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void ShowDayLabels(std::int16_t n);
     void ShowDayTips();
 
+    // Keyboard: each key runs the handlers a click runs.
+    bool OnKeyDown(int key, int shift) override;
+    bool OnNavigationKey(int key, int shift);
+    platform::Date ShownDate() const;
+    void MoveDays(int days);
+    void MoveMonths(int months);
+    void ShowDate(const platform::Date& date);
+    // The menu of the window's marks, at the pointer or at a point of the window.
+    void ShowContextMenu(std::optional<ui::Point> at);
+
     // Day selection.
     void lblnumber_Click(std::int16_t index);
     std::string ShowLunar() const;
+    void ShowWayBackToToday();
 
     // Colours.
     void ApplySundayColour(std::int32_t colour);
@@ -112,4 +127,6 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     SettingsStore& store_;
     const platform::Clock& clock_;
     ui::Form* settingsWindow_ = nullptr;
+    // The user's clicks and keys counted at the last tick of the minute timer.
+    std::uint64_t inputsAtLastTick_ = 0;
 };

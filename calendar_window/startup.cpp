@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kFirstOfferedYear = 1922;
-constexpr int kLastOfferedYear = 2099;
-
 constexpr std::array<const char*, 12> kMonthNames{"一月", "二月", "三月",   "四月",
                                                   "五月", "六月", "七月",   "八月",
                                                   "九月", "十月", "十一月", "十二月"};
@@ -33,8 +30,7 @@ platform::Date frmcalendar::Today() const {
 platform::Date frmcalendar::ViewToday() const {
     using namespace std::chrono;
     const platform::Date today = Today();
-    const int year =
-        std::clamp(static_cast<int>(today.year()), kFirstOfferedYear, kLastOfferedYear);
+    const int year = std::clamp(static_cast<int>(today.year()), kFirstYear, kLastYear);
     const year_month_day_last last{std::chrono::year{year}, month_day_last{today.month()}};
     return {std::chrono::year{year}, today.month(), std::min(today.day(), last.day())};
 }
@@ -67,6 +63,7 @@ void frmcalendar::OnLoad() {
     Label5.SetCaption(platform::PlainText(GetYear()));
     setcol(store_.ReadSetting(std::string(settings::kSetCol.Name)));
     Label3_Click();
+    inputsAtLastTick_ = System().UserInputs();
 }
 
 // The default place is the top right corner of the primary work area; a stored place wins
@@ -104,14 +101,14 @@ void frmcalendar::FillMonths() {
 }
 
 void frmcalendar::FillYears() {
-    for (int year = kFirstOfferedYear; year <= kLastOfferedYear; ++year) {
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
         cboyear.AddItem(platform::NumberText(year));
     }
 }
 
 void frmcalendar::SelectToday() {
     const platform::Date today = ViewToday();
-    cboyear.SetListIndex(static_cast<int>(today.year()) - kFirstOfferedYear);
+    cboyear.SetListIndex(static_cast<int>(today.year()) - kFirstYear);
     cbomonth.SetListIndex(static_cast<int>(static_cast<unsigned>(today.month())) - 1);
     const int day = static_cast<int>(static_cast<unsigned>(today.day()));
     lblnumber[day - 1].SetBorderStyle(1);
@@ -128,8 +125,18 @@ void frmcalendar::Label3_Click() {
     Label5.SetCaption(platform::PlainText(GetYear()));
 }
 
+// Back to today (a new day after midnight too) only when nobody has clicked or pressed a key
+// in either window since the last tick: someone browsing is not pulled away mid-way.
 void frmcalendar::Timer1_Timer() {
-    Label3_Click();
+    const std::uint64_t inputs = System().UserInputs();
+    const bool idle = inputs == inputsAtLastTick_;
+    inputsAtLastTick_ = inputs;
+    if (idle) {
+        Label3_Click();
+    } else {
+        // Past midnight the day shown as today is yesterday.
+        ShowWayBackToToday();
+    }
 }
 
 // The clock was set or the time zone changed: today may be another day already.

@@ -1,6 +1,7 @@
 #include "platform/ui/headless_window_system.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/ui/placement.h"
 
@@ -118,6 +119,18 @@ void HeadlessWindowSystem::RemoveNotifyIcon(const NotifyIconData& icon) {
     if (icon_ && icon_->Window == icon.Window && icon_->Id == icon.Id) {
         icon_.reset();
     }
+}
+
+int HeadlessWindowSystem::ShowMenu(Form& form, const std::vector<std::string>& items,
+                                   std::optional<Point> at) {
+    WindowOf(form);
+    std::string call = "Menu " + form.Name();
+    for (const std::string& item : items) {
+        call += " " + item;
+    }
+    Record(call +
+           (at ? " at " + std::to_string(at->X) + "," + std::to_string(at->Y) : " at the pointer"));
+    return std::exchange(menuChoice_, -1);
 }
 
 void HeadlessWindowSystem::TickTimers() {

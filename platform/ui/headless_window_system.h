@@ -33,6 +33,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     void RunMoveLoop(Form& form) override;
     bool AddNotifyIcon(const NotifyIconData& icon) override;
     void RemoveNotifyIcon(const NotifyIconData& icon) override;
+    int ShowMenu(Form& form, const std::vector<std::string>& items,
+                 std::optional<Point> at) override;
 
     // --- the test's side ---
     // One 96-dpi monitor, its work area the whole screen.
@@ -52,6 +54,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     // Any mouse activity over the icon: its callback message with the identifier as the
     // first parameter, which the window reads as a pointer move with that button state.
     void SendNotifyIconMessage();
+    // The item the user takes in the next menu (-1: closes it without a choice).
+    void SetMenuChoice(int position) { menuChoice_ = position; }
 
     // --- what happened ---
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -78,6 +82,7 @@ class HeadlessWindowSystem final : public WindowSystem {
 
     std::vector<Monitor> monitors_;
     std::optional<Rect> dropPosition_;
+    int menuChoice_ = -1;
     bool notifyIconFails_ = false;
     bool createFails_ = false;
     std::map<const Form*, Window> windows_;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ constexpr std::uint32_t kNotifyIconIconFlag = 2;
 constexpr std::uint32_t kNotifyIconTipFlag = 4;
 // The icon's activity arrives as this message, the pointer-move message.
 constexpr std::uint32_t kMouseMoveMessage = 0x0200;
+
+// A point of a form's client area in twips.
+struct Point {
+    int X = 0;
+    int Y = 0;
+};
 
 class WindowSystem {
   public:
@@ -62,6 +69,11 @@ class WindowSystem {
     // False when the icon could not be added.
     virtual bool AddNotifyIcon(const NotifyIconData& icon) = 0;
     virtual void RemoveNotifyIcon(const NotifyIconData& icon) = 0;
+
+    // A small menu of the form, at the pointer (a click) or at a point of the form (a key);
+    // returns once it is closed: the position of the item chosen, or -1 for none.
+    virtual int ShowMenu(Form& form, const std::vector<std::string>& items,
+                         std::optional<Point> at) = 0;
 
     // Clicks and keys of the user in any window of the program, counted, so that a window
     // can tell whether someone is using it (code that runs a click handler does not count).

@@ -18,6 +18,7 @@ namespace {
 // Requests a combo box posts to itself through the form (see OnPosted).
 constexpr WPARAM kApplyChoice = 1;
 constexpr WPARAM kDropDown = 2;
+constexpr WPARAM kCancel = 3;
 // Entries the dropped list shows without scrolling.
 constexpr int kVisibleEntries = 12;
 // The closed box's frame around the selection field, in pixels at 96 dpi.
@@ -187,6 +188,9 @@ void ComboControl::OnCommand(int code) {
         // Closed by a press outside the list, still being handled.
         const DWORD at = ::GetMessagePos();
         owner_.ListClosedByPress(POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
+    } else if (code == CBN_SELENDCANCEL && (::GetKeyState(VK_ESCAPE) & 0x8000) != 0) {
+        // Esc: the box goes as it came, and the keys go back to the window.
+        owner_.PostToControl(*this, kCancel, 0);
     } else if (code == CBN_SELCHANGE &&
                ::SendMessageW(handle_, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
         // A choice with the keyboard on the closed box.
@@ -210,6 +214,11 @@ void ComboControl::OnPosted(WPARAM what, LPARAM /*value*/) {
             ::SetFocus(handle_);
             ::SendMessageW(handle_, CB_SHOWDROPDOWN, TRUE, 0);
         }
+        return;
+    }
+    if (what == kCancel) {
+        box_.SetVisible(false);
+        ::SetFocus(owner_.Handle());
         return;
     }
     if (what != kApplyChoice) {

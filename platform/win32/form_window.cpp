@@ -230,10 +230,6 @@ bool FormWindow::IsDialog() const {
     return !form_.TabOrder().empty();
 }
 
-bool FormWindow::KeyDown(WPARAM key) {
-    return form_.RaiseKeyDown(static_cast<int>(key), KeyShift());
-}
-
 void FormWindow::FocusReceived(ui::Element& element) {
     form_.SetFocus(&element);
 }
@@ -285,17 +281,30 @@ void FormWindow::ReportPosition() {
     form_.PositionChangedBySystem(shownLeft_, shownTop_);
 }
 
-void FormWindow::UserClick(ui::Element& element) {
-    form_.System().NoteUserInput();
+// The handler may close this window; the object still lives until the message that brought
+// the click or key is done (WindowContext::Retire), so the count stays safe.
+template <typename Handler>
+bool FormWindow::AsUserInput(Handler&& handler) {
     ++userClicks_;
-    // The handler may close this window; the object still lives until the message that
-    // brought the click is done (WindowContext::Retire), so the count stays safe.
-    element.RaiseClick();
-    // Still inside the click: a box that the click opened drops its list.
+    const bool used = handler();
+    // Still inside the click or key: a box that it opened drops its list.
     if (!destroyed_) {
         SyncPending();
     }
     --userClicks_;
+    return used;
+}
+
+void FormWindow::UserClick(ui::Element& element) {
+    form_.System().NoteUserInput();
+    AsUserInput([&element] {
+        element.RaiseClick();
+        return true;
+    });
+}
+
+bool FormWindow::KeyDown(WPARAM key) {
+    return AsUserInput([&] { return form_.RaiseKeyDown(static_cast<int>(key), KeyShift()); });
 }
 
 void FormWindow::PostToControl(const NativeControl& control, WPARAM what, LPARAM value) {
@@ -401,6 +410,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.RaiseMouseMove(ButtonsFromKeyState(wParam), ShiftFromKeyState(wParam, AltDown()),
                                  PixelsToTwips(GET_X_LPARAM(lParam), dpi_),
                                  PixelsToTwips(GET_Y_LPARAM(lParam), dpi_));
+            // Pointing at the icon brought the window back quietly; a click on it or choosing
+            // it with the keyboard means the user wants to work in it.
+            if (IsNotifyIconChoice(wParam, lParam)) {
+                form_.RequestActivate();
+            }
             return 0;
         case WM_TIMER: {
             const auto found = timers_.find(wParam);
@@ -411,13 +425,25 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (form_.RaiseKeyDown(static_cast<int>(wParam), KeyShift())) {
+            keyUsed_ = KeyDown(wParam);
+            if (keyUsed_) {
                 return 0;
             }
             break;
         case WM_SETFOCUS:
             // Activation gives the window the focus; it belongs to the focused element.
             SyncFocus();
+            return 0;
+        case WM_SYSCHAR:
+            // The character of an Alt key the form used: the system would look for a menu
+            // bar to open and beep.
+            if (keyUsed_) {
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            // The form opens its menu itself, from its keys and its right press: the one the
+            // system would make of the button's release or of the Menu key would be a second.
             return 0;
         case WM_COMMAND:
             if (OnDialogCommand(wParam, lParam)) {

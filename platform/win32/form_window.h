@@ -56,13 +56,14 @@ class FormWindow {
 
     // A click by the user on an element's child window.
     void UserClick(ui::Element& element);
-    // A key pressed in a child window, for the form; true when it used it.
+    // A key pressed in the window or one of its child windows, for the form; true when it
+    // used it.
     bool KeyDown(WPARAM key);
     // An element's child window got the keyboard focus.
     void FocusReceived(ui::Element& element);
     // A window with tab stops: the message loop gives it dialog navigation.
     bool IsDialog() const;
-    // True while the handler of a user's click runs (a box it opens drops its list).
+    // True while the handler of a user's click or key runs (a box it opens drops its list).
     bool InUserClick() const { return userClicks_ > 0; }
     // A press at this screen point closed a dropped list: an element there that takes such a
     // press gets its click.
@@ -76,6 +77,8 @@ class FormWindow {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void OnMouseButton(int button, WPARAM keys, LPARAM point);
+    template <typename Handler>
+    bool AsUserInput(Handler&& handler);
     void OnDpiChanged(int dpi, const RECT& suggested);
     // Puts the tab stops' child windows in Tab order, which dialog navigation follows.
     void OrderTabStops();
@@ -91,6 +94,7 @@ class FormWindow {
     int dpi_;
     bool destroyed_ = false;
     int userClicks_ = 0;
+    bool keyUsed_ = false;  // the form used the last key pressed
     UniqueWindow window_;
     Tooltips tooltips_;
     FormAccessibility accessibility_{form_};

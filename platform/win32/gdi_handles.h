@@ -20,6 +20,9 @@ inline void DestroyWindowHandle(HWND window) noexcept {
 inline void DeleteDcHandle(HDC dc) noexcept {
     ::DeleteDC(dc);
 }
+inline void DestroyMenuHandle(HMENU menu) noexcept {
+    ::DestroyMenu(menu);
+}
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
@@ -29,6 +32,7 @@ using UniqueRegion = UniqueHandle<HRGN, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDcHandle>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 
 // Selects an object into a DC for one scope and puts the previous one back.
 class SelectedObject {

@@ -27,6 +27,17 @@ constexpr int ButtonsFromKeyState(WPARAM keys) {
     return buttons;
 }
 
+// A message of the notification icon (its identifier 1 in wParam, the mouse message over it
+// in lParam) that chooses it rather than merely points at it: any button, and the keyboard's
+// Space or Enter, which icons of version 0 (the calendar's) report as the right button's press
+// and release and later versions as NIN_SELECT / NIN_KEYSELECT.
+constexpr bool IsNotifyIconChoice(WPARAM wParam, LPARAM lParam) {
+    constexpr LPARAM kSelect = WM_USER;         // NIN_SELECT
+    constexpr LPARAM kKeySelect = WM_USER | 1;  // NIN_KEYSELECT
+    return wParam == MK_LBUTTON && ((lParam >= WM_LBUTTONDOWN && lParam <= WM_MBUTTONDBLCLK) ||
+                                    lParam == kSelect || lParam == kKeySelect);
+}
+
 // Shift 1, Ctrl 2, Alt 4 (Alt is not in the message; the caller asks the keyboard).
 constexpr int ShiftFromKeyState(WPARAM keys, bool altDown) {
     return ((keys & MK_SHIFT) != 0 ? 1 : 0) | ((keys & MK_CONTROL) != 0 ? 2 : 0) |

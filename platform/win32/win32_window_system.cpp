@@ -7,6 +7,7 @@
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/notify_icon.h"
+#include "platform/win32/popup_menu.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_classes.h"
 #include "platform/win32/window_context.h"
@@ -208,6 +209,23 @@ void Win32WindowSystem::RemoveNotifyIcon(const ui::NotifyIconData& icon) {
     if (const FormWindow* window = icon.Window != nullptr ? WindowOf(*icon.Window) : nullptr) {
         notifyIcon_->Remove(window->Handle(), icon);
     }
+}
+
+int Win32WindowSystem::ShowMenu(ui::Form& form, const std::vector<std::string>& items,
+                                std::optional<ui::Point> at) {
+    FormWindow* window = WindowOf(form);
+    if (window == nullptr) {
+        return -1;
+    }
+    POINT place{};
+    if (at) {
+        place = {TwipsToPixelPosition(at->X, window->Dpi()),
+                 TwipsToPixelPosition(at->Y, window->Dpi())};
+        ::ClientToScreen(window->Handle(), &place);
+    } else {
+        ::GetCursorPos(&place);
+    }
+    return TrackMenu(window->Handle(), items, place);
 }
 
 }  // namespace platform::win32

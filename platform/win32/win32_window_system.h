@@ -46,6 +46,9 @@ class Win32WindowSystem final : public ui::WindowSystem {
     bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
     void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
 
+    int ShowMenu(ui::Form& form, const std::vector<std::string>& items,
+                 std::optional<ui::Point> at) override;
+
     // The next window to be shown comes up behind whatever the user is working in, without
     // taking the keyboard focus (a start at log-on).
     void ShowNextWithoutFocus() { nextWithoutFocus_ = true; }

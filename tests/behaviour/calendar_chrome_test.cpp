@@ -1,4 +1,5 @@
 // Dragging, the notification icon, opacity and closing.
+#include "platform/ui/keys.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -36,6 +37,30 @@ TEST_F(CalendarChrome, APressOnTheSurfaceDragsAndWritesThePlace) {
     Start();
     EXPECT_EQ(cal->Left(), -345);
     EXPECT_EQ(cal->Top(), 120);
+}
+
+// Keys open it under day 9 (column 1, row 1), a right click (no drag, no left) at the pointer.
+TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
+    const std::string menu = "Menu frmcalendar 回到今天 设置 最小化 关闭 at ";
+    EXPECT_TRUE(cal->RaiseKeyDown(ui::kKeyApps, 0) &&
+                cal->RaiseKeyDown(ui::kKeyF10, ui::kShiftMask));
+    cal->RaiseMouseDown(ui::kRightButton, 0, 5, 5);
+    DragTo(300, 400, ui::kRightButton);
+    cal->RaiseMouseDown(ui::kLeftButton, 0, 5, 5);
+    EXPECT_EQ(windows.Calls(),
+              (Names{menu + "600,1485", menu + "600,1485", "ReleaseCapture", "MoveLoop frmcalendar",
+                     menu + "the pointer", "ReleaseCapture", "MoveLoop frmcalendar",
+                     "ReleaseCapture", "MoveLoop frmcalendar"}));
+    ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
+    cal->SetSettingsWindow(&settingsWindow);
+    ClickDay(3);
+    for (int item = 0; item < 4; ++item) {
+        windows.SetMenuChoice(item);
+        cal->RaiseKeyDown(ui::kKeyApps, 0);
+        const bool done[] = {cal->lbldate.Caption() == "2021年5月9日", settingsWindow.Visible(),
+                             !cal->Visible() && windows.NotifyIcon(), !windows.Running()};
+        EXPECT_TRUE(done[item]) << item;
+    }
 }
 
 TEST_F(CalendarChrome, MinimiseToTheIconAndBackByAnyIconMessage) {

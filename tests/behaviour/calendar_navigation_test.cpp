@@ -1,4 +1,5 @@
 // Day selection, the month grid, the choosers, the colour passes and the layout.
+#include "platform/ui/keys.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -83,6 +84,38 @@ TEST_F(CalendarNavigation, EachShownDayCarriesItsTipForTheMonthOnView) {
     EXPECT_EQ(cal->lblnumber[0].ToolTip(), "八月十五 国庆节 中秋节");
     EXPECT_EQ(cal->lblnumber[30].ToolTip(), "九月十五");
     EXPECT_EQ(cal->Accessible(cal->lblnumber[0]).Description, "八月十五 国庆节 中秋节");
+}
+
+// From the date shown (not selDay, one past February's end), through the boxes, within 1922-2099.
+TEST_F(CalendarNavigation, KeysMoveTheShownDateThroughTheBoxesWithinTheOfferedYears) {
+    using namespace ui;
+    const struct {
+        int from, key, shift, to;  // dates as yyyymmdd
+    } steps[] = {
+        {20210531, kKeyRight, 0, 20210601},
+        {20220101, kKeyLeft, 0, 20211231},
+        {20210503, kKeyUp, 0, 20210426},
+        {20230230, kKeyDown, 0, 20230307},
+        {20210331, kKeyPageDown, 0, 20210430},
+        {20210331, kKeyPageUp, 0, 20210228},
+        {20240229, kKeyPageDown, kCtrlMask, 20250228},
+        {20240229, kKeyPageUp, kCtrlMask, 20230228},
+        {19220106, kKeyUp, 0, 19220106},
+        {20991231, kKeyRight, 0, 20991231},
+    };
+    for (const auto& step : steps) {
+        ChooseYear(step.from / 10000);
+        ChooseMonth(step.from / 100 % 100);
+        ClickDay(step.from % 100);
+        const std::string shown = platform::LongDate(
+            platform::MakeDate(step.to / 10000, step.to / 100 % 100, step.to % 100));
+        EXPECT_TRUE(cal->RaiseKeyDown(step.key, step.shift)) << shown;
+        EXPECT_EQ(cal->lbldate.Caption(), shown);
+        EXPECT_EQ(FramedDays(), DayList{cal->selDay}) << shown;
+    }
+    // Alt+M / Alt+Y run by real keys (end to end); keys the window has no use for go on.
+    EXPECT_FALSE(cal->RaiseKeyDown(kKeyY, kAltMask | kCtrlMask) || cal->RaiseKeyDown(kKeyM, 0) ||
+                 cal->RaiseKeyDown(kKeyF10, 0) || cal->RaiseKeyDown(kKeyTab, 0));
 }
 
 // The grid is not a weekday grid: day 1 sits top left whatever weekday it is.

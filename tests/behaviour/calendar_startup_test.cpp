@@ -1,4 +1,5 @@
 // Start-up, the stored place, today and the minute timer.
+#include "platform/ui/keys.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -148,6 +149,13 @@ TEST_F(CalendarStartup, TheTimerAndTheMarkReturnToTodayAndFollowMidnight) {
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月10日");
     EXPECT_EQ(cal->selDay, 10);
     EXPECT_FALSE(cal->Label3.Visible());
+
+    // A key (or a click) since the last tick keeps the view; a quiet minute returns to today.
+    cal->RaiseKeyDown(ui::kKeyLeft, 0);
+    windows.TickTimers();
+    EXPECT_EQ(cal->lbldate.Caption(), "2021年5月9日");
+    windows.TickTimers();
+    EXPECT_EQ(cal->lbldate.Caption(), "2021年5月10日");
 }
 
 TEST_F(CalendarStartup, TodayOutsideTheOfferedYearsShowsTheNearestYear) {

@@ -32,6 +32,7 @@ class RecordingSystem final : public ui::WindowSystem {
     void RunMoveLoop(ui::Form&) override {}
     bool AddNotifyIcon(const ui::NotifyIconData&) override { return true; }
     void RemoveNotifyIcon(const ui::NotifyIconData&) override {}
+    int ShowMenu(ui::Form&, const Names&, std::optional<ui::Point>) override { return -1; }
 };
 
 TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {

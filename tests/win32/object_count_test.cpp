@@ -37,7 +37,7 @@ std::tuple<int, DWORD, DWORD> Objects(HWND window) {
             ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS)};
 }
 
-TEST(LongUse, AThousandMonthChangesDoNotGrowWindowsGdiOrUserObjects) {
+TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
     platform::MemorySettingsBacking backing;
     SettingsStore store(backing);
     platform::FixedClock clock({2021y / May / 9d, hours{9}});
@@ -46,10 +46,12 @@ TEST(LongUse, AThousandMonthChangesDoNotGrowWindowsGdiOrUserObjects) {
     calendar.Show();
     const HWND window = static_cast<HWND>(windows.NativeHandle(calendar));
     const auto before = Objects(window);
+    // A year of Page Down, a year of Page Up, and so on: 41 rounds and 16 more months.
     for (int change = 0; change < 1000; ++change) {
-        calendar.cbomonth.SetListIndex(change % 12);
+        ::SendMessageW(window, WM_KEYDOWN, change / 12 % 2 == 0 ? VK_NEXT : VK_PRIOR, 0);
         Objects(window);
     }
+    EXPECT_EQ(calendar.lbldate.Caption(), "2022年1月9日");
     const auto [windowsAfter, gdiAfter, userAfter] = Objects(window);
     EXPECT_EQ(windowsAfter, std::get<0>(before));
     EXPECT_LE(gdiAfter, std::get<1>(before));

@@ -370,6 +370,14 @@ TEST_F(Win32WindowSystemTest, TheTrayIconSurvivesATrayRestartAndBringsTheWindowB
     form.Show();
     Pump();
     EXPECT_EQ(::GetForegroundWindow(), Window());
+    // Clicked or chosen by keys (the right button, version 0), the icon gives the keyboard.
+    for (const auto& [message, takesFocus] :
+         {std::pair{WM_MOUSEMOVE, false}, {WM_LBUTTONUP, true}, {WM_RBUTTONDOWN, true}}) {
+        ::SetForegroundWindow(other.Get());
+        Send(Window(), ui::kMouseMoveMessage, 1, message);
+        Pump();
+        EXPECT_EQ(::GetForegroundWindow() == Window(), takesFocus) << message;
+    }
 }
 
 }  // namespace
