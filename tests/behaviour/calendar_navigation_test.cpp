@@ -102,6 +102,7 @@ TEST_F(CalendarNavigation, KeysMoveTheShownDateThroughTheBoxesWithinTheOfferedYe
         {20240229, kKeyPageUp, kCtrlMask, 20230228},
         {19220106, kKeyUp, 0, 19220106},
         {20991231, kKeyRight, 0, 20991231},
+        {20240229, kKeyHome, 0, 20210509},
     };
     for (const auto& step : steps) {
         ChooseYear(step.from / 10000);
@@ -113,7 +114,12 @@ TEST_F(CalendarNavigation, KeysMoveTheShownDateThroughTheBoxesWithinTheOfferedYe
         EXPECT_EQ(cal->lbldate.Caption(), shown);
         EXPECT_EQ(FramedDays(), DayList{cal->selDay}) << shown;
     }
-    // Alt+M / Alt+Y run by real keys (end to end); keys the window has no use for go on.
+    // Alt+Y opens the year box (its list drops on real windows), Alt+M the month box; keys the
+    // window has no use for go on.
+    EXPECT_TRUE(cal->RaiseKeyDown(kKeyY, kAltMask));
+    EXPECT_TRUE(cal->cboyear.Visible() && !cal->cbomonth.Visible());
+    EXPECT_TRUE(cal->RaiseKeyDown(kKeyM, kAltMask));
+    EXPECT_TRUE(cal->cbomonth.Visible());
     EXPECT_FALSE(cal->RaiseKeyDown(kKeyY, kAltMask | kCtrlMask) || cal->RaiseKeyDown(kKeyM, 0) ||
                  cal->RaiseKeyDown(kKeyF10, 0) || cal->RaiseKeyDown(kKeyTab, 0));
 }

@@ -76,6 +76,7 @@ TEST_F(CalendarTest, AListChoiceMustNameAnEntryOrNone) {
     EXPECT_EQ(box.Text(), "none");
     EXPECT_THROW(box.SetListIndex(1), platform::Error);
     EXPECT_THROW(box.SetListIndex(-2), platform::Error);
+    EXPECT_THROW(box.List(1), platform::Error);
     EXPECT_EQ(clicks, 2);
     box.SetListIndex(0);
     box.Clear();

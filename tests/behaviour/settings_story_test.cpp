@@ -62,6 +62,9 @@ TEST_F(SettingsStory, ChangesShowAtOnceAndLastUntilTheNextStart) {
     EXPECT_EQ(DaysColoured(kCyan).size(), 26u);
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月9日");
     EXPECT_FALSE(cal->Label3.Visible());
+    Open();  // closed, it shows again
+    EXPECT_TRUE(windows.NativeVisible(*settings));
+    settings->Label8.RaiseClick();
 
     cal.reset();
     Start();
