@@ -54,6 +54,9 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
     ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
     cal->SetSettingsWindow(&settingsWindow);
     ClickDay(3);
+    windows.SetMenuChoice(4);  // past the items: nothing runs
+    cal->RaiseKeyDown(ui::kKeyApps, 0);
+    EXPECT_EQ(cal->lbldate.Caption(), "2021年5月3日");
     for (int item = 0; item < 4; ++item) {
         windows.SetMenuChoice(item);
         cal->RaiseKeyDown(ui::kKeyApps, 0);
