@@ -226,8 +226,12 @@ void FormWindow::SyncFocus() {
     }
 }
 
+// Asked for every message of the loop: a look at the elements, not a sorted Tab order.
 bool FormWindow::IsDialog() const {
-    return !form_.TabOrder().empty();
+    const auto& elements = form_.Elements();
+    return std::any_of(elements.begin(), elements.end(), [](const ui::Element* element) {
+        return element->TabStop() && element->Visible();
+    });
 }
 
 void FormWindow::FocusReceived(ui::Element& element) {
