@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <iterator>
 #include <string_view>
 
 #include "lunar/lunar.h"
@@ -20,10 +22,21 @@ struct Festival {
     std::string_view name;
 };
 
-constexpr std::array<Festival, 3> GregorianFestivals = {{
+// In the order a tip lists them; no two share a day.
+constexpr std::array<Festival, 13> GregorianFestivals = {{
     {1, 1, 0, "元旦"},
+    {2, 14, 0, "情人节"},
+    {3, 8, 1950, "妇女节"},
+    {3, 12, 1979, "植树节"},
     {5, 1, 1950, "劳动节"},
+    {5, 4, 1950, "青年节"},
+    {6, 1, 1950, "儿童节"},
+    {7, 1, 1941, "建党节"},
+    {8, 1, 1933, "建军节"},
+    {9, 10, 1985, "教师节"},
     {10, 1, 1949, "国庆节"},
+    {12, 24, 0, "平安夜"},
+    {12, 25, 0, "圣诞节"},
 }};
 
 // Months are ordinary (not leap) lunar months.
@@ -64,6 +77,22 @@ bool IsNewYearsEve(int year, int month, int day, const LunarDate& lunar) {
     return after.Month == 1 && after.Day == 1;
 }
 
+// 母亲节 on the second Sunday of May, 父亲节 on the third Sunday of June.
+std::string_view SundayFestivalOn(int year, int month, int day) {
+    using namespace std::chrono;
+    const auto sunday = [&](unsigned nth) {
+        return year_month_day{std::chrono::year{year} / month / Sunday[nth]}.day() ==
+               std::chrono::day(static_cast<unsigned>(day));
+    };
+    if (month == 5 && sunday(2)) {
+        return "母亲节";
+    }
+    if (month == 6 && sunday(3)) {
+        return "父亲节";
+    }
+    return {};
+}
+
 void AppendPart(std::string& tip, std::string_view part) {
     if (!part.empty()) {
         tip.append(" ").append(part);
@@ -72,20 +101,50 @@ void AppendPart(std::string& tip, std::string_view part) {
 
 }  // namespace
 
-std::string DayTip(int year, int month, int day) {
+DayParts DayPartsOn(int year, int month, int day, const HolidaySchedule& schedule) {
     RequireDate(year, month, day, kFirstTipYear, kLastTipYear);
-    const LunarDate lunar = ToLunarDate(year, month, day);
+    DayParts parts;
+    parts.Lunar = ToLunarDate(year, month, day);
+    parts.GregorianFestival = FestivalOn(GregorianFestivals, year, month, day);
+    if (parts.GregorianFestival.empty()) {
+        parts.GregorianFestival = SundayFestivalOn(year, month, day);
+    }
+    if (parts.Lunar.Month > 0) {
+        parts.LunarFestival =
+            FestivalOn(LunarFestivals, parts.Lunar.Year, parts.Lunar.Month, parts.Lunar.Day);
+    }
+    parts.NewYearsEve = IsNewYearsEve(year, month, day, parts.Lunar);
+    parts.SolarTerm = SolarTermOn(year, month, day);
+    parts.SeasonalMark = SeasonalMarkOn(year, month, day);
+    parts.Scheduled = schedule.On(year, month, day);
+    return parts;
+}
+
+std::string DayTip(const DayParts& parts) {
     std::string tip;
-    AppendMonthAndDay(tip, lunar);
-    AppendPart(tip, FestivalOn(GregorianFestivals, year, month, day));
-    if (lunar.Month > 0) {
-        AppendPart(tip, FestivalOn(LunarFestivals, lunar.Year, lunar.Month, lunar.Day));
+    AppendMonthAndDay(tip, parts.Lunar);
+    const std::string_view named[] = {parts.GregorianFestival, parts.LunarFestival,
+                                      parts.NewYearsEve ? "除夕" : "", parts.SolarTerm,
+                                      parts.SeasonalMark};
+    for (const std::string_view part : named) {
+        AppendPart(tip, part);
     }
-    if (IsNewYearsEve(year, month, day, lunar)) {
-        AppendPart(tip, "除夕");
+    if (parts.Scheduled.Status == DayStatus::None) {
+        return tip;
     }
-    AppendPart(tip, SolarTermOn(year, month, day));
+    AppendPart(tip, parts.Scheduled.Status == DayStatus::Off ? "休" : "班");
+    if (std::find(std::begin(named), std::end(named), parts.Scheduled.Name) == std::end(named)) {
+        tip.append("（").append(parts.Scheduled.Name).append("）");
+    }
     return tip;
+}
+
+std::string DayTip(int year, int month, int day, const HolidaySchedule& schedule) {
+    return DayTip(DayPartsOn(year, month, day, schedule));
+}
+
+std::string DayTip(int year, int month, int day) {
+    return DayTip(year, month, day, HolidaySchedule::BuiltIn());
 }
 
 }  // namespace lunar

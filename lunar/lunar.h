@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "lunar/holidays.h"
+
 namespace lunar {
 
 // A date or an index the tables do not cover. Carries the classic "subscript out of range"
@@ -44,11 +46,33 @@ std::string LunarDayCaption(const LunarDate& date);
 // 1921-2100 and for a date that does not exist.
 std::string_view SolarTermOn(int year, int month, int day);
 
+// The almanac of a day: each part empty (or None) when the day has none.
+struct DayParts {
+    LunarDate Lunar;
+    std::string_view GregorianFestival;  // "元旦" ... "圣诞节", "母亲节", "父亲节"
+    std::string_view LunarFestival;      // "春节" ... "小年"; never in a leap month
+    bool NewYearsEve = false;            // the last day of the lunar year, "除夕"
+    std::string_view SolarTerm;          // as SolarTermOn
+    std::string_view SeasonalMark;  // "初伏", "中伏", "末伏", "一九" ... "九九" on its first day
+    Holiday Scheduled;              // 休 or 班 from the schedule
+};
+
+// The parts of a day of the years the month grid offers (1922-2099), with the schedule's
+// status. Fails with OutOfRange for a day outside those years and for a date that does not
+// exist. Views into the schedule stay valid while it is not changed.
+DayParts DayPartsOn(int year, int month, int day, const HolidaySchedule& schedule);
+
 // A day's pointer tip in UTF-8: the lunar month and day as the caption writes them ("闰四月廿九"),
-// then, each after one space, the Gregorian festival, the lunar festival (never in a leap
-// month), "除夕" on the last day of the lunar year, and the solar term of that day. Fails with
-// OutOfRange for a day outside the years the month grid offers (1922-2099) and for a date
-// that does not exist.
+// then, each after one space, the Gregorian festival, the lunar festival, "除夕", the solar term,
+// the 三伏/数九 mark, and "休" or "班" with the holiday's name in full-width brackets unless a
+// part before already says it: "腊月廿九 除夕 休（春节）". Fails as DayPartsOn does.
+std::string DayTip(const DayParts& parts);
+// The tip with the built-in schedule, or with the given one.
 std::string DayTip(int year, int month, int day);
+std::string DayTip(int year, int month, int day, const HolidaySchedule& schedule);
+
+// The first day of 初伏, 中伏, 末伏 and of each nine of 数九, or "" on the other days. Fails with
+// OutOfRange for a day outside 1922-2099 and for a date that does not exist.
+std::string_view SeasonalMarkOn(int year, int month, int day);
 
 }  // namespace lunar

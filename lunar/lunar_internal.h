@@ -22,6 +22,10 @@ inline void RequireDate(int year, int month, int day, int firstYear, int lastYea
     }
 }
 
+// The day of the month (of month term / 2 + 1) on which solar term `term` (0 = 小寒 ...
+// 23 = 冬至) of the year falls, 1921-2100. Fails with OutOfRange outside those years.
+int SolarTermDay(int year, int term);
+
 // Appends the lunar month and day as the caption writes them: "三月廿八", "闰冬月初一".
 // Fails with OutOfRange where LunarCaption does.
 void AppendMonthAndDay(std::string& text, const LunarDate& date);

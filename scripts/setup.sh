@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make ninja-build clang-format
+    g++ cmake make ninja-build clang-format nlohmann-json3-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth xdotool x11-utils imagemagick
