@@ -10,7 +10,9 @@
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
+#include "calendar_window/holiday_folder.h"
 #include "platform/clock.h"
+#include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
 #include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
@@ -52,9 +54,13 @@ int Run() {
     const platform::SystemClock clock;
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
+    // Read once: a notice added later counts from the next start.
+    const lunar::HolidaySchedule holidays =
+        LoadHolidaySchedule(platform::UserDataFolder("holidays"));
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
+    calendar.SetHolidaySchedule(holidays);
     Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
     if (atLogOn) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calendar_window/calendar_operations.h"
+#include "lunar/holidays.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/ui/element_array.h"
@@ -29,6 +30,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
 
     // The settings window that the "┛" mark opens and the "×" mark closes.
     void SetSettingsWindow(ui::Form* settingsWindow) { settingsWindow_ = settingsWindow; }
+    // The holiday schedule the day tips show, which must outlive the window; the built-in one
+    // until this is called.
+    void SetHolidaySchedule(const lunar::HolidaySchedule& holidays) { holidays_ = &holidays; }
 
     // Operations the settings window uses.
     void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override;
@@ -127,6 +131,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     SettingsStore& store_;
     const platform::Clock& clock_;
     ui::Form* settingsWindow_ = nullptr;
+    const lunar::HolidaySchedule* holidays_ = &lunar::HolidaySchedule::BuiltIn();
     // The user's clicks and keys counted at the last tick of the minute timer.
     std::uint64_t inputsAtLastTick_ = 0;
 };

@@ -69,7 +69,8 @@ void frmcalendar::ShowDayLabels(std::int16_t n) {
     ShowDayTips();
 }
 
-// Each shown day's pointer tip: its lunar date, festivals and solar term in the month on view.
+// Each shown day's pointer tip: its lunar date, festivals, solar term, seasonal mark and 休/班
+// in the month on view.
 void frmcalendar::ShowDayTips() {
     const int month = GetMonth();
     const int year = GetYear();
@@ -77,7 +78,7 @@ void frmcalendar::ShowDayTips() {
         std::string tip;
         if (day->Visible()) {
             try {
-                tip = lunar::DayTip(year, month, day->Index() + 1);
+                tip = lunar::DayTip(year, month, day->Index() + 1, *holidays_);
             } catch (const lunar::OutOfRange&) {
                 // A month the grid cannot show (before the year box has a year): no tip.
             }

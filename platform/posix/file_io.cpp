@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -118,6 +119,38 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
         }
         content.append(buffer, static_cast<std::size_t>(got));
     }
+}
+
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& file,
+                                           std::size_t maxBytes) {
+    // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
+        return std::nullopt;
+    }
+    std::string content(maxBytes + 1, '\0');
+    std::size_t size = 0;
+    while (size < content.size()) {
+        const ssize_t got = ::read(fd.Get(), content.data() + size, content.size() - size);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(got);
+    }
+    // It may have grown since fstat.
+    if (size > maxBytes) {
+        return std::nullopt;
+    }
+    content.resize(size);
+    return content;
 }
 
 void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content) {

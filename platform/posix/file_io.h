@@ -2,6 +2,7 @@
 // Failures throw std::system_error.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,6 +12,10 @@ namespace platform::posix {
 
 // The file's bytes; nullopt when it does not exist.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+
+// The bytes of a regular file of at most maxBytes; nullopt for anything else (no such file, a
+// directory, pipe or device, a larger file, one that cannot be read). Never waits on a pipe.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
 
 // Replaces the file's content so that a crash or power loss at any moment leaves
 // either the old or the new content: a temporary file in the same directory is

@@ -81,9 +81,19 @@ TEST_F(CalendarNavigation, EachShownDayCarriesItsTipForTheMonthOnView) {
     EXPECT_EQ(cal->lblnumber[29].ToolTip(), "");  // hidden
     ChooseMonth(10);
     ChooseYear(2020);
-    EXPECT_EQ(cal->lblnumber[0].ToolTip(), "八月十五 国庆节 中秋节");
+    const std::string nationalDay = "八月十五 国庆节 中秋节 休（国庆节、中秋节）";
+    EXPECT_EQ(cal->lblnumber[0].ToolTip(), nationalDay);
     EXPECT_EQ(cal->lblnumber[30].ToolTip(), "九月十五");
-    EXPECT_EQ(cal->Accessible(cal->lblnumber[0]).Description, "八月十五 国庆节 中秋节");
+    EXPECT_EQ(cal->Accessible(cal->lblnumber[0]).Description, nationalDay);
+
+    // The schedule the program read from the user's notices, from the next month shown.
+    lunar::HolidaySchedule read = lunar::HolidaySchedule::BuiltIn();
+    read.Replace({2020, {{std::chrono::year{2020} / 10 / 31, "测试", true}}});
+    cal->SetHolidaySchedule(read);
+    ChooseMonth(9);
+    ChooseMonth(10);
+    EXPECT_EQ(cal->lblnumber[0].ToolTip(), "八月十五 国庆节 中秋节");
+    EXPECT_EQ(cal->lblnumber[30].ToolTip(), "九月十五 休（测试）");
 }
 
 // From the date shown (not selDay, one past February's end), through the boxes, within 1922-2099.
