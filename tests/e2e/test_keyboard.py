@@ -2,9 +2,11 @@
 
 import calendar
 import datetime
+import json
+import os
 
-from harness import TRAY, LunadeskCase
-from test_lunadesk import DATE, long_date
+from harness import CALENDAR, TRAY, LunadeskCase
+from test_lunadesk import DATE, day_place, long_date
 
 
 class Keyboard(LunadeskCase):
@@ -28,3 +30,30 @@ class Keyboard(LunadeskCase):
             self.assertEqual(self.element(window, *DATE)["text"], caption, keys)
         self.x("xdotool", "key", "Menu", "Down", "Down", "Down", "Return")  # the third: 最小化
         self.assertTrue(self.read_until(lambda t: t["visible"] and t["children"], TRAY)["children"])
+
+
+class HolidayFile(LunadeskCase):
+    def test_a_notice_in_the_users_folder_shows_in_the_tips(self):
+        roaming = [os.path.join(users, name, "AppData", "Roaming")
+                   for users in [os.path.join(self.prefix, "drive_c", "users")]
+                   for name in os.listdir(users) if name != "Public"]
+        self.assertEqual(len(roaming), 1, roaming)
+        folder = os.path.join(roaming[0], "Lunadesk", "holidays")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "2027.json"), "w", encoding="utf-8") as notice:
+            json.dump({"year": 2027, "papers": [], "days": [
+                {"name": "元旦", "date": "2027-01-01", "isOffDay": True},
+                {"name": "元旦", "date": "2027-01-02", "isOffDay": True}]}, notice)
+        window = self.launch()
+        self.x("xdotool", "mousemove", window["x"] + 3, window["y"] + 3)
+        today = datetime.datetime.strptime(self.element(window, *DATE)["text"], "%Y年%m月%d日")
+        keys = ["alt+m", "Home", "Return"] if today.month != 1 else []
+        keys += ["ctrl+Next" if today.year < 2027 else "ctrl+Prior"] * abs(2027 - today.year)
+        self.x("xdotool", "key", "--delay", "100", *keys)
+        # A month chosen in the box selects its last day, as a click there does.
+        caption = long_date(2027, 1, 31 if today.month != 1 else today.day)
+        window = self.read_until(lambda w: self.element(w, *DATE)["text"] == caption)
+        self.assertEqual(self.element(window, *DATE)["text"], caption)
+        days = self.probe("--accessible", CALENDAR)[0]
+        tips = [self.element(days, *day_place(day))["description"] for day in (1, 2, 3)]
+        self.assertEqual([tip.split()[-1] for tip in tips], ["休", "休（元旦）", "冬月廿六"], tips)
