@@ -44,8 +44,12 @@ Holiday HolidaySchedule::On(int year, int month, int day) const {
     if (!date.ok()) {
         return {};
     }
-    // The last entry of the day is the latest notice's.
+    // Most days of the calendar lie outside every notice's span.
     const std::int32_t wanted = DayCount(date);
+    if (entries_.empty() || wanted < entries_.front().Day || wanted > entries_.back().Day) {
+        return {};
+    }
+    // The last entry of the day is the latest notice's.
     const auto after =
         std::upper_bound(entries_.begin(), entries_.end(), wanted,
                          [](std::int32_t value, const Entry& entry) { return value < entry.Day; });
