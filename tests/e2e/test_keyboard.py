@@ -39,7 +39,7 @@ class HolidayFile(LunadeskCase):
                    for name in os.listdir(users) if name != "Public"]
         self.assertEqual(len(roaming), 1, roaming)
         folder = os.path.join(roaming[0], "Lunadesk", "holidays")
-        os.makedirs(folder)
+        os.makedirs(os.path.join(folder, "x.json"))  # passed over, as anything not a file
         with open(os.path.join(folder, "2027.json"), "w", encoding="utf-8") as notice:
             json.dump({"year": 2027, "papers": [], "days": [
                 {"name": "元旦", "date": "2027-01-01", "isOffDay": True},
