@@ -69,7 +69,7 @@ class DayTips(LunadeskCase):
             # The lunar day as the name says it, then the festivals, as the description says.
             self.assertEqual(tip.split()[0], label["name"].rpartition("农历")[2])
             self.assertEqual(tip, label["description"])
-            self.assertEqual("元旦" in tip, day == 1)
+            self.assertEqual("元旦" in tip.split()[:2], day == 1)  # then maybe 休（元旦）
 
 
 class Placement(LunadeskCase):
