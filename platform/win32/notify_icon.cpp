@@ -4,23 +4,18 @@
 #include <string>
 
 #include "platform/win32/dpi.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 namespace {
 
-void ReleaseLibrary(HMODULE module) noexcept {
-    ::FreeLibrary(module);
-}
-
 // shell32 is loaded the first time the icon is needed, not at start-up, where loading it
 // is a noticeable part of the time until the window shows (under Wine especially).
 BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAW& record) {
     using ShellNotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
-    static const UniqueHandle<HMODULE, ReleaseLibrary> shell32(::LoadLibraryW(L"shell32.dll"));
-    static const auto notify = reinterpret_cast<ShellNotifyIconFn>(reinterpret_cast<void*>(
-        shell32 ? ::GetProcAddress(shell32.Get(), "Shell_NotifyIconW") : nullptr));
+    static const Library shell32 = LoadSystemLibrary(L"shell32.dll");
+    static const auto notify = LibraryFunction<ShellNotifyIconFn>(shell32, "Shell_NotifyIconW");
     return notify != nullptr && notify(message, &record);
 }
 

@@ -8,7 +8,7 @@
 #include "platform/win32/form_window.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/popup_menu.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/window_classes.h"
 #include "platform/win32/window_context.h"
 
@@ -29,16 +29,11 @@ Win32WindowSystem::~Win32WindowSystem() {
 
 namespace {
 
-void ReleaseLibrary(HMODULE module) noexcept {
-    ::FreeLibrary(module);
-}
-
 // Each monitor's own DPI where the system has it (shcore, Windows 8.1 on), else the system's.
 int MonitorDpi(HMONITOR monitor) {
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const UniqueHandle<HMODULE, ReleaseLibrary> shcore(::LoadLibraryW(L"shcore.dll"));
-    static const auto getDpi = reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(
-        shcore ? ::GetProcAddress(shcore.Get(), "GetDpiForMonitor") : nullptr));
+    static const Library shcore = LoadSystemLibrary(L"shcore.dll");
+    static const auto getDpi = LibraryFunction<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor");
     UINT x = 0;
     UINT y = 0;
     constexpr int kEffectiveDpi = 0;
