@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -117,7 +118,20 @@ class Win32WindowSystemTest : public ::testing::Test {
     TestForm form{system};
 };
 
-TEST_F(Win32WindowSystemTest, AFramelessToolWindowWhoseChildWindowsFollowTheModel) {
+// The window Alt+Tab and Task View list for this one's root owner: the chain of last active
+// popups followed from there to a shown window.
+HWND AltTabEntry(HWND window) {
+    HWND walk = ::GetAncestor(window, GA_ROOTOWNER);
+    for (HWND next = nullptr; (next = ::GetLastActivePopup(walk)) != walk;) {
+        walk = next;
+        if (::IsWindowVisible(walk)) {
+            break;
+        }
+    }
+    return walk;
+}
+
+TEST_F(Win32WindowSystemTest, AFramelessWindowInAltTabWhoseChildWindowsFollowTheModel) {
     RECT place{};
     RECT client{};
     ::GetWindowRect(Window(), &place);
@@ -125,8 +139,34 @@ TEST_F(Win32WindowSystemTest, AFramelessToolWindowWhoseChildWindowsFollowTheMode
     EXPECT_EQ(client.right, place.right - place.left) << "no frame";
     EXPECT_EQ(::GetWindowLongPtrW(Window(), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME),
               WS_POPUP);
-    EXPECT_TRUE(::GetWindowLongPtrW(Window(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(TextOf(Window()), L"测试-Test");
+    // Both windows in Alt+Tab once used, neither with a taskbar button (owned, no app-window
+    // style); their owners hidden, nameless and of another class.
+    TestForm other(system);
+    other.Show();
+    const HWND otherWindow = static_cast<HWND>(system.NativeHandle(other));
+    for (const HWND window : {otherWindow, Window()}) {
+        ::SetForegroundWindow(window);
+        Pump();
+        const HWND owner = ::GetWindow(window, GW_OWNER);
+        wchar_t ownerClass[64]{};
+        ::GetClassNameW(owner, ownerClass, 64);
+        EXPECT_EQ(std::tuple(std::wstring(ownerClass), TextOf(owner), ::IsWindowVisible(owner)),
+                  std::tuple(std::wstring(L"LunadeskOwner"), std::wstring(), FALSE));
+        EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
+                  0);
+    }
+    EXPECT_EQ(AltTabEntry(Window()), Window());
+    EXPECT_EQ(AltTabEntry(otherWindow), otherWindow);
+    // No input method takes the keys, in the window or any child.
+    EXPECT_EQ(::ImmGetContext(Window()), nullptr);
+    ::EnumChildWindows(
+        Window(),
+        [](HWND child, LPARAM) {
+            EXPECT_EQ(::ImmGetContext(child), nullptr) << TextOf(child).size();
+            return TRUE;
+        },
+        0);
     // Controls catch up with the model once the handler that changed it is done.
     EXPECT_EQ(TextOf(Label()), L"月份&M");
     form.label.SetCaption("年份&Y");
