@@ -425,6 +425,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEMOVE:
             // Also the notification icon's messages, which carry its identifier in wParam.
+            if (context_.notifyIcon.ShownFor(window) && IsNotifyIconBalloon(lParam)) {
+                return 0;
+            }
             form_.RaiseMouseMove(ButtonsFromKeyState(wParam), ShiftFromKeyState(wParam, AltDown()),
                                  PixelsToTwips(GET_X_LPARAM(lParam), dpi_),
                                  PixelsToTwips(GET_Y_LPARAM(lParam), dpi_));

@@ -1,4 +1,7 @@
 // Dragging, the notification icon, opacity and closing.
+#include <string>
+#include <tuple>
+
 #include "platform/ui/keys.h"
 #include "tests/behaviour/calendar_fixture.h"
 
@@ -72,9 +75,15 @@ TEST_F(CalendarChrome, MinimiseToTheIconAndBackByAnyIconMessage) {
         ASSERT_TRUE(windows.NotifyIcon().has_value());
         const ui::NotifyIconData& icon = *windows.NotifyIcon();
         EXPECT_EQ(icon.Id, 1u);
-        EXPECT_EQ(icon.Flags, 7u);
         EXPECT_EQ(icon.CallbackMessage, 0x0200u);
         EXPECT_EQ(icon.Tip, "日历");
+        // The balloon the first time ever only.
+        EXPECT_EQ(
+            std::tuple(icon.Flags, icon.Balloon, Stored("balloon")),
+            round == 0
+                ? std::tuple(23u, std::string("日历已最小化到通知区域，将指针移到图标上即可恢复。"),
+                             std::string("1"))
+                : std::tuple(7u, std::string(), std::string("1")));
         EXPECT_EQ(icon.Window, cal.get());
         EXPECT_FALSE(cal->Visible() || windows.NativeVisible(*cal));
 
@@ -99,6 +108,7 @@ TEST_F(CalendarChrome, NoIconMeansTheWindowStaysShown) {
     windows.SetNotifyIconFails(true);
     cal->Label7.RaiseClick();
     EXPECT_TRUE(cal->Visible() && windows.NativeVisible(*cal));
+    EXPECT_EQ(Stored("balloon"), "<absent>") << "not shown yet";
 }
 
 TEST_F(CalendarChrome, OpacityIsClampedAndNotStored) {

@@ -20,6 +20,7 @@
 #include "platform/ui/form.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/notify_icon.h"
 
 namespace platform::win32 {
 namespace {
@@ -386,8 +387,14 @@ TEST_F(Win32WindowSystemTest, ACloseRequestDestroysTheWindowAndItOpensAgain) {
 TEST_F(Win32WindowSystemTest, TheTrayIconSurvivesATrayRestartAndBringsTheWindowBackQuietly) {
     UniqueWindow other(::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
                                          50, nullptr, nullptr, nullptr, nullptr));
-    const ui::NotifyIconData icon{&form, 1, 7, ui::kMouseMoveMessage, "日历"};
+    const ui::NotifyIconData icon{&form, 1, 7, ui::kMouseMoveMessage, "日历", ""};
     ASSERT_TRUE(system.AddNotifyIcon(icon));
+    // News of its balloon is nobody pointing at it.
+    const std::vector<int> moves = form.moveButtons;
+    for (LPARAM balloon = NIN_BALLOONSHOW; balloon <= NIN_BALLOONUSERCLICK; ++balloon) {
+        Send(Window(), ui::kMouseMoveMessage, 1, balloon);
+    }
+    EXPECT_EQ(form.moveButtons, moves);
     NOTIFYICONDATAW probe{};
     probe.cbSize = sizeof(probe);
     probe.hWnd = Window();
@@ -417,6 +424,43 @@ TEST_F(Win32WindowSystemTest, TheTrayIconSurvivesATrayRestartAndBringsTheWindowB
         Send(Window(), ui::kMouseMoveMessage, 1, message);
         Pump();
         EXPECT_EQ(::GetForegroundWindow() == Window(), takesFocus) << message;
+    }
+}
+
+std::vector<std::tuple<DWORD, UINT, bool, bool>> shellCalls;  // message, id, by GUID, balloon
+bool refuseGuid = false;
+GUID guidSeen{};
+BOOL FakeShell(DWORD message, NOTIFYICONDATAW& record) {
+    const bool byGuid = (record.uFlags & NIF_GUID) != 0;
+    guidSeen = byGuid ? record.guidItem : guidSeen;
+    shellCalls.emplace_back(message, record.uID, byGuid,
+                            (record.uFlags & NIF_INFO) != 0 && record.szInfo[0] != 0);
+    return !(refuseGuid && byGuid && message == NIM_ADD);
+}
+
+// Known by the program's path, by its id where the shell refuses that; the balloon with the
+// first addition only, not again when the notification area restarts.
+TEST(NotifyIconTest, KnownByThePathElseByItsIdWithItsBalloonOnce) {
+    const std::wstring path = L"C:\\Users\\李\\Downloads\\lunadesk.exe";
+    EXPECT_TRUE(::IsEqualGUID(NotifyIconGuid(path),
+                              NotifyIconGuid(L"c:\\users\\李\\DOWNLOADS\\LunaDesk.EXE")));
+    EXPECT_FALSE(::IsEqualGUID(NotifyIconGuid(path), NotifyIconGuid(L"D:\\lunadesk.exe")));
+    const ui::NotifyIconData data{nullptr, 1, 7 | 16, ui::kMouseMoveMessage, "日历", "已最小化"};
+    for (const bool refused : {false, true}) {
+        refuseGuid = refused;
+        shellCalls.clear();
+        NotifyIcon icon(1, path, FakeShell);
+        ASSERT_TRUE(icon.Add(::GetDesktopWindow(), data));
+        icon.Restore(::GetDesktopWindow());
+        icon.Remove(::GetDesktopWindow(), data);
+        const bool guid = !refused;
+        std::vector<std::tuple<DWORD, UINT, bool, bool>> expected{
+            {NIM_ADD, 1, true, true}, {NIM_ADD, 1, guid, false}, {NIM_DELETE, 1, guid, false}};
+        if (refused) {
+            expected.insert(expected.begin() + 1, {NIM_ADD, 1, false, true});
+        }
+        EXPECT_EQ(shellCalls, expected) << refused;
+        EXPECT_TRUE(::IsEqualGUID(guidSeen, NotifyIconGuid(path)));
     }
 }
 
