@@ -547,7 +547,20 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            form_.RaiseDisplayChange();
             return 0;
+        case WM_DISPLAYCHANGE:
+            form_.RaiseDisplayChange();
+            return 0;
+        case WM_WINDOWPOSCHANGED: {
+            // Moved by the system (off a monitor taken away, say), not by the form.
+            const auto& moved = *reinterpret_cast<const WINDOWPOS*>(lParam);
+            if ((moved.flags & SWP_NOMOVE) == 0 && (moved.x != ui::PositionToPixels(shownLeft_) ||
+                                                    moved.y != ui::PositionToPixels(shownTop_))) {
+                ReportPosition();
+            }
+            break;
+        }
         default:
             if (message == context_.taskbarCreatedMessage && message != 0) {
                 context_.notifyIcon.Restore(window);

@@ -59,6 +59,10 @@ class TestForm final : public ui::Form {
         presses.emplace_back(button, shift, x, y);
     }
     void OnMouseMove(int button, int, int, int) override { moveButtons.push_back(button); }
+    void OnDisplayChange() override { ++displayChanges; }
+
+  public:
+    int displayChanges = 0;
 };
 
 // Dispatches what is queued until done() holds (at least once) or the time is up.
@@ -177,6 +181,18 @@ TEST_F(Win32WindowSystemTest, AFramelessWindowInAltTabWhoseChildWindowsFollowThe
     EXPECT_FALSE(::IsWindowVisible(Label()));
     form.Hide();
     EXPECT_FALSE(::IsWindowVisible(Window()));
+}
+
+// The form's own moves stay as it made them (between two pixels too); the system's reach it,
+// as does the news of a changed screen.
+TEST_F(Win32WindowSystemTest, MovesByTheSystemAndScreenChangesReachTheForm) {
+    form.SetLeft(1507);
+    Pump();
+    EXPECT_EQ(form.Left(), 1507);
+    ::SetWindowPos(Window(), nullptr, 200, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(std::pair(form.Left(), form.Top()), std::pair(3000, 4500));
+    Send(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    EXPECT_EQ(form.displayChanges, 1);
 }
 
 TEST_F(Win32WindowSystemTest, MonitorsAreReportedInPixelsWithTheirWorkAreaAndDpi) {
