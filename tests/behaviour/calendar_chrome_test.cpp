@@ -1,7 +1,4 @@
 // Dragging, the notification icon, opacity and closing.
-#include <string>
-#include <tuple>
-
 #include "platform/ui/keys.h"
 #include "tests/behaviour/calendar_fixture.h"
 
@@ -78,12 +75,8 @@ TEST_F(CalendarChrome, MinimiseToTheIconAndBackByAnyIconMessage) {
         EXPECT_EQ(icon.CallbackMessage, 0x0200u);
         EXPECT_EQ(icon.Tip, "日历");
         // The balloon the first time ever only.
-        EXPECT_EQ(
-            std::tuple(icon.Flags, icon.Balloon, Stored("balloon")),
-            round == 0
-                ? std::tuple(23u, std::string("日历已最小化到通知区域，将指针移到图标上即可恢复。"),
-                             std::string("1"))
-                : std::tuple(7u, std::string(), std::string("1")));
+        EXPECT_EQ(std::tuple(icon.Flags, icon.Balloon.empty(), Stored("balloon")),
+                  std::tuple(round == 0 ? 23u : 7u, round != 0, std::string("1")));
         EXPECT_EQ(icon.Window, cal.get());
         EXPECT_FALSE(cal->Visible() || windows.NativeVisible(*cal));
 

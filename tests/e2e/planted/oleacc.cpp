@@ -1,16 +1,7 @@
-// Planted beside a copy of the program as a stranger would leave it, under the name of a DLL
-// the program loads on demand: once loaded, it leaves the file "planted-loaded" beside itself.
+// Planted beside a copy of the program under the name of a DLL it loads on demand: a program
+// that loads it is left without it, and one that imports it does not start.
 #include <windows.h>
 
-#include <string>
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        std::wstring path(MAX_PATH, L'\0');
-        path.resize(::GetModuleFileNameW(self, path.data(), MAX_PATH));
-        path = path.substr(0, path.find_last_of(L'\\') + 1) + L"planted-loaded";
-        ::CloseHandle(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    }
-    return TRUE;
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+    return FALSE;
 }

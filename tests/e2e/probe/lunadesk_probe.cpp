@@ -9,8 +9,7 @@
 // there is none). Other arguments: `tip` gives the text of the pointer tip shown now (null when
 // none), `foreground` gives {"title", "focus"} of the foreground window (focus: the keyboard
 // focus is in it), and `close=TITLE` posts a close request to that window, as an installer
-// would, and gives {"posted"}; `hold=NAME` creates a mutex of that name that this user may not
-// open, as a copy running elevated holds it, prints {"held"} at once and keeps it until ended.
+// would, and gives {"posted"}.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -182,20 +181,6 @@ int wmain(int argc, wchar_t** argv) {
             const HWND window = ::FindWindowW(nullptr, argv[i] + 6);
             const bool posted = window && ::PostMessageW(window, WM_CLOSE, 0, 0);
             out += std::string("{\"posted\":") + (posted ? "true}" : "false}");
-        } else if (arg.starts_with(L"hold=")) {
-            // No rights for anyone, as this user has none on the lock of a copy run as
-            // administrator.
-            ACL empty{};
-            SECURITY_DESCRIPTOR denied{};
-            SECURITY_ATTRIBUTES attributes{sizeof(attributes), &denied, FALSE};
-            const bool held =
-                ::InitializeAcl(&empty, sizeof(empty), ACL_REVISION) &&
-                ::InitializeSecurityDescriptor(&denied, SECURITY_DESCRIPTOR_REVISION) &&
-                ::SetSecurityDescriptorDacl(&denied, TRUE, &empty, FALSE) &&
-                ::CreateMutexW(&attributes, FALSE, argv[i] + 5) != nullptr;
-            std::printf("[{\"held\":%s}]\n", held ? "true" : "false");
-            std::fflush(stdout);
-            ::Sleep(INFINITE);
         } else if (const HWND window = ::FindWindowW(nullptr, argv[i])) {
             Report(out, window);
         } else {
