@@ -16,6 +16,7 @@
 #include "platform/start_at_log_on.h"
 #include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
 #include "settings/form1.h"
@@ -86,6 +87,8 @@ int Run() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a DLL on demand.
+    platform::win32::RestrictDllSearchToSystem();
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "calendar_window/frmcalendar.h"
+#include "platform/ui/placement.h"
 #include "settings/setting_values.h"
 #include "settings/settings_store.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 constexpr std::uint32_t kTrayIconId = 1;
 constexpr const char* kTrayTip = "日历";
+constexpr const char* kTrayBalloon = "日历已最小化到通知区域，将指针移到图标上即可恢复。";
 // Fainter than this the window could not be found again, and at 0 it lets clicks through.
 constexpr int kMinimumAlpha = 50;
 
@@ -53,19 +55,39 @@ void frmcalendar::OnMouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
     }
 }
 
+// A calendar that no monitor shows any more comes to the default place; the stored place
+// stays the user's, for a start with that monitor back.
+void frmcalendar::OnDisplayChange() {
+    const ui::Place place = ui::KeepReachable(System().Monitors(), ui::Place{Left(), Top()},
+                                              ClientWidth(), ClientHeight());
+    SetLeft(place.Left);
+    SetTop(place.Top);
+}
+
 void frmcalendar::RestoreFromTray() {
+    // Monitors may have changed while it was hidden, with no news to a hidden window.
+    OnDisplayChange();
     Show();
     System().RemoveNotifyIcon(trayIcon);
 }
 
 void frmcalendar::Label7_Click() {
-    trayIcon = ui::NotifyIconData{
-        this, kTrayIconId,
-        ui::kNotifyIconMessageFlag | ui::kNotifyIconIconFlag | ui::kNotifyIconTipFlag,
-        ui::kMouseMoveMessage, kTrayTip};
+    // The first time ever, the icon says where the window went and how it comes back.
+    const bool firstTime = store_.ReadSetting(settings::kBalloonShown) != "1";
+    trayIcon = ui::NotifyIconData{this,
+                                  kTrayIconId,
+                                  ui::kNotifyIconMessageFlag | ui::kNotifyIconIconFlag |
+                                      ui::kNotifyIconTipFlag |
+                                      (firstTime ? ui::kNotifyIconBalloonFlag : 0),
+                                  ui::kMouseMoveMessage,
+                                  kTrayTip,
+                                  firstTime ? kTrayBalloon : ""};
     // Without an icon there would be nothing to click to bring the window back.
     if (System().AddNotifyIcon(trayIcon)) {
         Hide();
+        if (firstTime) {
+            store_.WriteSetting(settings::kBalloonShown, "1");
+        }
     }
 }
 

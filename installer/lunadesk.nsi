@@ -32,14 +32,18 @@ RequestExecutionLevel user
 !define WINDOW_TITLE "日历-Calendar"
 !define INSTANCE_LOCK "Local\Lunadesk.Calendar"
 !define SYNCHRONIZE 0x00100000
-; Exit codes of a silent run that changed nothing.
-!define EXIT_NEWER_INSTALLED 2
-!define EXIT_STILL_RUNNING 3
+!define ERROR_ACCESS_DENIED 5
+; Exit codes of a silent run that changed nothing; NSIS itself answers 1 and 2 for a
+; cancelled and an aborted run.
+!define EXIT_NEWER_INSTALLED 10
+!define EXIT_STILL_RUNNING 11
 
 ; In the page language: an English Windows may have no font for the Chinese name.
 Name "$(ProductName)"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Lunadesk"
+; An upgrade or a repair goes where the calendar is installed already.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Lunadesk ${VERSION}"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
@@ -104,9 +108,13 @@ Function ${prefix}CloseCalendar
   StrCpy $R1 0  ; the window asked to close
   StrCpy $R2 0  ; its process
   ${Do}
-    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${INSTANCE_LOCK}") p .r1'
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${INSTANCE_LOCK}") p .r1 ?e'
+    Pop $5
     ${If} $1 != 0
       System::Call 'kernel32::CloseHandle(p r1)'
+      StrCpy $WasRunning 1
+    ${ElseIf} $5 = ${ERROR_ACCESS_DENIED}
+      ; A calendar running elevated holds a lock this user may not open.
       StrCpy $WasRunning 1
     ${ElseIf} $R2 == 0
       ${Break}

@@ -31,6 +31,10 @@ inline constexpr SettingKey kFontG2{"fontG2", 0, 255, 255};
 inline constexpr SettingKey kFontB2{"fontB2", 0, 255, 0};
 inline constexpr SettingKey kSetCol{"setcol", 0, 0xFFFFFF, 16711680};
 
+// "1" once the balloon that says where the minimised calendar went has been shown; not one
+// of the ten, so absent until the first minimising.
+inline constexpr const char* kBalloonShown = "balloon";
+
 // In the order the first run writes them.
 inline constexpr std::array<const SettingKey*, 10> kAllKeys{
     &kFormX,  &kFormY,  &kFormBackCol, &kFontR1, &kFontG1,

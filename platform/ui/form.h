@@ -69,6 +69,8 @@ class Form {
     void RequestActivate() { OnActivateRequest(); }
     // The system clock or its time zone changed.
     void RaiseTimeChange() { OnTimeChange(); }
+    // Monitors were added, removed, rearranged or rescaled.
+    void RaiseDisplayChange() { OnDisplayChange(); }
 
     // Input from the window system for the bare window surface.
     void RaiseMouseDown(int button, int shift, int x, int y);
@@ -107,6 +109,7 @@ class Form {
     virtual void OnCloseRequest() { Unload(); }
     virtual void OnActivateRequest();
     virtual void OnTimeChange() {}
+    virtual void OnDisplayChange() {}
     virtual void OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
     virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}

@@ -106,7 +106,8 @@ void HeadlessWindowSystem::RunMoveLoop(Form& form) {
 }
 
 bool HeadlessWindowSystem::AddNotifyIcon(const NotifyIconData& icon) {
-    Record("AddNotifyIcon " + std::to_string(icon.Id) + " " + icon.Tip);
+    Record("AddNotifyIcon " + std::to_string(icon.Id) + " " + icon.Tip +
+           ((icon.Flags & kNotifyIconBalloonFlag) != 0 ? " balloon " + icon.Balloon : ""));
     if (notifyIconFails_ || icon_) {
         return false;
     }

@@ -82,6 +82,10 @@ bool IsReachable(const std::vector<Monitor>& monitors, Place place, int width, i
     });
 }
 
+Place KeepReachable(const std::vector<Monitor>& monitors, Place place, int width, int height) {
+    return IsReachable(monitors, place, width, height) ? place : DefaultPlace(monitors, width);
+}
+
 Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,
                  int anchorHeight, int gap, int width, int height) {
     const PixelRect below = ScreenRect(monitors, anchor, anchorWidth, anchorHeight);

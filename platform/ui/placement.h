@@ -30,6 +30,10 @@ Place DefaultPlace(const std::vector<Monitor>& monitors, int width);
 // True when at least 32 x 32 pixels of the window would lie on one monitor's work area.
 bool IsReachable(const std::vector<Monitor>& monitors, Place place, int width, int height);
 
+// Where a window at this place goes when the monitors changed (one removed, rearranged,
+// rescaled): it stays while reachable, else it goes to the default place.
+Place KeepReachable(const std::vector<Monitor>& monitors, Place place, int width, int height);
+
 // Below the anchor window by `gap` twips of size, moved up or left only as far as needed to lie
 // wholly inside the work area of the anchor's monitor.
 Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,

@@ -22,14 +22,16 @@ class Timer;
 struct NotifyIconData {
     Form* Window = nullptr;   // receives the icon's messages
     std::uint32_t Id = 0;     // passed back as the first parameter of every message
-    std::uint32_t Flags = 0;  // 1 message, 2 icon, 4 tip fields valid
+    std::uint32_t Flags = 0;  // 1 message, 2 icon, 4 tip, 16 balloon fields valid
     std::uint32_t CallbackMessage = 0;
-    std::string Tip;  // UTF-8
+    std::string Tip;      // UTF-8
+    std::string Balloon;  // UTF-8, shown from the icon as it is added
 };
 
 constexpr std::uint32_t kNotifyIconMessageFlag = 1;
 constexpr std::uint32_t kNotifyIconIconFlag = 2;
 constexpr std::uint32_t kNotifyIconTipFlag = 4;
+constexpr std::uint32_t kNotifyIconBalloonFlag = 16;
 // The icon's activity arrives as this message, the pointer-move message.
 constexpr std::uint32_t kMouseMoveMessage = 0x0200;
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
@@ -19,34 +20,23 @@ constexpr IID kIidAccessible = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 constexpr UINT_PTR kSubclassId = 1;
 
-void ReleaseLibrary(HMODULE module) noexcept {
-    ::FreeLibrary(module);
-}
-using Library = UniqueHandle<HMODULE, ReleaseLibrary>;
-
-template <typename Function>
-Function Find(const Library& library, const char* name) {
-    return library ? reinterpret_cast<Function>(
-                         reinterpret_cast<void*>(::GetProcAddress(library.Get(), name)))
-                   : nullptr;
-}
-
 // COM and the accessibility library are loaded the first time a screen reader asks, not at
 // start-up, where loading them would add to the time until the window shows.
 struct OleLibraries {
-    Library ole32{::LoadLibraryW(L"ole32.dll")};
-    Library oleaut32{::LoadLibraryW(L"oleaut32.dll")};
-    Library oleacc{::LoadLibraryW(L"oleacc.dll")};
+    Library ole32 = LoadSystemLibrary(L"ole32.dll");
+    Library oleaut32 = LoadSystemLibrary(L"oleaut32.dll");
+    Library oleacc = LoadSystemLibrary(L"oleacc.dll");
     decltype(&::CoInitializeEx) coInitializeEx =
-        Find<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx");
+        LibraryFunction<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx");
     decltype(&::CoUninitialize) coUninitialize =
-        Find<decltype(&::CoUninitialize)>(ole32, "CoUninitialize");
+        LibraryFunction<decltype(&::CoUninitialize)>(ole32, "CoUninitialize");
     decltype(&::SysAllocString) sysAllocString =
-        Find<decltype(&::SysAllocString)>(oleaut32, "SysAllocString");
+        LibraryFunction<decltype(&::SysAllocString)>(oleaut32, "SysAllocString");
     decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
-        Find<decltype(&::CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject");
+        LibraryFunction<decltype(&::CreateStdAccessibleObject)>(oleacc,
+                                                                "CreateStdAccessibleObject");
     decltype(&::LresultFromObject) lresultFromObject =
-        Find<decltype(&::LresultFromObject)>(oleacc, "LresultFromObject");
+        LibraryFunction<decltype(&::LresultFromObject)>(oleacc, "LresultFromObject");
 
     bool Ready() const {
         return coInitializeEx != nullptr && coUninitialize != nullptr &&

@@ -1,5 +1,6 @@
 #include "platform/win32/form_window.h"
 
+#include <imm.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -65,16 +66,24 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     shownTop_ = form.Top();
     shownCaption_ = ToWide(form.Caption());
     shownBackColor_ = form.BackColor();
+    // No taskbar button, yet listed by Alt+Tab and Task View: an owned window is, when its
+    // owner never shows. Each window has an owner of its own, for Alt+Tab lists only the last
+    // active of those an owner has; of another class and without a title, so that looking for
+    // the calendar by both finds only the calendar.
+    owner_.Reset(::CreateWindowExW(0, kOwnerClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   context.instance, nullptr));
     window_.Reset(::CreateWindowExW(
-        WS_EX_TOOLWINDOW, kClassName, shownCaption_.c_str(), WS_POPUP | WS_CLIPCHILDREN,
+        0, kClassName, shownCaption_.c_str(), WS_POPUP | WS_CLIPCHILDREN,
         ui::PositionToPixels(shownLeft_), ui::PositionToPixels(shownTop_),
         TwipsToPixelSize(form.ClientWidth(), dpi_), TwipsToPixelSize(form.ClientHeight(), dpi_),
-        nullptr, nullptr, context.instance, this));
+        owner_.Get(), nullptr, context.instance, this));
     if (!window_) {
         destroyed_ = true;
         return;
     }
     tooltips_.SetOwner(window_.Get());
+    // Run as administrator, the calendar still hears a later start at the user's own level.
+    ::ChangeWindowMessageFilterEx(window_.Get(), context.activateMessage, MSGFLT_ALLOW, nullptr);
     // Created on a monitor of another DPI (per-monitor aware): size it for that one.
     const int actual = WindowDpi(window_.Get());
     if (actual != dpi_) {
@@ -95,6 +104,10 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
         control->Sync();
     }
     OrderTabStops();
+    // Keys, never text: with an input method in its Chinese mode a letter would open a
+    // composition window and the arrows would move in it instead of through the days.
+    ::ImmAssociateContextEx(window_.Get(), nullptr, 0);
+    ::ImmAssociateContextEx(window_.Get(), nullptr, IACE_CHILDREN);
     // The drop-down boxes cover the labels that lie over them while they are shown.
     for (const auto& control : controls_) {
         if (control->Element().Kind() == ui::ElementKind::ComboBox) {
@@ -119,6 +132,7 @@ void FormWindow::Destroy() {
     accessibility_.DetachAll();
     // The children go with it; their controls are freed with this object.
     window_.Reset();
+    owner_.Reset();
 }
 
 void FormWindow::Show(bool visible, bool quietly) {
@@ -411,6 +425,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEMOVE:
             // Also the notification icon's messages, which carry its identifier in wParam.
+            if (context_.notifyIcon.ShownFor(window) && IsNotifyIconBalloon(lParam)) {
+                return 0;
+            }
             form_.RaiseMouseMove(ButtonsFromKeyState(wParam), ShiftFromKeyState(wParam, AltDown()),
                                  PixelsToTwips(GET_X_LPARAM(lParam), dpi_),
                                  PixelsToTwips(GET_Y_LPARAM(lParam), dpi_));
@@ -530,7 +547,20 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            form_.RaiseDisplayChange();
             return 0;
+        case WM_DISPLAYCHANGE:
+            form_.RaiseDisplayChange();
+            return 0;
+        case WM_WINDOWPOSCHANGED: {
+            // Moved by the system (off a monitor taken away, say), not by the form.
+            const auto& moved = *reinterpret_cast<const WINDOWPOS*>(lParam);
+            if ((moved.flags & SWP_NOMOVE) == 0 && (moved.x != ui::PositionToPixels(shownLeft_) ||
+                                                    moved.y != ui::PositionToPixels(shownTop_))) {
+                ReportPosition();
+            }
+            break;
+        }
         default:
             if (message == context_.taskbarCreatedMessage && message != 0) {
                 context_.notifyIcon.Restore(window);

@@ -95,6 +95,7 @@ class FormWindow {
     bool destroyed_ = false;
     int userClicks_ = 0;
     bool keyUsed_ = false;  // the form used the last key pressed
+    UniqueWindow owner_;    // outlives the window it owns
     UniqueWindow window_;
     Tooltips tooltips_;
     FormAccessibility accessibility_{form_};

@@ -38,6 +38,12 @@ constexpr bool IsNotifyIconChoice(WPARAM wParam, LPARAM lParam) {
                                     lParam == kSelect || lParam == kKeySelect);
 }
 
+// News of the icon's balloon (NIN_BALLOONSHOW, HIDE, TIMEOUT, USERCLICK), which comes the way
+// the icon's mouse messages do but is nothing the user did at the icon.
+constexpr bool IsNotifyIconBalloon(LPARAM lParam) {
+    return lParam >= (WM_USER | 2) && lParam <= (WM_USER | 5);
+}
+
 // Shift 1, Ctrl 2, Alt 4 (Alt is not in the message; the caller asks the keyboard).
 constexpr int ShiftFromKeyState(WPARAM keys, bool altDown) {
     return ((keys & MK_SHIFT) != 0 ? 1 : 0) | ((keys & MK_CONTROL) != 0 ? 2 : 0) |

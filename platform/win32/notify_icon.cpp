@@ -1,30 +1,57 @@
 #include "platform/win32/notify_icon.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "platform/win32/dpi.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 namespace {
 
-void ReleaseLibrary(HMODULE module) noexcept {
-    ::FreeLibrary(module);
+template <std::size_t N>
+void CopyText(const std::string& text, wchar_t (&field)[N]) {
+    const std::wstring wide = ToWide(text);
+    const std::size_t length = std::min(wide.size(), N - 1);
+    wide.copy(field, length);
+    field[length] = L'\0';
 }
+
+}  // namespace
 
 // shell32 is loaded the first time the icon is needed, not at start-up, where loading it
 // is a noticeable part of the time until the window shows (under Wine especially).
 BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAW& record) {
     using ShellNotifyIconFn = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
-    static const UniqueHandle<HMODULE, ReleaseLibrary> shell32(::LoadLibraryW(L"shell32.dll"));
-    static const auto notify = reinterpret_cast<ShellNotifyIconFn>(reinterpret_cast<void*>(
-        shell32 ? ::GetProcAddress(shell32.Get(), "Shell_NotifyIconW") : nullptr));
+    static const Library shell32 = LoadSystemLibrary(L"shell32.dll");
+    static const auto notify = LibraryFunction<ShellNotifyIconFn>(shell32, "Shell_NotifyIconW");
     return notify != nullptr && notify(message, &record);
 }
 
-}  // namespace
+// Two 64-bit FNV-1a hashes of the upper-cased path, marked as a custom (version 8) UUID.
+GUID NotifyIconGuid(std::wstring_view programPath) {
+    std::wstring path(programPath);
+    ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, path.data(),
+                    static_cast<int>(path.size()), path.data(), static_cast<int>(path.size()),
+                    nullptr, nullptr, 0);
+    std::uint64_t halves[2] = {0xcbf29ce484222325ull, 0x84222325cbf29ce4ull};
+    for (std::uint64_t& half : halves) {
+        for (const wchar_t c : path) {
+            half = (half ^ static_cast<std::uint16_t>(c)) * 0x100000001b3ull;
+        }
+    }
+    GUID guid{};
+    guid.Data1 = static_cast<unsigned long>(halves[0] >> 32);
+    guid.Data2 = static_cast<unsigned short>(halves[0] >> 16);
+    guid.Data3 = static_cast<unsigned short>((halves[0] & 0x0FFF) | 0x8000);
+    for (int i = 0; i < 8; ++i) {
+        guid.Data4[i] = static_cast<unsigned char>(halves[1] >> (56 - 8 * i));
+    }
+    guid.Data4[0] = static_cast<unsigned char>((guid.Data4[0] & 0x3F) | 0x80);
+    return guid;
+}
 
 // The small-icon size at the system's DPI (16 at 100 %, 20 at 125 %, 24 at 150 %, 32 at
 // 200 %): an image drawn for that size stays crisp where a scaled 16 x 16 one would blur.
@@ -36,7 +63,8 @@ int SmallIconSize() {
     return size > 0 ? size : ::GetSystemMetrics(SM_CXSMICON);
 }
 
-NotifyIcon::NotifyIcon(int iconResourceId) : iconResourceId_(iconResourceId) {}
+NotifyIcon::NotifyIcon(int iconResourceId, std::wstring_view programPath, ShellNotify notify)
+    : iconResourceId_(iconResourceId), guid_(NotifyIconGuid(programPath)), notify_(notify) {}
 
 HICON NotifyIcon::Picture() {
     const int size = SmallIconSize();
@@ -53,49 +81,56 @@ HICON NotifyIcon::Picture() {
 
 NotifyIcon::~NotifyIcon() {
     if (current_) {
-        NOTIFYICONDATAW record = Record(current_->window, current_->data);
-        ShellNotifyIcon(NIM_DELETE, record);
+        NOTIFYICONDATAW record = Record(current_->window, current_->data, current_->byGuid);
+        notify_(NIM_DELETE, record);
     }
 }
 
-NOTIFYICONDATAW NotifyIcon::Record(HWND window, const ui::NotifyIconData& icon) const {
+NOTIFYICONDATAW NotifyIcon::Record(HWND window, const ui::NotifyIconData& icon, bool byGuid) const {
     NOTIFYICONDATAW record{};
     record.cbSize = sizeof(record);
     record.hWnd = window;
     record.uID = icon.Id;
-    record.uFlags = icon.Flags & (NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    record.uFlags =
+        (icon.Flags & (NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO)) | (byGuid ? NIF_GUID : 0);
     record.uCallbackMessage = icon.CallbackMessage;
     record.hIcon = icon_;
-    const std::wstring tip = ToWide(icon.Tip);
-    const std::size_t length = std::min(tip.size(), std::size(record.szTip) - 1);
-    tip.copy(record.szTip, length);
-    record.szTip[length] = L'\0';
+    record.guidItem = byGuid ? guid_ : GUID{};
+    CopyText(icon.Tip, record.szTip);
+    CopyText(icon.Balloon, record.szInfo);
+    record.dwInfoFlags = NIIF_INFO | NIIF_NOSOUND;  // a hint, not an alarm
     return record;
 }
 
 bool NotifyIcon::Add(HWND window, const ui::NotifyIconData& icon) {
     Picture();
-    NOTIFYICONDATAW record = Record(window, icon);
-    if (!ShellNotifyIcon(NIM_ADD, record)) {
-        return false;
+    bool byGuid = true;
+    NOTIFYICONDATAW record = Record(window, icon, byGuid);
+    if (!notify_(NIM_ADD, record)) {
+        byGuid = false;
+        record = Record(window, icon, byGuid);
+        if (!notify_(NIM_ADD, record)) {
+            return false;
+        }
     }
-    current_ = Current{window, icon};
+    current_ = Current{window, icon, byGuid};
+    current_->data.Flags &= ~ui::kNotifyIconBalloonFlag;
     return true;
 }
 
 void NotifyIcon::Remove(HWND window, const ui::NotifyIconData& icon) {
     // Only an icon this program added can be there to remove.
     if (current_ && current_->window == window && current_->data.Id == icon.Id) {
-        NOTIFYICONDATAW record = Record(window, icon);
-        ShellNotifyIcon(NIM_DELETE, record);
+        NOTIFYICONDATAW record = Record(window, current_->data, current_->byGuid);
+        notify_(NIM_DELETE, record);
         current_.reset();
     }
 }
 
 void NotifyIcon::Restore(HWND window) {
     if (current_ && current_->window == window) {
-        NOTIFYICONDATAW record = Record(window, current_->data);
-        ShellNotifyIcon(NIM_ADD, record);
+        NOTIFYICONDATAW record = Record(window, current_->data, current_->byGuid);
+        notify_(NIM_ADD, record);
     }
 }
 

@@ -12,9 +12,11 @@ constexpr UINT kReplyTimeoutMs = 5000;
 
 }  // namespace
 
-SingleInstance::SingleInstance(const wchar_t* name)
-    : mutex_(::CreateMutexW(nullptr, FALSE, name)),
-      first_(!mutex_ || ::GetLastError() != ERROR_ALREADY_EXISTS) {}
+SingleInstance::SingleInstance(const wchar_t* name) : mutex_(::CreateMutexW(nullptr, FALSE, name)) {
+    const DWORD error = ::GetLastError();
+    // A first copy running elevated holds a lock this one may not open: it runs all the same.
+    first_ = mutex_ ? error != ERROR_ALREADY_EXISTS : error != ERROR_ACCESS_DENIED;
+}
 
 bool ActivateRunningWindow(const std::wstring& title) {
     HWND window = nullptr;

@@ -22,7 +22,7 @@ class SingleInstance {
 
   private:
     UniqueHandle<HANDLE, ::CloseHandle> mutex_;
-    bool first_;
+    bool first_ = true;
 };
 
 // Brings the running program's window with this title forward (from the notification area

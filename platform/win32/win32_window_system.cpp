@@ -8,7 +8,9 @@
 #include "platform/win32/form_window.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/popup_menu.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/registry_run_entry.h"
+#include "platform/win32/system_library.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_classes.h"
 #include "platform/win32/window_context.h"
 
@@ -16,7 +18,7 @@ namespace platform::win32 {
 
 Win32WindowSystem::Win32WindowSystem(int iconResourceId)
     : classes_(std::make_unique<WindowClasses>(::GetModuleHandleW(nullptr), iconResourceId)),
-      notifyIcon_(std::make_unique<NotifyIcon>(iconResourceId)),
+      notifyIcon_(std::make_unique<NotifyIcon>(iconResourceId, ToWide(ThisProgramPath()))),
       context_(std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_)) {}
 
 // Windows first, then the icon, then the classes they were made of.
@@ -29,16 +31,11 @@ Win32WindowSystem::~Win32WindowSystem() {
 
 namespace {
 
-void ReleaseLibrary(HMODULE module) noexcept {
-    ::FreeLibrary(module);
-}
-
 // Each monitor's own DPI where the system has it (shcore, Windows 8.1 on), else the system's.
 int MonitorDpi(HMONITOR monitor) {
     using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const UniqueHandle<HMODULE, ReleaseLibrary> shcore(::LoadLibraryW(L"shcore.dll"));
-    static const auto getDpi = reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(
-        shcore ? ::GetProcAddress(shcore.Get(), "GetDpiForMonitor") : nullptr));
+    static const Library shcore = LoadSystemLibrary(L"shcore.dll");
+    static const auto getDpi = LibraryFunction<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor");
     UINT x = 0;
     UINT y = 0;
     constexpr int kEffectiveDpi = 0;

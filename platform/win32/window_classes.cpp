@@ -32,6 +32,7 @@ WindowClasses::WindowClasses(HINSTANCE instance, int iconResourceId)
       smallIcon_(LoadIconOfSize(instance, iconResourceId, SM_CXSMICON, SM_CYSMICON)) {
     Register(instance, FormWindow::kClassName, FormWindow::Proc, largeIcon_.Get(),
              smallIcon_.Get());
+    Register(instance, kOwnerClassName, ::DefWindowProcW, nullptr, nullptr);
     Register(instance, kLabelClassName, ClickableControl::Proc, nullptr, nullptr);
     Register(instance, kPictureClassName, ClickableControl::Proc, nullptr, nullptr);
 }
@@ -39,6 +40,7 @@ WindowClasses::WindowClasses(HINSTANCE instance, int iconResourceId)
 WindowClasses::~WindowClasses() {
     ::UnregisterClassW(kPictureClassName, instance_);
     ::UnregisterClassW(kLabelClassName, instance_);
+    ::UnregisterClassW(kOwnerClassName, instance_);
     ::UnregisterClassW(FormWindow::kClassName, instance_);
 }
 

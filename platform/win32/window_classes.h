@@ -1,6 +1,6 @@
 // The program's own window classes, registered for as long as the window system lives:
-// the frameless top-level window (with the program's icon) and the label and colour-box
-// child windows.
+// the frameless top-level window (with the program's icon), its invisible owner and the
+// label and colour-box child windows.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,8 @@
 namespace platform::win32 {
 
 inline constexpr const wchar_t* kLabelClassName = L"LunadeskLabel";
+// The invisible owner of each top-level window, by which Alt+Tab lists it.
+inline constexpr const wchar_t* kOwnerClassName = L"LunadeskOwner";
 inline constexpr const wchar_t* kPictureClassName = L"LunadeskPicture";
 
 // The object a window of ours was created for (its creation parameter), kept in the

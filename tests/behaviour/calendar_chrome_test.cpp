@@ -72,9 +72,11 @@ TEST_F(CalendarChrome, MinimiseToTheIconAndBackByAnyIconMessage) {
         ASSERT_TRUE(windows.NotifyIcon().has_value());
         const ui::NotifyIconData& icon = *windows.NotifyIcon();
         EXPECT_EQ(icon.Id, 1u);
-        EXPECT_EQ(icon.Flags, 7u);
         EXPECT_EQ(icon.CallbackMessage, 0x0200u);
         EXPECT_EQ(icon.Tip, "日历");
+        // The balloon the first time ever only.
+        EXPECT_EQ(std::tuple(icon.Flags, icon.Balloon.empty(), Stored("balloon")),
+                  std::tuple(round == 0 ? 23u : 7u, round != 0, std::string("1")));
         EXPECT_EQ(icon.Window, cal.get());
         EXPECT_FALSE(cal->Visible() || windows.NativeVisible(*cal));
 
@@ -99,6 +101,7 @@ TEST_F(CalendarChrome, NoIconMeansTheWindowStaysShown) {
     windows.SetNotifyIconFails(true);
     cal->Label7.RaiseClick();
     EXPECT_TRUE(cal->Visible() && windows.NativeVisible(*cal));
+    EXPECT_EQ(Stored("balloon"), "<absent>") << "not shown yet";
 }
 
 TEST_F(CalendarChrome, OpacityIsClampedAndNotStored) {

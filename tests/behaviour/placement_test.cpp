@@ -103,6 +103,25 @@ TEST_F(Placement, SettingsWindowOpensBelowTheCalendarInsideItsMonitorsWorkArea) 
     }
 }
 
+// The 100 % monitor unplugged, with news or while hidden: a calendar on it goes to the default
+// place, one on the laptop stays, and the stored place stays the user's.
+TEST_F(Placement, AMonitorGoneBringsTheCalendarOnItToTheDefaultPlace) {
+    for (const int left : {2000, 100}) {
+        for (const bool hidden : {false, true}) {
+            windows.SetMonitors(kLayouts[0]);
+            StoreFirstRunValuesWith("formX", std::to_string(left * 15));
+            Restart();
+            if (hidden) {
+                cal->Label7.RaiseClick();
+            }
+            windows.SetMonitors({kLayouts[0][0]});
+            hidden ? windows.SendNotifyIconMessage() : cal->RaiseDisplayChange();
+            EXPECT_EQ(std::pair(CalendarPixels().Left, Stored("formX")),
+                      std::pair(left == 2000 ? 1630 : 100, std::to_string(left * 15)));
+        }
+    }
+}
+
 // A window belongs to the monitor it covers most, by a single pixel's column too; off every
 // monitor, to the nearest.
 TEST(MonitorOf, TheMostCoveredElseTheNearest) {

@@ -1,20 +1,22 @@
 """The release files end to end: what the portable zip holds; the per-user setup.exe and its
-uninstaller run silently under Wine, over a running calendar too; and the settings window's
-start-at-log-on box, clicked and keyed for real."""
+uninstaller run silently under Wine, over a running calendar too; the settings window's
+start-at-log-on box, clicked and keyed for real; a copy run where a DLL lies in wait."""
 
 import os
 import re
+import shutil
 import subprocess
 import zipfile
 
 from harness import CALENDAR, SETTINGS, TIMEOUT, LunadeskCase, eventually
-from test_lunadesk import SETTINGS_MARK
+from test_lunadesk import CLOSE, SETTINGS_MARK
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunadesk"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 OLDER = "0.9.0"
 BOX, CLOSE_MARK, CHECK_BUTTON, CHECKED = (120, 3600), (2760, 0), 0x2C, 0x10
-
+# Known DLLs of Windows 7 on, and the common controls from the store the manifest names.
+KNOWN_DLLS = {"advapi32", "comctl32", "gdi32", "imm32", "kernel32", "msvcrt", "shell32", "user32"}
 
 def release(build, kind):
     with open(os.path.join(build, "CMakeCache.txt"), encoding="utf-8") as cache:
@@ -39,8 +41,8 @@ class Installer(LunadeskCase):
         folder, exe = f"{home}/Local/Programs/Lunadesk", rf"C:\users\{user}\AppData\Local\Programs\Lunadesk"
         shortcut = f"{home}/Roaming/Microsoft/Windows/Start Menu/Programs/Lunadesk 日历.lnk"
 
-        def install(setup, expect=0):
-            self.assertEqual(self.wine(setup, "/S")[0], expect)
+        def install(setup, *args, expect=0):
+            self.assertEqual(self.wine(setup, "/S", *args)[0], expect)
 
         def assert_installed(version):
             self.assertEqual(sorted(os.listdir(folder)),
@@ -90,7 +92,7 @@ class Installer(LunadeskCase):
         self.assertNotEqual(self.probe("foreground")[0]["title"], CALENDAR)
         assert_installed(version)
         built = os.stat(f"{folder}/lunadesk.exe").st_mtime_ns
-        install(older, expect=2)
+        install(older, expect=10)
         assert_installed(version)
         self.assertEqual(os.stat(f"{folder}/lunadesk.exe").st_mtime_ns, built)
 
@@ -103,6 +105,29 @@ class Installer(LunadeskCase):
         self.assertEqual(self.registry(UNINSTALL_KEY), {})
         self.assertEqual(self.stored(), before)
 
+        # Installed elsewhere, it is upgraded where it is.
+        install(older, r"/D=C:\Apps\Lunadesk")
+        install(setup)
+        self.assertEqual(os.path.getsize(f"{self.prefix}/drive_c/Apps/Lunadesk/lunadesk.exe"),
+                         os.path.getsize(self.session.exe))
+
         with zipfile.ZipFile(release(build, "portable.zip")[1]) as z:
             self.assertEqual(sorted(z.namelist()), ["LICENSE", "README.txt", "lunadesk.exe"])
             self.assertIn(f"Lunadesk 日历 {version}\r\n", z.read("README.txt").decode("utf-8-sig"))
+
+    def test_a_copy_in_downloads_loads_no_dll_lying_beside_it(self):
+        imports = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", self.session.exe],
+                                 capture_output=True, text=True, check=True).stdout
+        self.assertLessEqual({n.lower() for n in re.findall(r"DLL Name: (\w+)\.dll", imports, re.I)},
+                             KNOWN_DLLS)
+        downloads = os.path.join(self.prefix, "drive_c", "Downloads")
+        os.makedirs(downloads)
+        for program in (self.session.exe, self.session.probe,
+                        os.path.join(os.path.dirname(self.session.probe), "planted", "oleacc.dll")):
+            shutil.copy(program, downloads)
+        self.env["WINEDLLOVERRIDES"] += ";oleacc=n,b"  # the program's folder first, as on Windows
+        self.launch(exe=os.path.join(downloads, "lunadesk.exe"))
+        heard = self.element(self.probe("--accessible", CALENDAR)[0], *CLOSE)
+        self.assertEqual(heard["name"], "关闭", "the system's oleacc did not answer")
+        # The probe beside it, which imports oleacc by name, does load the planted one.
+        self.assertNotEqual(self.wine(os.path.join(downloads, "lunadesk_probe.exe"), "tip")[0], 0)

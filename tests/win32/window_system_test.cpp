@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -19,6 +20,8 @@
 #include "platform/ui/form.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/notify_icon.h"
+#include "platform/win32/single_instance.h"
 
 namespace platform::win32 {
 namespace {
@@ -51,12 +54,14 @@ class TestForm final : public ui::Form {
     ui::Timer timer;
     std::vector<std::tuple<int, int, int, int>> presses;  // button, shift, x, y
     std::vector<int> moveButtons;
+    int displayChanges = 0;
 
   private:
     void OnMouseDown(int button, int shift, int x, int y) override {
         presses.emplace_back(button, shift, x, y);
     }
     void OnMouseMove(int button, int, int, int) override { moveButtons.push_back(button); }
+    void OnDisplayChange() override { ++displayChanges; }
 };
 
 // Dispatches what is queued until done() holds (at least once) or the time is up.
@@ -117,7 +122,7 @@ class Win32WindowSystemTest : public ::testing::Test {
     TestForm form{system};
 };
 
-TEST_F(Win32WindowSystemTest, AFramelessToolWindowWhoseChildWindowsFollowTheModel) {
+TEST_F(Win32WindowSystemTest, AFramelessWindowInAltTabWhoseChildWindowsFollowTheModel) {
     RECT place{};
     RECT client{};
     ::GetWindowRect(Window(), &place);
@@ -125,8 +130,25 @@ TEST_F(Win32WindowSystemTest, AFramelessToolWindowWhoseChildWindowsFollowTheMode
     EXPECT_EQ(client.right, place.right - place.left) << "no frame";
     EXPECT_EQ(::GetWindowLongPtrW(Window(), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME),
               WS_POPUP);
-    EXPECT_TRUE(::GetWindowLongPtrW(Window(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(TextOf(Window()), L"测试-Test");
+    // Both in Alt+Tab by its rule (the root owner's last active popup, once used), neither with
+    // a taskbar button (owned, no tool or app window style), nor an input method.
+    TestForm other(system);
+    other.Show();
+    const HWND windows[] = {static_cast<HWND>(system.NativeHandle(other)), Window()};
+    for (const HWND window : windows) {
+        ::SetForegroundWindow(window);
+        Pump();
+    }
+    for (const HWND window : windows) {
+        const HWND owner = ::GetAncestor(window, GA_ROOTOWNER);
+        EXPECT_EQ(
+            std::tuple(
+                ::GetLastActivePopup(owner), ::IsWindowVisible(owner), TextOf(owner),
+                ::GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
+                ::ImmGetContext(window), ::ImmGetContext(::GetWindow(window, GW_CHILD))),
+            std::tuple(window, FALSE, std::wstring(), LONG_PTR{0}, HIMC{}, HIMC{}));
+    }
     // Controls catch up with the model once the handler that changed it is done.
     EXPECT_EQ(TextOf(Label()), L"月份&M");
     form.label.SetCaption("年份&Y");
@@ -136,6 +158,13 @@ TEST_F(Win32WindowSystemTest, AFramelessToolWindowWhoseChildWindowsFollowTheMode
     EXPECT_FALSE(::IsWindowVisible(Label()));
     form.Hide();
     EXPECT_FALSE(::IsWindowVisible(Window()));
+}
+
+// The system's moves reach the form, as does the news of a changed screen.
+TEST_F(Win32WindowSystemTest, MovesByTheSystemAndScreenChangesReachTheForm) {
+    ::SetWindowPos(Window(), nullptr, 200, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Send(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    EXPECT_EQ(std::tuple(form.Left(), form.Top(), form.displayChanges), std::tuple(3000, 4500, 1));
 }
 
 TEST_F(Win32WindowSystemTest, MonitorsAreReportedInPixelsWithTheirWorkAreaAndDpi) {
@@ -346,8 +375,13 @@ TEST_F(Win32WindowSystemTest, ACloseRequestDestroysTheWindowAndItOpensAgain) {
 TEST_F(Win32WindowSystemTest, TheTrayIconSurvivesATrayRestartAndBringsTheWindowBackQuietly) {
     UniqueWindow other(::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
                                          50, nullptr, nullptr, nullptr, nullptr));
-    const ui::NotifyIconData icon{&form, 1, 7, ui::kMouseMoveMessage, "日历"};
+    const ui::NotifyIconData icon{&form, 1, 7, ui::kMouseMoveMessage, "日历", ""};
     ASSERT_TRUE(system.AddNotifyIcon(icon));
+    // News of its balloon is nobody pointing at it.
+    for (LPARAM balloon = NIN_BALLOONSHOW; balloon <= NIN_BALLOONUSERCLICK; ++balloon) {
+        Send(Window(), ui::kMouseMoveMessage, 1, balloon);
+    }
+    EXPECT_TRUE(form.moveButtons.empty());
     NOTIFYICONDATAW probe{};
     probe.cbSize = sizeof(probe);
     probe.hWnd = Window();
@@ -378,6 +412,51 @@ TEST_F(Win32WindowSystemTest, TheTrayIconSurvivesATrayRestartAndBringsTheWindowB
         Pump();
         EXPECT_EQ(::GetForegroundWindow() == Window(), takesFocus) << message;
     }
+}
+
+bool refuseGuid = false;
+std::vector<std::tuple<DWORD, UINT, bool, bool>> shellCalls;  // message, id, our GUID, balloon
+BOOL FakeShell(DWORD message, NOTIFYICONDATAW& record) {
+    const bool byGuid = (record.uFlags & NIF_GUID) != 0 &&
+                        ::IsEqualGUID(record.guidItem, NotifyIconGuid(L"c:\\A\\LUNADESK.exe"));
+    shellCalls.emplace_back(message, record.uID, byGuid, (record.uFlags & NIF_INFO) != 0);
+    return !(refuseGuid && byGuid && message == NIM_ADD);
+}
+
+// Known by the program's path, however cased, else by its id alone; the balloon only as first
+// added, not again when the notification area restarts.
+TEST(NotifyIconTest, KnownByThePathElseByItsIdWithItsBalloonOnce) {
+    EXPECT_FALSE(::IsEqualGUID(NotifyIconGuid(L"C:\\A\\x.exe"), NotifyIconGuid(L"C:\\B\\x.exe")));
+    const ui::NotifyIconData data{nullptr, 1, 7 | 16, ui::kMouseMoveMessage, "日历", "hint"};
+    using Calls = std::vector<std::tuple<DWORD, UINT, bool, bool>>;
+    for (const auto& [refused, expected] : {std::pair{false, Calls{{NIM_ADD, 1, true, true},
+                                                                   {NIM_ADD, 1, true, false},
+                                                                   {NIM_DELETE, 1, true, false}}},
+                                            {true, Calls{{NIM_ADD, 1, true, true},
+                                                         {NIM_ADD, 1, false, true},
+                                                         {NIM_ADD, 1, false, false},
+                                                         {NIM_DELETE, 1, false, false}}}}) {
+        refuseGuid = refused;
+        shellCalls.clear();
+        NotifyIcon icon(1, L"C:\\A\\lunadesk.exe", FakeShell);
+        ASSERT_TRUE(icon.Add(::GetDesktopWindow(), data));
+        icon.Restore(::GetDesktopWindow());
+        icon.Remove(::GetDesktopWindow(), data);
+        EXPECT_EQ(shellCalls, expected) << refused;
+    }
+}
+
+// A lock this user may not open, as one run as administrator holds it, means one runs.
+TEST(SingleInstanceTest, ALockRefusedMeansAnotherCopyRuns) {
+    ACL empty{};
+    SECURITY_DESCRIPTOR denied{};
+    ::InitializeAcl(&empty, sizeof(empty), ACL_REVISION);
+    ::InitializeSecurityDescriptor(&denied, SECURITY_DESCRIPTOR_REVISION);
+    ::SetSecurityDescriptorDacl(&denied, TRUE, &empty, FALSE);
+    SECURITY_ATTRIBUTES elevated{sizeof(elevated), &denied, FALSE};
+    const UniqueHandle<HANDLE, ::CloseHandle> lock(::CreateMutexW(&elevated, FALSE, L"Local\\T"));
+    EXPECT_FALSE(SingleInstance(L"Local\\T").First());
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << "not refused here";
 }
 
 }  // namespace
