@@ -1,6 +1,7 @@
 #include "platform/settings_ini.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -142,13 +143,7 @@ std::optional<SettingsIni> SettingsIni::Parse(std::string_view text) {
             return std::nullopt;
         }
         // A repeated key keeps its last value, as a later line overrides an earlier one.
-        const auto found = std::find_if(current->Entries.begin(), current->Entries.end(),
-                                        [&](const Entry& entry) { return entry.Key == *key; });
-        if (found != current->Entries.end()) {
-            found->Value = *value;
-        } else {
-            current->Entries.push_back({*key, *value});
-        }
+        SetEntry(*current, std::move(*key), std::move(*value));
     }
     return ini;
 }
@@ -168,38 +163,41 @@ std::string SettingsIni::Format() const {
 }
 
 std::optional<std::string> SettingsIni::Get(std::string_view section, std::string_view key) const {
-    for (const Section& candidate : sections_) {
-        if (candidate.Name != section) {
-            continue;
-        }
-        for (const Entry& entry : candidate.Entries) {
-            if (entry.Key == key) {
-                return entry.Value;
-            }
-        }
+    const Section* found = FindSection(section);
+    if (found == nullptr) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const auto entry = found->Index.find(std::string(key));
+    if (entry == found->Index.end()) {
+        return std::nullopt;
+    }
+    return found->Entries[entry->second].Value;
 }
 
 void SettingsIni::Set(std::string_view section, std::string_view key, std::string_view value) {
-    Section& target = SectionNamed(section);
-    for (Entry& entry : target.Entries) {
-        if (entry.Key == key) {
-            entry.Value = value;
-            return;
-        }
+    SetEntry(SectionNamed(section), std::string(key), std::string(value));
+}
+
+void SettingsIni::SetEntry(Section& section, std::string key, std::string value) {
+    const auto [entry, added] = section.Index.try_emplace(key, section.Entries.size());
+    if (added) {
+        section.Entries.push_back({std::move(key), std::move(value)});
+    } else {
+        section.Entries[entry->second].Value = std::move(value);
     }
-    target.Entries.push_back({std::string(key), std::string(value)});
+}
+
+const SettingsIni::Section* SettingsIni::FindSection(std::string_view name) const {
+    const auto found = sectionIndex_.find(std::string(name));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 SettingsIni::Section& SettingsIni::SectionNamed(std::string_view name) {
-    for (Section& section : sections_) {
-        if (section.Name == name) {
-            return section;
-        }
+    const auto [found, added] = sectionIndex_.try_emplace(std::string(name), sections_.size());
+    if (added) {
+        sections_.push_back({std::string(name), {}, {}});
     }
-    sections_.push_back({std::string(name), {}});
-    return sections_.back();
+    return sections_[found->second];
 }
 
 }  // namespace platform

@@ -97,12 +97,22 @@ void SyncDirectory(const std::filesystem::path& directory) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.Get() < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
         }
         ThrowErrno("open " + file.string());
+    }
+    // A FIFO, socket or device (an endless /dev/zero, say) is no settings file.
+    struct stat status {};
+    if (::fstat(fd.Get(), &status) != 0) {
+        ThrowErrno("fstat " + file.string());
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw std::system_error(std::make_error_code(std::errc::invalid_argument),
+                                "not a regular file: " + file.string());
     }
     std::string content;
     char buffer[4096];

@@ -10,7 +10,8 @@
 
 namespace platform::posix {
 
-// The file's bytes; nullopt when it does not exist.
+// The file's bytes; nullopt when it does not exist. Anything but a regular file (a FIFO, a
+// device) is refused at once, without waiting or reading from it.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 
 // The bytes of a regular file of at most maxBytes; nullopt for anything else (no such file, a
