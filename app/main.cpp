@@ -55,6 +55,7 @@ int Run() {
     const platform::SystemClock clock;
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
+    store.KeepReadsWithin(windows.Events());
     // Read once: a notice added later counts from the next start.
     const lunar::HolidaySchedule holidays =
         LoadHolidaySchedule(platform::UserDataFolder("holidays"));

@@ -81,13 +81,17 @@ std::filesystem::path FileSettingsBacking::FileOf(const std::string& app) const 
 std::optional<std::string> FileSettingsBacking::Read(const std::string& app,
                                                      const std::string& section,
                                                      const std::string& key) {
+    auto found = parsed_.find(app);
+    if (found == parsed_.end()) {
+        found = parsed_.emplace(app, ParseFileOf(app)).first;
+    }
+    return found->second ? found->second->Get(section, key) : std::nullopt;
+}
+
+std::optional<SettingsIni> FileSettingsBacking::ParseFileOf(const std::string& app) const {
     try {
         const auto text = posix::ReadWholeFile(FileOf(app));
-        if (!text) {
-            return std::nullopt;
-        }
-        const auto ini = SettingsIni::Parse(*text);
-        return ini ? ini->Get(section, key) : std::nullopt;
+        return text ? SettingsIni::Parse(*text) : std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -95,6 +99,7 @@ std::optional<std::string> FileSettingsBacking::Read(const std::string& app,
 
 void FileSettingsBacking::Write(const std::string& app, const std::string& section,
                                 const std::string& key, const std::string& value) {
+    parsed_.clear();
     const std::filesystem::path file = FileOf(app);
     posix::MakePrivateDirectories(file.parent_path());
     // Other values must survive, so a file that exists but cannot be read fails the

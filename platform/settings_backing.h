@@ -16,6 +16,9 @@ class SettingsBacking {
                                             const std::string& key) = 0;
     virtual void Write(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& value) = 0;
+    // What the backing may have kept of the stored values is out of date from now on (the
+    // store says so at every new event).
+    virtual void Forget() {}
 };
 
 // The backing of this platform for the current user.

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/ui/form.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/window_system.h"
 
 namespace ui {
 
@@ -51,7 +52,7 @@ void ComboBox::SetListIndex(int position) {
         Changed();
     }
     // A choice from code runs the handler just as the user's choice does.
-    RaiseClick();
+    RunClick();
 }
 
 const std::string& ComboBox::Text() const {
@@ -160,6 +161,13 @@ bool CheckBox::KeyDown(int key, int shift) {
     }
     Toggle();
     return true;
+}
+
+void Timer::Fire() {
+    const platform::EventEpoch::Scope event(owner_.System().Events());
+    if (Tick) {
+        Tick();
+    }
 }
 
 void Timer::SetInterval(int milliseconds) {

@@ -47,14 +47,18 @@ class Element {
 
     // The click event; the window wires its handler here.
     std::function<void()> Click;
-    // A click by the user (or a test standing in for one).
-    void RaiseClick() {
+    // A click by the user (or a test standing in for one): an event of its own, and input
+    // that keeps the calendar from going back to today at the next minute.
+    void RaiseClick();
+
+  protected:
+    // The handler alone, for a click made by code (a list entry chosen from code).
+    void RunClick() {
         if (Click) {
             Click();
         }
     }
 
-  protected:
     Element(Form& owner, ElementKind kind, std::string name, int index, Rect bounds);
 
     // Stores a property and tells the window system when it really changed.

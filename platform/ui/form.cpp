@@ -62,10 +62,12 @@ void Form::SetBackColor(Colour colour) {
     }
 }
 
+// Loading is one event, so the start of the program is one.
 void Form::Load() {
     if (loaded_) {
         return;
     }
+    const platform::EventEpoch::Scope event(system_.Events());
     if (unloadedBefore_) {
         RestoreDesign();
     }
@@ -86,6 +88,7 @@ void Form::Load() {
 }
 
 void Form::Show() {
+    const platform::EventEpoch::Scope event(system_.Events());
     Load();
     // The load handler may have unloaded the window again.
     if (!loaded_ || visible_) {
@@ -114,12 +117,39 @@ void Form::Unload() {
     system_.DestroyNativeWindow(*this);
 }
 
+void Form::RequestClose() {
+    const platform::EventEpoch::Scope event(system_.Events());
+    OnCloseRequest();
+}
+
+void Form::RequestActivate() {
+    const platform::EventEpoch::Scope event(system_.Events());
+    OnActivateRequest();
+}
+
+void Form::RaiseTimeChange() {
+    const platform::EventEpoch::Scope event(system_.Events());
+    OnTimeChange();
+}
+
+void Form::RaiseDisplayChange() {
+    const platform::EventEpoch::Scope event(system_.Events());
+    OnDisplayChange();
+}
+
+void Form::RaiseMouseMove(int button, int shift, int x, int y) {
+    const platform::EventEpoch::Scope event(system_.Events());
+    OnMouseMove(button, shift, x, y);
+}
+
 void Form::RaiseMouseDown(int button, int shift, int x, int y) {
+    const platform::EventEpoch::Scope event(system_.Events());
     system_.NoteUserInput();
     OnMouseDown(button, shift, x, y);
 }
 
 bool Form::RaiseKeyDown(int key, int shift) {
+    const platform::EventEpoch::Scope event(system_.Events());
     system_.NoteUserInput();
     if (focused_ != nullptr && focused_->KeyDown(key, shift)) {
         return true;

@@ -63,14 +63,16 @@ class Form {
     // What a screen reader is told about one of this window's elements.
     virtual AccessibleInfo Accessible(const Element& element) const;
 
+    // Each of the Request and Raise calls below is one event of the window system (see
+    // WindowSystem::Events), or a part of the one running.
     // The system asks the window to close (Alt+F4, end of session): by default it unloads.
-    void RequestClose() { OnCloseRequest(); }
+    void RequestClose();
     // Another start of the program asks this one to come forward.
-    void RequestActivate() { OnActivateRequest(); }
+    void RequestActivate();
     // The system clock or its time zone changed.
-    void RaiseTimeChange() { OnTimeChange(); }
+    void RaiseTimeChange();
     // Monitors were added, removed, rearranged or rescaled.
-    void RaiseDisplayChange() { OnDisplayChange(); }
+    void RaiseDisplayChange();
 
     // Input from the window system for the bare window surface.
     void RaiseMouseDown(int button, int shift, int x, int y);
@@ -78,7 +80,7 @@ class Form {
     // the window used it, so the system does nothing more with it. The focused element has
     // it first, then Tab / Shift+Tab move the focus, then the window's own handler runs.
     bool RaiseKeyDown(int key, int shift);
-    void RaiseMouseMove(int button, int shift, int x, int y) { OnMouseMove(button, shift, x, y); }
+    void RaiseMouseMove(int button, int shift, int x, int y);
 
     // Called by elements and timers of this form when a property changed.
     void ElementChanged(Element& element);

@@ -19,12 +19,8 @@ class Timer {
     void SetInterval(int milliseconds);
 
     std::function<void()> Tick;
-    // The window system calls this when the interval has elapsed.
-    void Fire() {
-        if (Tick) {
-            Tick();
-        }
-    }
+    // The window system calls this when the interval has elapsed: an event of its own.
+    void Fire();
 
   private:
     Form& owner_;

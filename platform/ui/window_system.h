@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/event_epoch.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/types.h"
 
@@ -82,8 +83,12 @@ class WindowSystem {
     void NoteUserInput() { ++userInputs_; }
     std::uint64_t UserInputs() const { return userInputs_; }
 
+    // The events the system delivers (each message and what it runs, and a window's load).
+    platform::EventEpoch& Events() { return events_; }
+
   private:
     std::uint64_t userInputs_ = 0;
+    platform::EventEpoch events_;
 };
 
 }  // namespace ui

@@ -314,7 +314,6 @@ bool FormWindow::AsUserInput(Handler&& handler) {
 }
 
 void FormWindow::UserClick(ui::Element& element) {
-    form_.System().NoteUserInput();
     AsUserInput([&element] {
         element.RaiseClick();
         return true;

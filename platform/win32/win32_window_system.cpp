@@ -19,7 +19,8 @@ namespace platform::win32 {
 Win32WindowSystem::Win32WindowSystem(int iconResourceId)
     : classes_(std::make_unique<WindowClasses>(::GetModuleHandleW(nullptr), iconResourceId)),
       notifyIcon_(std::make_unique<NotifyIcon>(iconResourceId, ToWide(ThisProgramPath()))),
-      context_(std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_)) {}
+      context_(
+          std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_, Events())) {}
 
 // Windows first, then the icon, then the classes they were made of.
 Win32WindowSystem::~Win32WindowSystem() {
@@ -190,6 +191,7 @@ void Win32WindowSystem::RunMoveLoop(ui::Form& form) {
     // press of another button the system would glue the window to the pointer until the
     // next click, which no user expects from a right click.
     if ((::GetKeyState(VK_LBUTTON) & 0x8000) != 0) {
+        const EventEpoch::ModalLoop loop(Events());
         ::SendMessageW(window->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
     }
     if ((window = WindowOf(form)) != nullptr) {
@@ -222,6 +224,7 @@ int Win32WindowSystem::ShowMenu(ui::Form& form, const std::vector<std::string>& 
     } else {
         ::GetCursorPos(&place);
     }
+    const EventEpoch::ModalLoop loop(Events());
     return TrackMenu(window->Handle(), items, place);
 }
 

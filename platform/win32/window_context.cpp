@@ -5,11 +5,12 @@
 
 namespace platform::win32 {
 
-WindowContext::WindowContext(HINSTANCE moduleInstance, NotifyIcon& icon)
+WindowContext::WindowContext(HINSTANCE moduleInstance, NotifyIcon& icon, EventEpoch& epoch)
     : instance(moduleInstance),
       notifyIcon(icon),
       taskbarCreatedMessage(::RegisterWindowMessageW(L"TaskbarCreated")),
-      activateMessage(::RegisterWindowMessageW(kActivateMessageName)) {}
+      activateMessage(::RegisterWindowMessageW(kActivateMessageName)),
+      events(epoch) {}
 
 WindowContext::~WindowContext() = default;
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/event_epoch.h"
 #include "platform/win32/fonts.h"
 
 namespace platform::win32 {
@@ -16,7 +17,7 @@ class FormWindow;
 class NotifyIcon;
 
 struct WindowContext {
-    WindowContext(HINSTANCE instance, NotifyIcon& icon);
+    WindowContext(HINSTANCE instance, NotifyIcon& icon, EventEpoch& events);
     ~WindowContext();
     WindowContext(const WindowContext&) = delete;
     WindowContext& operator=(const WindowContext&) = delete;
@@ -32,15 +33,18 @@ struct WindowContext {
     UINT taskbarCreatedMessage;
     // Sent by a later start of the program to the calendar window of the first.
     UINT activateMessage;
+    // Each message handled while no other is, is an event of its own.
+    EventEpoch& events;
     int dispatchDepth = 0;
     std::vector<std::unique_ptr<FormWindow>> retired;
 };
 
-// Wraps the handling of one window message: marks a dispatch as running and, when the
-// outermost one ends, frees the windows retired meanwhile.
+// Wraps the handling of one window message: marks a dispatch (and an event) as running and,
+// when the outermost one ends, frees the windows retired meanwhile.
 class DispatchScope {
   public:
-    explicit DispatchScope(WindowContext& context) noexcept : context_(context) {
+    explicit DispatchScope(WindowContext& context) noexcept
+        : context_(context), event_(context.events) {
         ++context_.dispatchDepth;
     }
     DispatchScope(const DispatchScope&) = delete;
@@ -49,6 +53,7 @@ class DispatchScope {
 
   private:
     WindowContext& context_;
+    EventEpoch::Scope event_;
 };
 
 // Runs the handling of one window message. A failure of a handler must not unwind through

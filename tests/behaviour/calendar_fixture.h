@@ -45,6 +45,7 @@ class CalendarTest : public ::testing::Test {
     std::unique_ptr<frmcalendar> cal;
 
     void Start() {
+        store.KeepReadsWithin(windows.Events());
         cal = std::make_unique<frmcalendar>(windows, store, clock);
         cal->Show();
     }

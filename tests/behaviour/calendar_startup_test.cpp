@@ -131,6 +131,9 @@ TEST_F(CalendarStartup, TheTimerAndTheMarkReturnToTodayAndFollowMidnight) {
     ChooseMonth(2);
     ClickDay(14);
     ASSERT_TRUE(cal->Label3.Visible());
+    // The click counts as the user's: its minute keeps the view, a quiet one returns to today.
+    windows.TickTimers();
+    EXPECT_EQ(cal->lbldate.Caption(), "2024年2月14日");
     windows.TickTimers();
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月9日");
     EXPECT_EQ(cal->Label4.Caption(), "5");
@@ -156,6 +159,22 @@ TEST_F(CalendarStartup, TheTimerAndTheMarkReturnToTodayAndFollowMidnight) {
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月9日");
     windows.TickTimers();
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月10日");
+}
+
+// Start-up is one event and a month choice another: each reads a stored value once, however
+// often its handlers ask (the Sunday pass alone asks 93 times); the next event reads afresh.
+TEST_F(CalendarStartup, EachEventReadsAStoredValueOnce) {
+    StoreFirstRunValuesWith("setcol", "255");
+    Start();
+    EXPECT_EQ(backing.ReadCount(), settings::kAllKeys.size());
+    Put("setcol", "65280");
+    const std::size_t before = backing.ReadCount();
+    {
+        const platform::EventEpoch::Scope choice(windows.Events());
+        cal->cbomonth.SetListIndex(2);
+    }
+    EXPECT_EQ(backing.ReadCount() - before, 4u);  // the main colour and the Sunday colour
+    EXPECT_EQ(DaysColoured(ui::Rgb(0, 255, 0)), (DayList{7, 14, 21, 28}));
 }
 
 TEST_F(CalendarStartup, TodayOutsideTheOfferedYearsShowsTheNearestYear) {

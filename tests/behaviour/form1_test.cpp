@@ -81,7 +81,10 @@ class FakeCalendar final : public CalendarOperations {
 class Form1Test : public ::testing::Test {
   protected:
     // The slider's design value, as a program that has run before may hold it.
-    void SetUp() override { Put("formbackcol", "150"); }
+    void SetUp() override {
+        Put("formbackcol", "150");
+        store.KeepReadsWithin(system.Events());
+    }
     void Put(const std::string& key, const std::string& value) {
         memory.Put("Lunadesk", "set", key, value);
     }

@@ -173,6 +173,29 @@ TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) 
     EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
 }
 
+// The file is parsed once until the store says a new event began, or a write; anything but
+// a regular file is refused at once (opening a FIFO would wait for a writer).
+TEST_F(FileSettingsBackingTest, ParsesOncePerEventAndOnlyARegularFile) {
+    fs::create_directories(Directory());
+    WriteFile(File(), "[set]\nformX=1\n");
+    FileSettingsBacking backing(home);
+    EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), "1");
+    WriteFile(File(), "[set]\nformX=2\n");
+    EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), "1");
+    backing.Forget();
+    EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), "2");
+    WriteFile(File(), "[set]\nformX=3\n");
+    backing.Write("Lunadesk", "set", "formY", "4");
+    EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), "3");
+
+    fs::remove(File());
+    ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+    EXPECT_EQ(ReadFresh("formX"), std::nullopt);
+    EXPECT_THROW(FileSettingsBacking(home).Write("Lunadesk", "set", "formX", "1"),
+                 std::system_error);
+    EXPECT_TRUE(fs::is_fifo(File()));
+}
+
 // Sets or unsets an environment variable for one test and restores it afterwards.
 struct EnvironmentOverride {
     std::string name;

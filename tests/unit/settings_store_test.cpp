@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/event_epoch.h"
 #include "platform/memory_settings_backing.h"
 
 namespace {
@@ -26,6 +27,45 @@ TEST(SettingsStore, KeepsAnyTextUnderTheApplicationAndSectionReadingItAfresh) {
     EXPECT_EQ(store.ReadSetting("formX"), "128");
     memory.Erase("Lunadesk", "set", "formX");
     EXPECT_EQ(store.ReadSetting("formX"), "");
+}
+
+// A value is read from the backing once per event: a write, the next event (a message a
+// menu or a move handles too) and every read between events go to the backing again.
+TEST(SettingsStore, KeepsWhatItReadForTheRunningEventOnly) {
+    MemorySettingsBacking memory;
+    SettingsStore store(memory);
+    platform::EventEpoch events;
+    store.KeepReadsWithin(events);
+    const auto readsOf = [&](const char* key, int times) {
+        const std::size_t before = memory.ReadCount();
+        for (int i = 0; i < times; ++i) {
+            store.ReadSetting(key);
+        }
+        return memory.ReadCount() - before;
+    };
+    memory.Put("Lunadesk", "set", "setcol", "255");
+    EXPECT_EQ(readsOf("setcol", 2), 2u);
+    {
+        const platform::EventEpoch::Scope event(events);
+        EXPECT_EQ(store.ReadSetting("setcol"), "255");
+        memory.Put("Lunadesk", "set", "setcol", "0");
+        EXPECT_EQ(store.ReadSetting("setcol"), "255");
+        EXPECT_EQ(readsOf("absent", 3), 1u);
+        store.WriteSetting("formX", "1");
+        EXPECT_EQ(store.ReadSetting("setcol"), "0");
+        {
+            const platform::EventEpoch::Scope sent(events);
+            EXPECT_EQ(readsOf("setcol", 2), 0u);
+        }
+        {
+            const platform::EventEpoch::ModalLoop loop(events);
+            const platform::EventEpoch::Scope inLoop(events);
+            EXPECT_EQ(readsOf("setcol", 2), 1u);
+        }
+        EXPECT_EQ(readsOf("setcol", 2), 1u);
+    }
+    const platform::EventEpoch::Scope next(events);
+    EXPECT_EQ(readsOf("setcol", 2), 1u);
 }
 
 TEST(SettingsStore, AFailingBackingIsNotTheCallersProblem) {
