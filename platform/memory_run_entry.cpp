@@ -11,6 +11,13 @@ void MemoryRunEntry::Write(const std::string& command) {
     value = command;
 }
 
+void MemoryRunEntry::WriteMark(const Mark& newMark) {
+    if (refuseMark) {
+        throw std::runtime_error("simulated refusal of the log-on mark");
+    }
+    mark = newMark;
+}
+
 void MemoryRunEntry::Remove() {
     if (refuse) {
         throw std::runtime_error("simulated refusal of the log-on entry");

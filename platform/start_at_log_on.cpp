@@ -1,6 +1,5 @@
 #include "platform/start_at_log_on.h"
 
-#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -8,13 +7,15 @@ namespace platform {
 namespace {
 
 constexpr std::string_view kSwitch = " /autostart";
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
+// What the system writes when its switch turns an entry on.
+constexpr std::size_t kMarkSize = 12;
+constexpr std::uint8_t kMarkOn = 0x02;
 
 }  // namespace
+
+bool MarkDisables(const std::optional<RunEntry::Mark>& mark) {
+    return mark && !mark->empty() && (mark->front() & 1) != 0;
+}
 
 std::string StartCommand(std::string_view programPath) {
     std::string command = "\"";
@@ -27,12 +28,18 @@ std::string StartCommand(std::string_view programPath) {
 bool NamesProgram(std::string_view command, std::string_view programPath) {
     if (command.starts_with('"')) {
         command.remove_prefix(1);
-        return SameLetters(command.substr(0, command.find('"')), programPath);
+        return SamePath(command.substr(0, command.find('"')), programPath);
     }
-    // Unquoted, a path with blanks cannot be told from its arguments: it names this
-    // program when the path is all of it or is followed by a blank.
-    return SameLetters(command.substr(0, programPath.size()), programPath) &&
-           (command.size() == programPath.size() || command[programPath.size()] == ' ');
+    // Unquoted, a path with blanks cannot be told from its arguments: it names this program
+    // when the path is all of it or is followed by a blank. (Folded letters may differ in
+    // length, so every such end is tried.)
+    for (std::size_t end = 0; end <= command.size(); ++end) {
+        if ((end == command.size() || command[end] == ' ') &&
+            SamePath(command.substr(0, end), programPath)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 StartAtLogOn::StartAtLogOn(RunEntry& entry, std::string programPath)
@@ -40,13 +47,18 @@ StartAtLogOn::StartAtLogOn(RunEntry& entry, std::string programPath)
 
 bool StartAtLogOn::Enabled() const {
     const std::optional<std::string> command = entry_.Read();
-    return command && NamesProgram(*command, programPath_);
+    return command && NamesProgram(*command, programPath_) && !MarkDisables(entry_.ReadMark());
 }
 
 bool StartAtLogOn::Set(bool enabled) {
     try {
         if (enabled) {
             entry_.Write(StartCommand(programPath_));
+            if (MarkDisables(entry_.ReadMark())) {
+                RunEntry::Mark on(kMarkSize, 0);
+                on.front() = kMarkOn;
+                entry_.WriteMark(on);
+            }
         } else {
             entry_.Remove();
         }

@@ -164,9 +164,9 @@ void Form1::Label8_Click() {
 }
 
 void Form1::Check1_Click() {
-    // Not written (a locked key, say): the box goes back to what still holds.
+    // Not (wholly) written, a locked key say: the box shows what holds now.
     if (!startAtLogOn_.Set(Check1.Value())) {
-        Check1.SetValue(!Check1.Value());
+        Check1.SetValue(startAtLogOn_.Enabled());
     }
 }
 

@@ -12,6 +12,8 @@ namespace platform::win32 {
 namespace {
 
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const wchar_t* kMarkKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 void Check(LSTATUS status, const char* what) {
     if (status != ERROR_SUCCESS) {
@@ -48,6 +50,40 @@ void RegistryRunEntry::Remove() {
     if (status != ERROR_FILE_NOT_FOUND) {
         Check(status, "RegDeleteValueW");
     }
+}
+
+std::optional<RunEntry::Mark> RegistryRunEntry::ReadMark() {
+    RegistryKey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kMarkKey, 0, KEY_QUERY_VALUE, key.Receive()) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const std::wstring name = ToWide(name_);
+    DWORD type = 0;
+    DWORD size = 0;
+    if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_BINARY) {
+        return std::nullopt;
+    }
+    Mark mark(size);
+    if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, mark.data(), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_BINARY) {
+        return std::nullopt;
+    }
+    mark.resize(size);
+    return mark;
+}
+
+void RegistryRunEntry::WriteMark(const Mark& mark) {
+    RegistryKey key;
+    Check(::RegCreateKeyExW(HKEY_CURRENT_USER, kMarkKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_SET_VALUE, nullptr, key.Receive(), nullptr),
+          "RegCreateKeyExW");
+    Check(::RegSetValueExW(key.Get(), ToWide(name_).c_str(), 0, REG_BINARY, mark.data(),
+                           static_cast<DWORD>(mark.size())),
+          "RegSetValueExW");
 }
 
 std::string ThisProgramPath() {

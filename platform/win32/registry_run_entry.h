@@ -1,6 +1,8 @@
 // The start-at-log-on entry of Windows: the value named after the program under the user's
-// HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run, opened afresh each time
-// (the installer and the user change it while the program runs).
+// HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run, and its mark, the binary
+// value of the same name under ...\CurrentVersion\Explorer\StartupApproved\Run that Task
+// Manager and Settings write; opened afresh each time (the installer and the user change them
+// while the program runs).
 #pragma once
 
 #include <optional>
@@ -19,6 +21,9 @@ class RegistryRunEntry final : public RunEntry {
     // Both throw std::system_error on failure.
     void Write(const std::string& command) override;
     void Remove() override;
+    // A mark that is not REG_BINARY is no mark of the system's.
+    std::optional<Mark> ReadMark() override;
+    void WriteMark(const Mark& mark) override;
 
   private:
     std::string name_;

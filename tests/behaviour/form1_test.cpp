@@ -258,25 +258,41 @@ TEST_F(Form1Test, ReopeningStartsFromTheDesignAgain) {
     EXPECT_TRUE(Journal().empty());
 }
 
-// Ticked when the log-on entry runs this program's file, read afresh at every opening; a click
-// writes or removes the entry at once, and one that cannot leaves the box as it was.
+// Ticked when the log-on entry runs this program's file and the system's switch (its mark, an
+// odd first byte) has not turned it off, read afresh at every opening; a click writes or
+// removes the entry at once and clears a mark that turns it off; one that cannot shows what holds.
 TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
-    const std::pair<std::optional<std::string>, bool> openings[]{
-        {std::nullopt, false},
-        {kStartCommand, true},
-        {R"("c:\programs\LUNADESK\Lunadesk.EXE")", true},
-        {R"(C:\Programs\Lunadesk\lunadesk.exe /autostart)", true},
-        {R"("D:\Portable\lunadesk.exe" /autostart)", false},
-        {R"("C:\Programs\Lunadesk\lunadesk.exe.old" /autostart)", false},
-        {R"(C:\Programs\Lunadesk\lunadesk.exe2)", false},
+    using Mark = platform::RunEntry::Mark;
+    const Mark off{3, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
+    const Mark on{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::tuple<std::optional<std::string>, std::optional<Mark>, bool> openings[]{
+        {std::nullopt, std::nullopt, false},
+        {kStartCommand, std::nullopt, true},
+        {kStartCommand, off, false},
+        {kStartCommand, Mark{1}, false},
+        {kStartCommand, Mark{6, 1}, true},
+        {kStartCommand, Mark{}, true},
+        {R"("c:\programs\LUNADESK\Lunadesk.EXE")", on, true},
+        {R"(C:\Programs\Lunadesk\lunadesk.exe /autostart)", std::nullopt, true},
+        {R"("D:\Portable\lunadesk.exe" /autostart)", std::nullopt, false},
+        {R"("C:\Programs\Lunadesk\lunadesk.exe.old" /autostart)", std::nullopt, false},
+        {R"(C:\Programs\Lunadesk\lunadesk.exe2)", std::nullopt, false},
     };
-    for (const auto& [stored, ticked] : openings) {
+    for (const auto& [stored, mark, ticked] : openings) {
         runEntry.value = stored;
+        runEntry.mark = mark;
         Reopen();
-        EXPECT_EQ(form.Check1.Value(), ticked) << stored.value_or("<absent>");
+        EXPECT_EQ(form.Check1.Value(), ticked) << stored.value_or("<absent>") << mark.has_value();
     }
+    runEntry.mark = off;
+    runEntry.refuseMark = true;
     form.Check1.Toggle();
     EXPECT_EQ(runEntry.value, kStartCommand);
+    EXPECT_FALSE(form.Check1.Value());
+    runEntry.refuseMark = false;
+    form.Check1.Toggle();
+    EXPECT_EQ(runEntry.mark, on);
+    EXPECT_TRUE(form.Check1.Value());
     runEntry.refuse = true;
     form.Check1.Toggle();
     EXPECT_TRUE(form.Check1.Value());
@@ -284,6 +300,7 @@ TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
     form.SetFocus(&form.Check1);
     form.RaiseKeyDown(ui::kKeySpace, 0);
     EXPECT_EQ(runEntry.value, std::nullopt);
+    EXPECT_EQ(runEntry.mark, on);
     // Neither the calendar nor the settings have anything to do with it.
     EXPECT_TRUE(Journal().empty());
 }
