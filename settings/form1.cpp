@@ -106,9 +106,10 @@ void Form1::OpenTransparency() {
         return;
     }
     // Otherwise the calendar started with this alpha (the first-run value for an unreadable
-    // text); show it and re-apply it, but leave the store alone until the user moves the
-    // slider. A value below the slider's range shows the slider at its left end.
-    const int alpha = settings::ReadNumber(store_, settings::kFormBackCol);
+    // text, the least it shows for one below the slider's range, where the slider sits at its
+    // left end); show it and re-apply it, but leave the store alone until the user moves the
+    // slider.
+    const int alpha = std::max(settings::ReadNumber(store_, settings::kFormBackCol), kMinAlpha);
     SetSliderQuietly(HScroll1, HScroll1.Min(), HScroll1.Max(), alpha);
     ApplyTransparency(alpha, false);
 }

@@ -151,7 +151,7 @@ TEST_F(Form1Test, OpeningShowsTheStoredOpacity) {
         {"200", {"TM1(200)", "formbackcol=200"}, 200, "78%", 55},
         {"150", {}, 150, "%", 0},
         {"50", {"TM1(50)", "formbackcol=50"}, 50, "19%", 205},
-        {"20", {"TM1(20)"}, 50, "7%", 235},  // below the slider's range: at its left end
+        {"20", {"TM1(50)"}, 50, "19%", 205},  // below the slider's range: what is applied
         {"", {"TM1(200)"}, 200, "78%", 55},
         {"abc", {"TM1(200)"}, 200, "78%", 55},
         {"300", {"TM1(200)"}, 200, "78%", 55},
