@@ -177,6 +177,46 @@ TEST_F(CalendarStartup, EachEventReadsAStoredValueOnce) {
     EXPECT_EQ(DaysColoured(ui::Rgb(0, 255, 0)), (DayList{7, 14, 21, 28}));
 }
 
+// "回到今天" (from the menu, Home or the minute) while today is shown: every caption, frame,
+// colour, list and visibility is as it was, and so are the window and the stored values.
+TEST_F(CalendarStartup, BackToTodayWhileTodayIsShownChangesNothing) {
+    const auto state = [this] {
+        std::vector<std::string> all{std::to_string(cal->Left()), std::to_string(cal->Top()),
+                                     std::to_string(cal->selDay), Stored("setcol")};
+        for (const ui::Element* element : cal->Elements()) {
+            std::string text = element->Name() + std::to_string(element->Index()) +
+                               (element->Visible() ? " shown " : " hidden ");
+            if (const auto* label = dynamic_cast<const ui::Label*>(element)) {
+                text += label->Caption() + " " + std::to_string(label->ForeColor()) + " " +
+                        std::to_string(label->BorderStyle());
+            } else if (const auto* box = dynamic_cast<const ui::ComboBox*>(element)) {
+                text += box->Text() + " " + std::to_string(box->ForeColor()) + " " +
+                        std::to_string(box->ListIndex()) + "/" + std::to_string(box->ListCount());
+            } else if (const auto* shape = dynamic_cast<const ui::Shape*>(element)) {
+                text +=
+                    std::to_string(shape->BorderColor()) + " " + std::to_string(shape->FillColor());
+            }
+            all.push_back(text);
+        }
+        return all;
+    };
+    StoreFirstRunValuesWith("setcol", "33023");
+    Start();
+    for (const int browsed : {0, 3}) {
+        if (browsed != 0) {
+            ChooseMonth(browsed);
+            ChooseMonth(5);
+            ClickDay(9);
+        }
+        const std::vector<std::string> before = state();
+        windows.SetMenuChoice(0);
+        cal->RaiseKeyDown(ui::kKeyApps, 0);
+        cal->RaiseKeyDown(ui::kKeyHome, 0);
+        windows.TickTimers();
+        EXPECT_EQ(state(), before);
+    }
+}
+
 TEST_F(CalendarStartup, TodayOutsideTheOfferedYearsShowsTheNearestYear) {
     const struct {
         year_month_day today;
