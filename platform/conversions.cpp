@@ -1,5 +1,6 @@
 #include "platform/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -53,6 +54,33 @@ Int RoundToRange(double value) {
     return static_cast<Int>(rounded);
 }
 
+// Whether a decimal that a double cannot hold is too small for it rather than too large:
+// where its first significant digit lies, counted in powers of ten, after the exponent.
+bool BelowDoubleRange(std::string_view decimal) {
+    const std::size_t e = std::min(decimal.find_first_of("eE"), decimal.size());
+    const std::string_view mantissa = decimal.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) {
+        return true;
+    }
+    // 1 for "5", 0 for ".5", -2 for ".005".
+    long long magnitude = first < point ? static_cast<long long>(point - first)
+                                        : -static_cast<long long>(first - point - 1);
+    std::string_view exponent = decimal.substr(std::min(e + 1, decimal.size()));
+    const bool negative = exponent.starts_with('-');
+    if (negative || exponent.starts_with('+')) {
+        exponent.remove_prefix(1);
+    }
+    long long power = 0;
+    for (const char digit : exponent) {
+        // Far beyond any double either way: stop before the count could overflow.
+        power = std::min(power * 10 + (digit - '0'), 1'000'000'000LL);
+    }
+    magnitude += negative ? -power : power;
+    return magnitude <= 0;
+}
+
 }  // namespace
 
 std::string NumberText(long long value) {
@@ -78,10 +106,17 @@ double ParseNumber(std::string_view text) {
     }
     double value = 0;
     const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (error != std::errc{} || end != body.data() + body.size()) {
-        Fail(
-            error == std::errc::result_out_of_range ? ErrorCode::Overflow : ErrorCode::TypeMismatch,
-            "not a number");
+    // Text after the number makes it no number, however large the number ("1e400x").
+    if (end != body.data() + body.size() ||
+        (error != std::errc{} && error != std::errc::result_out_of_range)) {
+        Fail(ErrorCode::TypeMismatch, "not a number");
+    }
+    if (error == std::errc::result_out_of_range) {
+        // Too small for a double is as good as 0 ("1e-400"); too large is an overflow.
+        if (!BelowDoubleRange(body)) {
+            Fail(ErrorCode::Overflow, "overflow");
+        }
+        value = 0;
     }
     return negative ? -value : value;
 }

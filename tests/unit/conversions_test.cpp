@@ -30,16 +30,19 @@ TEST(NumberToText, LeadingBlankOnlyForNonNegative) {
 
 TEST(TextToNumber, ReadsDecimalsAndRejectsTheRest) {
     const std::pair<const char*, double> readable[] = {
-        {"200", 200}, {" 2021\t", 2021}, {"-345", -345}, {"+7", 7},
-        {"2.5", 2.5}, {".5", 0.5},       {"1e3", 1000}};
+        {"200", 200},  {" 2021\t", 2021}, {"-345", -345},
+        {"+7", 7},     {"2.5", 2.5},      {".5", 0.5},
+        {"1e3", 1000}, {"1e-400", 0},     {"-0.000012e-99999999999999999999", 0}};
     for (const auto& [text, number] : readable) {
         EXPECT_EQ(platform::ParseNumber(text), number) << text;
     }
-    for (const char* bad :
-         {"", " ", "abc", "12abc", "1 2", "--1", "+-1", "inf", "nan", "0x10", "1,000", "-", "\t"}) {
+    for (const char* bad : {"", " ", "abc", "12abc", "1 2", "--1", "+-1", "inf", "nan", "0x10",
+                            "1,000", "-", "\t", "1e400x", "1e-400x"}) {
         EXPECT_EQ(CodeOf([&] { platform::ParseNumber(bad); }), ErrorCode::TypeMismatch) << bad;
     }
-    EXPECT_EQ(CodeOf([] { platform::ParseNumber("1e999"); }), ErrorCode::Overflow);
+    for (const char* huge : {"1e999", "-0.01e311", "100000e99999999999999999999"}) {
+        EXPECT_EQ(CodeOf([&] { platform::ParseNumber(huge); }), ErrorCode::Overflow) << huge;
+    }
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
