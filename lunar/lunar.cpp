@@ -18,17 +18,22 @@ constexpr std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {
     return n / d - (n % d != 0 && n < 0);
 }
 
-// Days counted from the table epoch: 1921-02-08 is day 1. Every year divisible by 4 counts
-// as a leap year; the only century year the tables reach, 2000, is one. 64-bit so that no
+constexpr std::int64_t LeapYearsBefore(std::int64_t year) {
+    return FloorDiv(year - 1, 4) - FloorDiv(year - 1, 100) + FloorDiv(year - 1, 400);
+}
+
+constexpr bool IsLeapYear(std::int64_t year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+// Days counted from the table epoch: 1921-02-08 is day 1. By the Gregorian rules throughout,
+// so that days before the tables count right too (1900 was no leap year). 64-bit so that no
 // int year can overflow it.
 std::int64_t DayNumber(int year, int month, int day) {
-    const std::int64_t years = std::int64_t{year} - FirstLunarYear;
-    std::int64_t dayNumber = years * 365 + FloorDiv(years, 4) + day +
-                             TableAt(DaysBeforeMonth, std::int64_t{month} - 1) - 38;
-    if (year % 4 == 0 && month > 2) {
-        ++dayNumber;
-    }
-    return dayNumber;
+    constexpr std::int64_t kDayZero = FirstLunarYear * 365 + LeapYearsBefore(FirstLunarYear) + 38;
+    const std::int64_t y = year;
+    return y * 365 + LeapYearsBefore(y) + TableAt(DaysBeforeMonth, std::int64_t{month} - 1) +
+           (month > 2 && IsLeapYear(y) ? 1 : 0) + day - kDayZero;
 }
 
 // The lunar year holding dayNumber (1 to kLastDayNumber). Lunar year i begins in Gregorian

@@ -30,7 +30,8 @@ struct LunarDate {
 // Valid Gregorian year, month (1-12) and day in, lunar date out. Fails with OutOfRange for
 // a month outside 1-12 and for any day after 2100-02-08, the last day the tables describe.
 // Days before 1921-02-08 are not rejected here: they come back as day 0 (1921-02-07) or a
-// negative day of 1921's first month, which LunarCaption then refuses (or shows as "*").
+// negative day of 1921's first month, counted by the Gregorian rules (1900 has no 29
+// February), which LunarCaption then refuses (or shows as "*").
 LunarDate ToLunarDate(int year, int month, int day);
 
 // "农历辛丑年(牛)三月廿八": year as stem and branch, zodiac animal, month (闰 for a leap

@@ -112,6 +112,12 @@ TEST(LunarConversion, DaysBeforeTheTablesGiveNoDayName) {
     EXPECT_EQ(Lunar(1920y / 3 / 1), (LunarDate{1921, 1, -343}));
     EXPECT_EQ(Lunar(1920y / 2 / 8), (LunarDate{1921, 1, -365}));
     EXPECT_EQ(Lunar(1917y / 2 / 8), (LunarDate{1921, 1, -1460}));
+    // Century years are leap years only when divisible by 400.
+    EXPECT_EQ(Lunar(1901y / 1 / 1), (LunarDate{1921, 1, -7342}));
+    EXPECT_EQ(Lunar(1900y / 3 / 1), (LunarDate{1921, 1, -7648}));
+    EXPECT_EQ(Lunar(1900y / 2 / 28), (LunarDate{1921, 1, -7649}));
+    EXPECT_EQ(Lunar(1600y / 2 / 29), (LunarDate{1921, 1, -117221}));
+    EXPECT_EQ(Lunar(1y / 1 / 1), (LunarDate{1921, 1, -701302}));
     EXPECT_TRUE(FailsOutOfRange([] { LunarCaption(Lunar(1921y / 2 / 6)); }));
     EXPECT_TRUE(FailsOutOfRange([] { LunarCaption(Lunar(1900y / 1 / 1)); }));
     EXPECT_TRUE(FailsOutOfRange([] { ToLunarDate(INT_MIN, 1, 1); }));  // beyond an int of days
