@@ -21,8 +21,8 @@ namespace {
 using platform::MemorySettingsBacking;
 using Entries = std::vector<std::string>;
 
-constexpr const char* kProgram = R"(C:\Programs\Lunadesk\lunadesk.exe)";
-constexpr const char* kStartCommand = R"("C:\Programs\Lunadesk\lunadesk.exe" /autostart)";
+constexpr const char* kProgram = R"(C:\Users\Ärger\Программы\Ωmega\lunadesk.exe)";
+constexpr const char* kStartCommand = R"("C:\Users\Ärger\Программы\Ωmega\lunadesk.exe" /autostart)";
 
 // The calendar window's side. Its journal holds the calls it received, interleaved with
 // the store writes made before each, so that a test sees "apply, then store".
@@ -258,9 +258,10 @@ TEST_F(Form1Test, ReopeningStartsFromTheDesignAgain) {
     EXPECT_TRUE(Journal().empty());
 }
 
-// Ticked when the log-on entry runs this program's file and the system's switch (its mark, an
-// odd first byte) has not turned it off, read afresh at every opening; a click writes or
-// removes the entry at once and clears a mark that turns it off; one that cannot shows what holds.
+// Ticked when the log-on entry runs this program's file (letter case aside, in any script) and
+// the system's switch (its mark, an odd first byte) has not turned it off, read afresh at every
+// opening; a click writes or removes the entry and clears a mark that turns it off; one that
+// cannot shows what holds.
 TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
     using Mark = platform::RunEntry::Mark;
     const Mark off{3, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
@@ -272,11 +273,13 @@ TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
         {kStartCommand, Mark{1}, false},
         {kStartCommand, Mark{6, 1}, true},
         {kStartCommand, Mark{}, true},
-        {R"("c:\programs\LUNADESK\Lunadesk.EXE")", on, true},
-        {R"(C:\Programs\Lunadesk\lunadesk.exe /autostart)", std::nullopt, true},
+        {R"("c:\users\äRGER\программы\ωMEGA\Lunadesk.EXE")", on, true},
+        {R"(C:\USERS\ÄRGER\ПРОГРАММЫ\ΩMEGA\lunadesk.exe /autostart)", std::nullopt, true},
+        {R"(C:\Users\Arger\Программы\Ωmega\lunadesk.exe)", std::nullopt, false},
+        {"C:\\Users\\\xC4rger\\Программы\\Ωmega\\lunadesk.exe", std::nullopt, false},
         {R"("D:\Portable\lunadesk.exe" /autostart)", std::nullopt, false},
-        {R"("C:\Programs\Lunadesk\lunadesk.exe.old" /autostart)", std::nullopt, false},
-        {R"(C:\Programs\Lunadesk\lunadesk.exe2)", std::nullopt, false},
+        {R"("C:\Users\Ärger\Программы\Ωmega\lunadesk.exe.old" /autostart)", std::nullopt, false},
+        {R"(C:\Users\Ärger\Программы\Ωmega\lunadesk.exe2)", std::nullopt, false},
     };
     for (const auto& [stored, mark, ticked] : openings) {
         runEntry.value = stored;

@@ -38,7 +38,7 @@ TEST(SettingsStore, KeepsWhatItReadForTheRunningEventOnly) {
     store.KeepReadsWithin(events);
     const auto readsOf = [&](const char* key, int times) {
         const std::size_t before = memory.ReadCount();
-        for (int i = 0; i < times; ++i) {
+        while (times-- > 0) {
             store.ReadSetting(key);
         }
         return memory.ReadCount() - before;
