@@ -62,12 +62,10 @@ void Form::SetBackColor(Colour colour) {
     }
 }
 
-// Loading is one event, so the start of the program is one.
 void Form::Load() {
     if (loaded_) {
         return;
     }
-    const platform::EventEpoch::Scope event(system_.Events());
     if (unloadedBefore_) {
         RestoreDesign();
     }
@@ -87,6 +85,7 @@ void Form::Load() {
     OnLoad();
 }
 
+// Showing is one event, so the start of the program (which shows the calendar) is one.
 void Form::Show() {
     const platform::EventEpoch::Scope event(system_.Events());
     Load();

@@ -83,7 +83,7 @@ class WindowSystem {
     void NoteUserInput() { ++userInputs_; }
     std::uint64_t UserInputs() const { return userInputs_; }
 
-    // The events the system delivers (each message and what it runs, and a window's load).
+    // The events the system delivers (each message and what it runs, and showing a window).
     platform::EventEpoch& Events() { return events_; }
 
   private:

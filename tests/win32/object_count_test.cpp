@@ -1,5 +1,5 @@
 // Long use of the real calendar window: a thousand month changes must not grow the
-// process's windows or its GDI and USER objects.
+// process's windows or its GDI and USER objects, and each reads a stored value once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -42,8 +42,12 @@ TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
     SettingsStore store(backing);
     platform::FixedClock clock({2021y / May / 9d, hours{9}});
     platform::win32::Win32WindowSystem windows;
+    store.KeepReadsWithin(windows.Events());
     frmcalendar calendar(windows, store, clock);
     calendar.Show();
+    // The start is one event (whatever messages creating the windows sent), each key another.
+    EXPECT_EQ(backing.ReadCount(), 11u);  // "formX" before the first run's writes, then all ten
+    backing.ClearLog();
     const HWND window = static_cast<HWND>(windows.NativeHandle(calendar));
     const auto before = Objects(window);
     // A year of Page Down, a year of Page Up, and so on: 41 rounds and 16 more months.
@@ -52,6 +56,7 @@ TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
         Objects(window);
     }
     EXPECT_EQ(calendar.lbldate.Caption(), "2022年1月9日");
+    EXPECT_EQ(backing.ReadCount(), 4000u);  // the main colour and the Sunday colour
     const auto [windowsAfter, gdiAfter, userAfter] = Objects(window);
     EXPECT_EQ(windowsAfter, std::get<0>(before));
     EXPECT_LE(gdiAfter, std::get<1>(before));
