@@ -83,6 +83,27 @@ void WriteAll(int fd, std::string_view content) {
     }
 }
 
+// A descriptor to read a regular file (its size in size), or -1 with errno set: EINVAL for a
+// FIFO, socket or device (an endless /dev/zero, say). Non-blocking, so that opening a FIFO
+// returns at once instead of waiting for a writer that may never come.
+int OpenRegularFile(const std::filesystem::path& file, std::uintmax_t& size) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat status {};
+    int error = EINVAL;
+    if (::fstat(fd, &status) != 0) {
+        error = errno;
+    } else if (S_ISREG(status.st_mode)) {
+        size = static_cast<std::uintmax_t>(status.st_size);
+        return fd;
+    }
+    ::close(fd);
+    errno = error;
+    return -1;
+}
+
 void SyncDirectory(const std::filesystem::path& directory) {
     UniqueFd fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Get() < 0) {
@@ -97,22 +118,13 @@ void SyncDirectory(const std::filesystem::path& directory) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
-    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    std::uintmax_t size = 0;
+    UniqueFd fd(OpenRegularFile(file, size));
     if (fd.Get() < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
         }
         ThrowErrno("open " + file.string());
-    }
-    // A FIFO, socket or device (an endless /dev/zero, say) is no settings file.
-    struct stat status {};
-    if (::fstat(fd.Get(), &status) != 0) {
-        ThrowErrno("fstat " + file.string());
-    }
-    if (!S_ISREG(status.st_mode)) {
-        throw std::system_error(std::make_error_code(std::errc::invalid_argument),
-                                "not a regular file: " + file.string());
     }
     std::string content;
     char buffer[4096];
@@ -133,11 +145,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
 
 std::optional<std::string> ReadRegularFile(const std::filesystem::path& file,
                                            std::size_t maxBytes) {
-    // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
-    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat status {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
+    std::uintmax_t fileSize = 0;
+    UniqueFd fd(OpenRegularFile(file, fileSize));
+    if (fd.Get() < 0 || fileSize > maxBytes) {
         return std::nullopt;
     }
     std::string content(maxBytes + 1, '\0');
