@@ -53,6 +53,10 @@ void Form::PositionChangedBySystem(int left, int top) {
     top_ = top;
 }
 
+Colour Form::ShownColour(const Element* /*element*/, ColourUse use, Colour own) const {
+    return system_.HighContrast() ? ContrastColour(contrast_, use, own) : own;
+}
+
 void Form::SetBackColor(Colour colour) {
     if (colour != backColor_) {
         backColor_ = colour;
