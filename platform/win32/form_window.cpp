@@ -538,6 +538,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_UPDATEUISTATE:
             OnUiStateChange(wParam);
             break;
+        case WM_QUERYUISTATE:
+            // The window's own word on its access keys, which Wine does not keep.
+            return (::DefWindowProcW(window, message, wParam, lParam) & ~UISF_HIDEACCEL) |
+                   (hidesAccessKeys_ ? UISF_HIDEACCEL : 0);
         case WM_SYSCOLORCHANGE:
         case WM_THEMECHANGED:
             OnContrastChange();

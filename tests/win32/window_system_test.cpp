@@ -10,13 +10,17 @@
 
 #include <shellapi.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "platform/ui/form.h"
+#include "platform/ui/keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 
@@ -51,8 +55,25 @@ class TestForm final : public ui::Form {
     ui::Timer timer;
     std::vector<std::tuple<int, int, int, int>> presses;  // button, shift, x, y
     std::vector<int> moveButtons;
+    std::vector<std::optional<ui::Point>> menus;
+    const ui::Element* standIn = nullptr;  // stands for the window's focus (as the framed day)
+
+    // The swatch a button, the bar a slider with its value shown.
+    ui::AccessibleInfo Accessible(const ui::Element& element) const override {
+        ui::AccessibleInfo info = &element == &swatch ? ui::PushButton(element, "红色")
+                                                      : ui::DefaultAccessibleInfo(element);
+        info.Value = &element == &bar ? "78%" : "";
+        info.Focused = info.Focused || &element == standIn;
+        return info;
+    }
 
   private:
+    void OnContextMenu(std::optional<ui::Point> at) override { menus.push_back(at); }
+    // A key moves the focus that the stand-in stands for.
+    bool OnKeyDown(int key, int) override {
+        standIn = key == ui::kKeyRight ? &swatch : standIn;
+        return key == ui::kKeyRight;
+    }
     void OnMouseDown(int button, int shift, int x, int y) override {
         presses.emplace_back(button, shift, x, y);
     }
@@ -377,6 +398,140 @@ TEST_F(Win32WindowSystemTest, TheTrayIconSurvivesATrayRestartAndBringsTheWindowB
         Send(Window(), ui::kMouseMoveMessage, 1, message);
         Pump();
         EXPECT_EQ(::GetForegroundWindow() == Window(), takesFocus) << message;
+    }
+}
+
+bool contrastOn = false;
+
+// The system's contrast theme cannot be switched under Wine: the test stands in for it.
+TEST_F(Win32WindowSystemTest, AContrastThemeRepaintsInSystemColoursAndMakesTheWindowOpaque) {
+    system.SetHighContrastQuery([] { return contrastOn; });
+    system.MakeLayered(form);
+    system.SetAlpha(form, 50);
+    form.label.SetBorderStyle(1);
+    const RECT label = PlaceOf(Label());
+    const auto alpha = [&] {
+        BYTE value = 0;
+        ::GetLayeredWindowAttributes(Window(), nullptr, &value, nullptr);
+        return value;
+    };
+    for (const bool on : {true, false}) {
+        contrastOn = on;
+        Send(Window(), on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        EXPECT_EQ(std::tuple(PixelAt(label.right + 2, label.bottom + 2),
+                             PixelAt(label.right - 1, label.bottom - 1), alpha()),
+                  on ? std::tuple(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 255)
+                     : std::tuple(RGB(0, 0, 0), RGB(0, 255, 0), 50))
+            << on;
+    }
+}
+
+// The access keys are underlined once Alt is pressed, from the start when the user has them
+// always. (Wine's DrawText underlines nothing, so the state is read, not the pixels.)
+TEST_F(Win32WindowSystemTest, AltShowsTheAccessKeysUnlessTheyShowAlways) {
+    BOOL cues = FALSE;
+    ::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+    for (const bool always : {false, true}) {
+        ASSERT_TRUE(::SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0,
+                                            reinterpret_cast<void*>(INT_PTR{always}), 0));
+        TestForm other(system);
+        other.Show();
+        const HWND window = static_cast<HWND>(system.NativeHandle(other));
+        const auto hidden = [&] {
+            return ::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL;
+        };
+        EXPECT_EQ(hidden(), always ? 0 : UISF_HIDEACCEL);
+        Send(window, WM_SYSKEYDOWN, VK_MENU, 1);
+        EXPECT_EQ(hidden(), 0);
+    }
+    ::SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(INT_PTR{cues}), 0);
+}
+
+TEST_F(Win32WindowSystemTest, TheRightButtonOnAnElementAndTheMenuKeyAskForTheMenu) {
+    Send(Label(), WM_RBUTTONDOWN, MK_RBUTTON);
+    Send(Label(), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+    Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Label()), -1);
+    // The surface's own right press opens the menu itself (as the calendar does).
+    Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()), MAKELPARAM(5, 5));
+    ASSERT_EQ(form.menus.size(), 2u);
+    ASSERT_TRUE(form.menus[0].has_value());
+    EXPECT_FALSE(form.menus[1].has_value());
+    const RECT label = PlaceOf(Label());
+    EXPECT_EQ(std::pair(form.menus[0]->X, form.menus[0]->Y),
+              std::pair(PixelsToTwips(label.left + 3, dpi), PixelsToTwips(label.top + 4, dpi)));
+}
+
+VARIANT Self() {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+IAccessible* ObjectOf(HWND window) {
+    constexpr IID kIidAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* object = nullptr;
+    ::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
+                                 reinterpret_cast<void**>(&object));
+    return object;
+}
+
+std::wstring Said(HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*),
+                  IAccessible* object) {
+    BSTR text = nullptr;
+    const HRESULT result = (object->*ask)(Self(), &text);
+    std::wstring said = SUCCEEDED(result) && text != nullptr ? text : L"<none>";
+    ::SysFreeString(text);
+    return said;
+}
+
+// Heard from the first key, before any object was asked for: the focus follows the stand-in
+// on the user's key, not on a change from code. The swatch is pressed after the call returns.
+TEST_F(Win32WindowSystemTest, ScreenReadersHearTheFocusFromTheFirstKeyAndPressButtonsLater) {
+    focusEvents.clear();
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    TestForm other(system);
+    other.standIn = &other.label;
+    other.Show();
+    const HWND window = static_cast<HWND>(system.NativeHandle(other));
+    Pump();
+    Send(window, WM_KEYDOWN, VK_RIGHT, 1);
+    other.standIn = &other.label;
+    other.label.SetCaption("changed by code");
+    Pump();
+    ::UnhookWinEvent(hook);
+    const HWND label = ::FindWindowExW(window, nullptr, L"LunadeskLabel", nullptr);
+    const HWND swatch = ::FindWindowExW(window, nullptr, L"LunadeskPicture", nullptr);
+    EXPECT_EQ(focusEvents, (std::vector<HWND>{label, swatch}));
+
+    other.standIn = &other.swatch;
+    IAccessible* const slider = ObjectOf(::FindWindowExW(window, nullptr, L"ScrollBar", nullptr));
+    IAccessible* const button = ObjectOf(swatch);
+    IAccessible* const whole = ObjectOf(window);
+    ASSERT_TRUE(slider && button && whole);
+    VARIANT role{};
+    VARIANT focus{};
+    VARIANT state{};
+    EXPECT_EQ(std::tuple(slider->get_accRole(Self(), &role), role.lVal,
+                         Said(&IAccessible::get_accValue, slider)),
+              std::tuple(S_OK, ROLE_SYSTEM_SLIDER, std::wstring(L"78%")));
+    EXPECT_EQ(Said(&IAccessible::get_accDefaultAction, button), L"按下");
+    int clicks = 0;
+    other.swatch.Click = [&] { ++clicks; };
+    EXPECT_EQ(std::pair(button->accDoDefaultAction(Self()), clicks), std::pair(S_OK, 0));
+    Pump();
+    EXPECT_EQ(clicks, 1);
+    ASSERT_EQ(std::pair(whole->get_accFocus(&focus), focus.vt),
+              std::pair(S_OK, VARTYPE{VT_DISPATCH}));
+    auto* focused = static_cast<IAccessible*>(static_cast<void*>(focus.pdispVal));
+    EXPECT_EQ(Said(&IAccessible::get_accName, focused), L"红色");
+    ASSERT_EQ(focused->get_accState(Self(), &state), S_OK);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
+    for (IAccessible* object : {slider, button, whole, focused}) {
+        object->Release();
     }
 }
 
