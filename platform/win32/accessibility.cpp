@@ -159,19 +159,11 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        const auto info = DescribeSelf(child);
-        if (info && !info->Value.empty()) {
-            return Answer(info->Value, value);
-        }
-        return Standard() ? standard_.Get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
+        return ModelText(child, &ui::AccessibleInfo::Value, value, &IAccessible::get_accValue);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        const auto info = DescribeSelf(child);
-        if (info && !info->DefaultAction.empty()) {
-            return Answer(info->DefaultAction, action);
-        }
-        return Standard() ? standard_.Get()->get_accDefaultAction(child, action)
-                          : RPC_E_DISCONNECTED;
+        return ModelText(child, &ui::AccessibleInfo::DefaultAction, action,
+                         &IAccessible::get_accDefaultAction);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         const auto info = DescribeSelf(child);
@@ -236,11 +228,8 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
     }
     // The model's (a day's tip), else the system's.
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        const auto info = DescribeSelf(child);
-        if (info && !info->Description.empty()) {
-            return Answer(info->Description, text);
-        }
-        return Standard() ? standard_.Get()->get_accDescription(child, text) : RPC_E_DISCONNECTED;
+        return ModelText(child, &ui::AccessibleInfo::Description, text,
+                         &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return Standard() ? standard_.Get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
@@ -280,6 +269,16 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
     static HRESULT Answer(const std::string& text, BSTR* answer) {
         *answer = Ole().sysAllocString(ToWide(text).c_str());
         return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+    // The model's text for the object itself where it has one, else the system's answer.
+    HRESULT ModelText(const VARIANT& child, std::string ui::AccessibleInfo::*field, BSTR* answer,
+                      HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*)) {
+        const auto info = DescribeSelf(child);
+        if (info && !((*info).*field).empty()) {
+            return Answer((*info).*field, answer);
+        }
+        return Standard() ? (standard_.Get()->*system)(child, answer) : RPC_E_DISCONNECTED;
     }
 
     bool Standard() const { return binding_->window != nullptr; }
