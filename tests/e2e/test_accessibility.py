@@ -54,4 +54,7 @@ class ScreenReader(LunadeskCase):
                           cls="LunadeskPicture")
         self.assert_heard(settings, (1920, 3240), "橙色", PUSH_BUTTON, cls="LunadeskPicture")
         self.assert_heard(settings, (360, 360), "透明度", SLIDER, cls="ScrollBar")
+        # Its value as the window shows it beside the slider ("78%" at first).
+        self.assertEqual(self.element(settings, 360, 360, cls="ScrollBar")["value"],
+                         self.element(settings, 2640, 360)["text"])
         self.assert_heard(settings, (2760, 0), "关闭", PUSH_BUTTON)
