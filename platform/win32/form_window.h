@@ -89,6 +89,7 @@ class FormWindow {
     // A contrast theme was turned on or off, or the system's colours changed.
     void OnContrastChange();
     void OnUiStateChange(WPARAM change);
+    void FollowKeyboardCues();
     // WM_CONTEXTMENU from the window or one of its child windows.
     void OnContextMenu(HWND from, LPARAM screenPoint);
     // Whether the user's input in this window, which has the keyboard, may move the focus

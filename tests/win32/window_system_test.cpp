@@ -433,6 +433,9 @@ TEST_F(Win32WindowSystemTest, AltShowsTheAccessKeys) {
     EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, UISF_HIDEACCEL);
     Send(window, WM_SYSKEYDOWN, VK_MENU, 1);
     EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, 0);
+    // The user's setting changes while the window is open: it follows at once.
+    Send(window, WM_SETTINGCHANGE, SPI_SETKEYBOARDCUES, 0);
+    EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, UISF_HIDEACCEL);
 }
 
 TEST_F(Win32WindowSystemTest, TheRightButtonOnAnElementAndTheMenuKeyAskForTheMenu) {
