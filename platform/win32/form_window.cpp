@@ -83,11 +83,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     }
     tooltips_.SetOwner(window_.Get());
     accessibility_.AttachForm(window_.Get());
-    // Keyboard cues as the user set them; the system's own state for the window (which its
-    // controls read) is told the same.
-    hidesAccessKeys_ = !KeyboardCues();
-    ::SendMessageW(window_.Get(), WM_CHANGEUISTATE,
-                   MAKEWPARAM(hidesAccessKeys_ ? UIS_SET : UIS_CLEAR, UISF_HIDEACCEL), 0);
+    FollowKeyboardCues();
     // Created on a monitor of another DPI (per-monitor aware): size it for that one.
     const int actual = WindowDpi(window_.Get());
     if (actual != dpi_) {
@@ -350,6 +346,13 @@ void FormWindow::OnContrastChange() {
     }
     ::RedrawWindow(window_.Get(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The access keys as the user's setting has them; the system's own state for the window
+// (which its controls read) is told the same.
+void FormWindow::FollowKeyboardCues() {
+    ::SendMessageW(window_.Get(), WM_CHANGEUISTATE,
+                   MAKEWPARAM(KeyboardCues() ? UIS_CLEAR : UIS_SET, UISF_HIDEACCEL), 0);
 }
 
 // WM_CHANGEUISTATE reaches the window itself only under Wine; Windows turns it into
@@ -622,6 +625,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETHIGHCONTRAST) {
                 OnContrastChange();
+            } else if (wParam == SPI_SETKEYBOARDCUES) {
+                FollowKeyboardCues();
             }
             if (IsTimeZoneChange(lParam)) {
                 form_.RaiseTimeChange();

@@ -58,11 +58,10 @@ class TestForm final : public ui::Form {
     std::vector<std::optional<ui::Point>> menus;
     const ui::Element* standIn = nullptr;  // stands for the window's focus (as the framed day)
 
-    // The swatch a button, the bar a slider with its value shown.
+    // The swatch a button.
     ui::AccessibleInfo Accessible(const ui::Element& element) const override {
         ui::AccessibleInfo info = &element == &swatch ? ui::PushButton(element, "红色")
                                                       : ui::DefaultAccessibleInfo(element);
-        info.Value = &element == &bar ? "78%" : "";
         info.Focused = info.Focused || &element == standIn;
         return info;
     }
@@ -438,17 +437,13 @@ TEST_F(Win32WindowSystemTest, AltShowsTheAccessKeys) {
     EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, UISF_HIDEACCEL);
 }
 
-TEST_F(Win32WindowSystemTest, TheRightButtonOnAnElementAndTheMenuKeyAskForTheMenu) {
-    Send(Label(), WM_RBUTTONDOWN, MK_RBUTTON);
-    Send(Label(), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+// A right click on an element is seen end to end; the surface's own right press opens the
+// menu itself (as the calendar does), so only the keyboard's request is passed on.
+TEST_F(Win32WindowSystemTest, TheMenuKeyAsksForTheMenuAndTheSurfaceNotASecondTime) {
     Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Label()), -1);
-    // The surface's own right press opens the menu itself (as the calendar does).
     Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()), MAKELPARAM(5, 5));
-    ASSERT_EQ(form.menus.size(), 2u);
-    ASSERT_TRUE(form.menus[0] && !form.menus[1]);
-    const RECT label = PlaceOf(Label());
-    EXPECT_EQ(std::pair(form.menus[0]->X, form.menus[0]->Y),
-              std::pair(PixelsToTwips(label.left + 3, dpi), PixelsToTwips(label.top + 4, dpi)));
+    ASSERT_EQ(form.menus.size(), 1u);
+    EXPECT_FALSE(form.menus[0]);
 }
 
 VARIANT Self() {
@@ -476,6 +471,7 @@ std::wstring Said(HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*),
 
 // Heard from the first key, before any object was asked for: the focus follows the stand-in
 // on the user's key, not on a change from code. The swatch is pressed after the call returns.
+// (Roles and values are read end to end.)
 TEST_F(Win32WindowSystemTest, ScreenReadersHearTheFocusFromTheFirstKeyAndPressButtonsLater) {
     focusEvents.clear();
     const HWINEVENTHOOK hook =
@@ -496,14 +492,10 @@ TEST_F(Win32WindowSystemTest, ScreenReadersHearTheFocusFromTheFirstKeyAndPressBu
     EXPECT_EQ(focusEvents, (std::vector<HWND>{label, swatch}));
 
     other.standIn = &other.swatch;
-    IAccessible* const slider = ObjectOf(::FindWindowExW(window, nullptr, L"ScrollBar", nullptr));
     IAccessible* const button = ObjectOf(swatch);
     IAccessible* const whole = ObjectOf(window);
-    ASSERT_TRUE(slider && button && whole);
-    VARIANT role{}, focus{}, state{};
-    EXPECT_EQ(std::tuple(slider->get_accRole(Self(), &role), role.lVal,
-                         Said(&IAccessible::get_accValue, slider)),
-              std::tuple(S_OK, ROLE_SYSTEM_SLIDER, std::wstring(L"78%")));
+    ASSERT_TRUE(button && whole);
+    VARIANT focus{}, state{};
     EXPECT_EQ(Said(&IAccessible::get_accDefaultAction, button), L"按下");
     int clicks = 0;
     other.swatch.Click = [&] { ++clicks; };
@@ -516,7 +508,7 @@ TEST_F(Win32WindowSystemTest, ScreenReadersHearTheFocusFromTheFirstKeyAndPressBu
     EXPECT_EQ(Said(&IAccessible::get_accName, focused), L"红色");
     ASSERT_EQ(focused->get_accState(Self(), &state), S_OK);
     EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
-    for (IAccessible* object : {slider, button, whole, focused}) {
+    for (IAccessible* object : {button, whole, focused}) {
         object->Release();
     }
 }

@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "platform/win32/wide_text.h"
 
@@ -86,12 +85,11 @@ void DescribeAccessible(std::string& out, HWND window) {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    using Ask = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-    for (const auto& [key, ask] : {std::pair<const char*, Ask>{"name", &IAccessible::get_accName},
-                                   {"description", &IAccessible::get_accDescription},
-                                   {"value", &IAccessible::get_accValue}}) {
+    for (const char* key : {"name", "description", "value"}) {
         BSTR text = nullptr;
-        const HRESULT got = (object->*ask)(self, &text);
+        const HRESULT got = *key == 'n'   ? object->get_accName(self, &text)
+                            : *key == 'd' ? object->get_accDescription(self, &text)
+                                          : object->get_accValue(self, &text);
         out += std::string(",\"") + key + "\":";
         if (SUCCEEDED(got) && text != nullptr) {
             Quote(out, platform::win32::ToUtf8(text));
