@@ -65,6 +65,8 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
         info.Description = day.ToolTip();
         info.Selectable = true;
         info.Selected = day.BorderStyle() == 1;
+        // The framed day is where the keyboard works, as the focused item of a list.
+        info.Focused = info.Selected;
     }
     return info;
 }

@@ -57,3 +57,13 @@ void frmcalendar::setcol(const std::string& colourText) {
     setcol(
         settings::ParseSetting(settings::kSetCol, colourText).value_or(settings::kSetCol.FirstRun));
 }
+
+// Under a contrast theme the Sundays keep apart from the other days in the theme's second text
+// colour: a day whose colour is not the main text colour (which the date line carries) is one
+// that the Sunday pass marked.
+ui::Colour frmcalendar::ShownColour(const ui::Element* element, ui::ColourUse use,
+                                    ui::Colour own) const {
+    const bool marked = element != nullptr && element->Name() == "lblnumber" &&
+                        use == ui::ColourUse::Text && own != lbldate.ForeColor();
+    return ui::Form::ShownColour(element, marked ? ui::ColourUse::MarkedText : use, own);
+}

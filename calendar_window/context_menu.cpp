@@ -28,3 +28,12 @@ void frmcalendar::ShowContextMenu(std::optional<ui::Point> at) {
         (this->*kItems[static_cast<std::size_t>(chosen)].Action)();
     }
 }
+
+void frmcalendar::OnContextMenu(std::optional<ui::Point> at) {
+    if (!at) {
+        const unsigned shown = static_cast<unsigned>(ShownDate().day());
+        const ui::Rect day = lblnumber[static_cast<int>(shown) - 1].Bounds();
+        at = ui::Point{day.Left, day.Bottom()};
+    }
+    ShowContextMenu(at);
+}

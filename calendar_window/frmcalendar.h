@@ -44,6 +44,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     ui::Rect WindowPlace() const override;
 
     ui::AccessibleInfo Accessible(const ui::Element& element) const override;
+    ui::Colour ShownColour(const ui::Element* element, ui::ColourUse use,
+                           ui::Colour own) const override;
 
     // Elements, in design order.
     ui::ElementArray<ui::Label> Label1;
@@ -104,6 +106,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void ShowDate(const platform::Date& date);
     // The menu of the window's marks, at the pointer or at a point of the window.
     void ShowContextMenu(std::optional<ui::Point> at);
+    // At the point asked for, or from the keyboard below the selected day.
+    void OnContextMenu(std::optional<ui::Point> at) override;
 
     // Day selection.
     void lblnumber_Click(std::int16_t index);

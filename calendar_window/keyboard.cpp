@@ -33,8 +33,7 @@ bool frmcalendar::OnKeyDown(int key, int shift) {
         return false;
     }
     if (key == ui::kKeyApps || (key == ui::kKeyF10 && shift == ui::kShiftMask)) {
-        const ui::Rect day = lblnumber[DayOf(ShownDate()) - 1].Bounds();
-        ShowContextMenu(ui::Point{day.Left, day.Bottom()});
+        OnContextMenu(std::nullopt);
         return true;
     }
     return OnNavigationKey(key, shift);

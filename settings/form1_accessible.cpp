@@ -1,9 +1,11 @@
 // What a screen reader hears of the settings window: each slider by its group and channel,
-// each swatch by its colour (the stored one selected), and the "×" mark by what it does.
+// with the number shown beside it as its value, each swatch by its colour (the stored one
+// selected), and the "×" mark by what it does.
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "platform/conversions.h"
 #include "settings/form1.h"
 #include "settings/setting_values.h"
 
@@ -44,9 +46,12 @@ ui::AccessibleInfo Form1::Accessible(const ui::Element& element) const {
         info = ui::PushButton(element, "关闭");
     } else if (&element == &HScroll1) {
         info.Name = Label1.Caption();
+        info.Value = Label4.Caption();
     } else if (element.Name() == "HScroll2" || element.Name() == "HScroll3") {
         const ui::Label& group = element.Name() == "HScroll2" ? Label2 : Label3;
         info.Name = group.Caption() + " " + std::string(kChannels[static_cast<std::size_t>(index)]);
+        // The number beside it, also before the first move has written it there.
+        info.Value = platform::PlainText(static_cast<const ui::HScrollBar&>(element).Value());
     } else if (element.Name() == "Picture1") {
         const ui::Colour colour = Picture1[index].BackColor();
         info = ui::PushButton(element, NameOf(colour));

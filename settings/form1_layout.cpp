@@ -79,6 +79,8 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
       store_(store),
       calendar_(calendar),
       startAtLogOn_(startAtLogOn) {
+    // Its captions stand on the menu colour, so a contrast theme gives them the menu's text.
+    SetContrastColours(ui::kMenuContrast);
     HScroll1.SetSteps(1, 5);
     HScroll1.SetTabIndex(0);
     for (int i = 0; i < 3; ++i) {

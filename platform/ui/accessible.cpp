@@ -13,7 +13,7 @@ AccessibleRole RoleOf(ElementKind kind) {
         case ElementKind::ComboBox:
             return AccessibleRole::ComboBox;
         case ElementKind::HScrollBar:
-            return AccessibleRole::ScrollBar;
+            return AccessibleRole::Slider;
         case ElementKind::CheckBox:
             return AccessibleRole::CheckBox;
         case ElementKind::Shape:
@@ -59,6 +59,7 @@ AccessibleInfo PushButton(const Element& element, std::string name) {
     AccessibleInfo info = DefaultAccessibleInfo(element);
     info.Role = AccessibleRole::PushButton;
     info.Name = std::move(name);
+    info.DefaultAction = kPressAction;
     return info;
 }
 

@@ -8,20 +8,30 @@ namespace ui {
 
 class Element;
 
-enum class AccessibleRole { StaticText, PushButton, ComboBox, ScrollBar, Graphic, CheckBox };
+enum class AccessibleRole { StaticText, PushButton, ComboBox, Slider, Graphic, CheckBox };
+
+// What a push button does when a screen reader or the user's tool asks for its default action.
+inline constexpr const char* kPressAction = "按下";
 
 struct AccessibleInfo {
     AccessibleRole Role = AccessibleRole::StaticText;
     std::string Name;
     // Said after the name and role, as Windows says a pointer tip.
     std::string Description;
+    // What the element shows as its value (a slider's "78%"); empty leaves it to the system.
+    std::string Value;
+    // The name of what a default action does, which is then the element's click; empty
+    // leaves it to the system.
+    std::string DefaultAction;
     bool Invisible = false;
     // One of a group the user picks from (the days, the swatches), and whether it is the one.
     bool Selectable = false;
     bool Selected = false;
     // A check box is ticked.
     bool Checked = false;
-    // A tab stop, and whether it has the window's keyboard focus.
+    // A tab stop, and whether it has the window's keyboard focus. An element that is no tab
+    // stop is focused when it stands for the window's focus (the framed day): the window
+    // system then tells it focused while the window has the keyboard.
     bool Focusable = false;
     bool Focused = false;
     bool operator==(const AccessibleInfo&) const = default;
@@ -33,7 +43,8 @@ struct AccessibleInfo {
 // or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
-// The same element told as a push button with its own name (a mark whose text is a symbol).
+// The same element told as a push button with its own name (a mark whose text is a symbol),
+// pressed by its default action.
 AccessibleInfo PushButton(const Element& element, std::string name);
 
 }  // namespace ui

@@ -10,7 +10,7 @@ AccessibleWatch::AccessibleWatch(const Form& form) : form_(form) {
     }
 }
 
-std::vector<AccessibleNotice> AccessibleWatch::Changes() {
+std::vector<AccessibleNotice> AccessibleWatch::Changes(bool focusMoves) {
     std::vector<AccessibleNotice> notices;
     const auto& elements = form_.Elements();
     for (std::size_t i = 0; i < elements.size() && i < last_.size(); ++i) {
@@ -19,12 +19,17 @@ std::vector<AccessibleNotice> AccessibleWatch::Changes() {
         if (now.Name != before.Name) {
             notices.push_back({elements[i], AccessibleEvent::NameChange});
         }
+        if (now.Value != before.Value) {
+            notices.push_back({elements[i], AccessibleEvent::ValueChange});
+        }
         if (now.Invisible != before.Invisible || now.Selected != before.Selected ||
             now.Checked != before.Checked) {
             notices.push_back({elements[i], AccessibleEvent::StateChange});
         }
-        if (now.Selected && !before.Selected) {
+        if (focusMoves && now.Focused && !before.Focused && !now.Focusable) {
             notices.push_back({elements[i], AccessibleEvent::Focus});
+        }
+        if (now.Selected && !before.Selected) {
             notices.push_back({elements[i], AccessibleEvent::Selection});
         }
         last_[i] = std::move(now);

@@ -11,7 +11,7 @@ namespace ui {
 class Element;
 class Form;
 
-enum class AccessibleEvent { NameChange, StateChange, Focus, Selection };
+enum class AccessibleEvent { NameChange, ValueChange, StateChange, Focus, Selection };
 
 struct AccessibleNotice {
     const Element* Subject;
@@ -25,9 +25,12 @@ class AccessibleWatch {
     explicit AccessibleWatch(const Form& form);
 
     // The changes since the last call, in element order. An element that became the selected
-    // one (the framed day, the stored swatch) takes the focus and the selection with it, so a
-    // screen reader reads it out.
-    std::vector<AccessibleNotice> Changes();
+    // one (the framed day, the stored swatch) is announced as the new selection. One that
+    // became the focused one takes the focus too, but only when the user's own input in the
+    // window moved it while the window has the keyboard (focusMoves): a colour pass from the
+    // settings window or the minute timer must not pull a screen reader away from where the
+    // user is. The focus of a tab stop is the system's to tell, as it moves the real focus.
+    std::vector<AccessibleNotice> Changes(bool focusMoves);
 
   private:
     const Form& form_;

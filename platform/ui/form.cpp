@@ -53,6 +53,10 @@ void Form::PositionChangedBySystem(int left, int top) {
     top_ = top;
 }
 
+Colour Form::ShownColour(const Element* /*element*/, ColourUse use, Colour own) const {
+    return system_.HighContrast() ? ContrastColour(contrast_, use, own) : own;
+}
+
 void Form::SetBackColor(Colour colour) {
     if (colour != backColor_) {
         backColor_ = colour;
@@ -139,6 +143,12 @@ void Form::RaiseDisplayChange() {
 void Form::RaiseMouseMove(int button, int shift, int x, int y) {
     const platform::EventEpoch::Scope event(system_.Events());
     OnMouseMove(button, shift, x, y);
+}
+
+void Form::RaiseContextMenu(std::optional<Point> at) {
+    const platform::EventEpoch::Scope event(system_.Events());
+    system_.NoteUserInput();
+    OnContextMenu(at);
 }
 
 void Form::RaiseMouseDown(int button, int shift, int x, int y) {

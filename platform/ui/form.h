@@ -2,10 +2,12 @@
 // timers, and the load / show / hide / unload lifecycle with its events.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/ui/accessible.h"
+#include "platform/ui/contrast.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/element_array.h"
 #include "platform/ui/timer.h"
@@ -38,6 +40,11 @@ class Form {
 
     Colour BackColor() const { return backColor_; }
     void SetBackColor(Colour colour);
+    // The colour drawn for one of the window's colours (of an element, or the window's own
+    // with none): the colour itself, or under a contrast theme the system colour its use
+    // calls for in this window's contrast colours.
+    virtual Colour ShownColour(const Element* element, ColourUse use, Colour own) const;
+    void SetContrastColours(const ContrastColours& colours) { contrast_ = colours; }
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return visible_; }
@@ -81,6 +88,9 @@ class Form {
     // it first, then Tab / Shift+Tab move the focus, then the window's own handler runs.
     bool RaiseKeyDown(int key, int shift);
     void RaiseMouseMove(int button, int shift, int x, int y);
+    // The user asked for the window's menu: with the right button over a point of the
+    // window, or from the keyboard (no point).
+    void RaiseContextMenu(std::optional<Point> at);
 
     // Called by elements and timers of this form when a property changed.
     void ElementChanged(Element& element);
@@ -115,6 +125,7 @@ class Form {
     virtual void OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
     virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
+    virtual void OnContextMenu(std::optional<Point> /*at*/) {}
 
   private:
     WindowSystem& system_;
@@ -125,6 +136,7 @@ class Form {
     int left_ = 0;
     int top_ = 0;
     Colour backColor_;
+    ContrastColours contrast_ = kWindowContrast;
     bool loaded_ = false;
     bool visible_ = false;
     bool unloadedBefore_ = false;

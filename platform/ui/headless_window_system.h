@@ -29,6 +29,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     void TimerChanged(Form& form, Timer& timer) override;
     void MakeLayered(Form& form) override;
     void SetAlpha(Form& form, std::uint8_t alpha) override;
+    bool HighContrast() const override { return highContrast_; }
     void ReleaseCapture() override;
     void RunMoveLoop(Form& form) override;
     bool AddNotifyIcon(const NotifyIconData& icon) override;
@@ -54,6 +55,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     // Any mouse activity over the icon: its callback message with the identifier as the
     // first parameter, which the window reads as a pointer move with that button state.
     void SendNotifyIconMessage();
+    // The user turns a contrast theme on or off.
+    void SetHighContrast(bool on) { highContrast_ = on; }
     // The item the user takes in the next menu (-1: closes it without a choice).
     void SetMenuChoice(int position) { menuChoice_ = position; }
 
@@ -85,6 +88,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     int menuChoice_ = -1;
     bool notifyIconFails_ = false;
     bool createFails_ = false;
+    bool highContrast_ = false;
     std::map<const Form*, Window> windows_;
     std::map<Timer*, Form*> runningTimers_;
     std::optional<NotifyIconData> icon_;

@@ -38,6 +38,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A point of a form's client area in twips.
+struct Point {
+    int X = 0;
+    int Y = 0;
+};
+
 struct Font {
     std::string Name = "MS Sans Serif";
     double Points = 8.25;

@@ -36,12 +36,6 @@ constexpr std::uint32_t kNotifyIconBalloonFlag = 16;
 // The icon's activity arrives as this message, the pointer-move message.
 constexpr std::uint32_t kMouseMoveMessage = 0x0200;
 
-// A point of a form's client area in twips.
-struct Point {
-    int X = 0;
-    int Y = 0;
-};
-
 class WindowSystem {
   public:
     virtual ~WindowSystem() = default;
@@ -62,6 +56,8 @@ class WindowSystem {
 
     // Whole-window opacity.
     virtual void MakeLayered(Form& form) = 0;
+    // True while the user has a contrast theme on (see platform/ui/contrast.h).
+    virtual bool HighContrast() const = 0;
     virtual void SetAlpha(Form& form, std::uint8_t alpha) = 0;
 
     // The interactive move: gives up the capture, then moves the window with the pointer and

@@ -67,8 +67,8 @@ LONG RoleOf(ui::AccessibleRole role) {
             return ROLE_SYSTEM_PUSHBUTTON;
         case ui::AccessibleRole::ComboBox:
             return ROLE_SYSTEM_COMBOBOX;
-        case ui::AccessibleRole::ScrollBar:
-            return ROLE_SYSTEM_SCROLLBAR;
+        case ui::AccessibleRole::Slider:
+            return ROLE_SYSTEM_SLIDER;
         case ui::AccessibleRole::CheckBox:
             return ROLE_SYSTEM_CHECKBUTTON;
         case ui::AccessibleRole::Graphic:
@@ -77,9 +77,9 @@ LONG RoleOf(ui::AccessibleRole role) {
     return ROLE_SYSTEM_GRAPHIC;
 }
 
-// The system's object for a child window, told what the element model knows better: its
-// own role, name and state. Everything else (place, parent, children, keyboard shortcut,
-// value) is the system's.
+// The system's object for a window, told what the element model knows better: an element's
+// role, name, state, value and default action, and for the form's own window which element
+// has its focus. Everything else (place, parent, children, keyboard shortcut) is the system's.
 class AccessibleElement final : public IAccessible, public IOleWindow {
   public:
     AccessibleElement(std::shared_ptr<const AccessibleBinding> binding, StandardObject standard)
@@ -133,39 +133,69 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
 
     // What the model says.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!IsSelf(child)) {
-            return Standard() ? standard_.Get()->get_accName(child, name) : RPC_E_DISCONNECTED;
+        const auto info = DescribeSelf(child);
+        if (info) {
+            return Answer(info->Name, name);
         }
-        const auto info = Describe();
-        return info ? Answer(info->Name, name) : RPC_E_DISCONNECTED;
+        return Standard() ? standard_.Get()->get_accName(child, name) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!IsSelf(child)) {
-            return Standard() ? standard_.Get()->get_accRole(child, role) : RPC_E_DISCONNECTED;
-        }
-        const auto info = Describe();
+        const auto info = DescribeSelf(child);
         if (!info) {
-            return RPC_E_DISCONNECTED;
+            return Standard() ? standard_.Get()->get_accRole(child, role) : RPC_E_DISCONNECTED;
         }
         role->vt = VT_I4;
         role->lVal = RoleOf(info->Role);
         return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return ModelText(child, &ui::AccessibleInfo::Value, value, &IAccessible::get_accValue);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return ModelText(child, &ui::AccessibleInfo::DefaultAction, action,
+                         &IAccessible::get_accDefaultAction);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        const auto info = DescribeSelf(child);
+        if (!info || info->DefaultAction.empty()) {
+            return Standard() ? standard_.Get()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
+        }
+        if (info->Invisible) {
+            return E_FAIL;  // nobody can press what is not there
+        }
+        return ::PostMessageW(binding_->window, kDefaultActionMessage, 0, 0) ? S_OK : E_FAIL;
+    }
+    // The window's own object: its focus is the element that stands for it (the framed day).
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        if (binding_->element == nullptr && binding_->owner != nullptr) {
+            if (IDispatch* focused = binding_->owner->FocusedObject()) {
+                child->vt = VT_DISPATCH;
+                child->pdispVal = focused;
+                return S_OK;
+            }
+        }
+        return Standard() ? standard_.Get()->get_accFocus(child) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         if (!Standard()) {
             return RPC_E_DISCONNECTED;
         }
         const HRESULT result = standard_.Get()->get_accState(child, state);
-        const auto info = Describe();
-        if (!IsSelf(child) || FAILED(result) || state->vt != VT_I4 || !info) {
+        const auto info = DescribeSelf(child);
+        if (FAILED(result) || state->vt != VT_I4 || !info) {
             return result;
         }
         // What is shown, chosen, ticked and reachable by Tab is the model's; the focus is where
-        // the model puts it once the window has the keyboard.
+        // the model puts it once the window has the keyboard: a tab stop's own window, or the
+        // form's window for the element that stands for its focus.
         constexpr LONG kModelStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE |
                                       STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED |
                                       STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED;
-        const bool focused = info->Focused && ::GetFocus() == binding_->window;
+        const HWND focus = ::GetFocus();
+        const bool focused =
+            info->Focused && focus != nullptr &&
+            (focus == binding_->window ||
+             (!info->Focusable && focus == ::GetAncestor(binding_->window, GA_ROOT)));
         state->lVal &= ~kModelStates;
         state->lVal |= (info->Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
                        (info->Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
@@ -186,16 +216,10 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
         return Standard() ? standard_.Get()->get_accChild(child, object) : RPC_E_DISCONNECTED;
     }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Standard() ? standard_.Get()->get_accValue(child, value) : RPC_E_DISCONNECTED;
-    }
     // The model's (a day's tip), else the system's.
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        const auto info = IsSelf(child) ? Describe() : std::nullopt;
-        if (info && !info->Description.empty()) {
-            return Answer(info->Description, text);
-        }
-        return Standard() ? standard_.Get()->get_accDescription(child, text) : RPC_E_DISCONNECTED;
+        return ModelText(child, &ui::AccessibleInfo::Description, text,
+                         &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return Standard() ? standard_.Get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
@@ -208,15 +232,8 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         return Standard() ? standard_.Get()->get_accKeyboardShortcut(child, keys)
                           : RPC_E_DISCONNECTED;
     }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        return Standard() ? standard_.Get()->get_accFocus(child) : RPC_E_DISCONNECTED;
-    }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
         return Standard() ? standard_.Get()->get_accSelection(children) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Standard() ? standard_.Get()->get_accDefaultAction(child, action)
-                          : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
         return Standard() ? standard_.Get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
@@ -233,9 +250,6 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
         return Standard() ? standard_.Get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return Standard() ? standard_.Get()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
-    }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
@@ -247,12 +261,23 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
-    bool Standard() const { return binding_->element != nullptr; }
-    // Nothing once the window is gone; nothing either if the model cannot say (a failure
-    // must not unwind into the caller's COM).
-    std::optional<ui::AccessibleInfo> Describe() const {
+    // The model's text for the object itself where it has one, else the system's answer.
+    HRESULT ModelText(const VARIANT& child, std::string ui::AccessibleInfo::*field, BSTR* answer,
+                      HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*)) {
+        const auto info = DescribeSelf(child);
+        if (info && !((*info).*field).empty()) {
+            return Answer((*info).*field, answer);
+        }
+        return Standard() ? (standard_.Get()->*system)(child, answer) : RPC_E_DISCONNECTED;
+    }
+
+    bool Standard() const { return binding_->window != nullptr; }
+    // The model's word on the object itself: nothing for the form's own window or once the
+    // window is gone; nothing either if the model cannot say (a failure must not unwind into
+    // the caller's COM).
+    std::optional<ui::AccessibleInfo> DescribeSelf(const VARIANT& child) const {
         const ui::Element* element = binding_->element;
-        if (element == nullptr) {
+        if (element == nullptr || !IsSelf(child)) {
             return std::nullopt;
         }
         try {
@@ -272,6 +297,8 @@ DWORD WinEventOf(ui::AccessibleEvent event) {
     switch (event) {
         case ui::AccessibleEvent::NameChange:
             return EVENT_OBJECT_NAMECHANGE;
+        case ui::AccessibleEvent::ValueChange:
+            return EVENT_OBJECT_VALUECHANGE;
         case ui::AccessibleEvent::StateChange:
             return EVENT_OBJECT_STATECHANGE;
         case ui::AccessibleEvent::Focus:
@@ -309,11 +336,19 @@ void FormAccessibility::Attach(HWND window, const ui::Element& element) {
                                element.Kind() == ui::ElementKind::HScrollBar ||
                                element.Kind() == ui::ElementKind::CheckBox;
     auto attached = std::make_unique<Attached>(Attached{
-        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element}), false});
+        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element, this}),
+        false});
     attached->subclassed =
         systemControl && ::SetWindowSubclass(window, Proc, kSubclassId,
                                              reinterpret_cast<DWORD_PTR>(attached.get())) != FALSE;
     attached_.push_back(std::move(attached));
+}
+
+void FormAccessibility::AttachForm(HWND window) {
+    formWindow_ = window;
+    attached_.push_back(std::make_unique<Attached>(Attached{
+        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, nullptr, this}),
+        false}));
 }
 
 LRESULT FormAccessibility::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -343,18 +378,88 @@ void FormAccessibility::Detach(Attached& attached) {
     binding = AccessibleBinding{};
 }
 
-void FormAccessibility::Announce() {
-    if (!watch_) {
+namespace {
+
+// Someone (a screen reader, a magnifier) wants to hear of our changes.
+bool Listening() {
+    for (const DWORD event : {EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, EVENT_OBJECT_STATECHANGE,
+                              EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE}) {
+        if (::IsWinEventHookInstalled(event)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void FormAccessibility::Shown(bool visible) {
+    if (!visible) {
+        watch_.reset();
+    } else if (!watch_ && Listening()) {
+        watch_.emplace(form_);
+    }
+}
+
+void FormAccessibility::Announce(bool focusMoves) {
+    if (!Listening()) {
+        // Nobody hears them: no work to describe the elements at every change.
+        watch_.reset();
         return;
     }
-    for (const ui::AccessibleNotice& notice : watch_->Changes()) {
-        for (const auto& attached : attached_) {
-            if (attached->binding->element == notice.Subject) {
-                ::NotifyWinEvent(WinEventOf(notice.Event), attached->binding->window, OBJID_CLIENT,
-                                 CHILDID_SELF);
+    if (!watch_) {
+        // A listener that just came: it hears the changes from now on.
+        Shown(formWindow_ != nullptr && ::IsWindowVisible(formWindow_));
+        return;
+    }
+    for (const ui::AccessibleNotice& notice : watch_->Changes(focusMoves)) {
+        Raise(WinEventOf(notice.Event), notice.Subject);
+    }
+}
+
+void FormAccessibility::AnnounceFocus() {
+    if (const Attached* standIn = Listening() ? FocusStandIn() : nullptr) {
+        Raise(EVENT_OBJECT_FOCUS, standIn->binding->element);
+    }
+}
+
+void FormAccessibility::Raise(DWORD event, const ui::Element* subject) const {
+    for (const auto& attached : attached_) {
+        if (attached->binding->element == subject && attached->binding->window != nullptr) {
+            ::NotifyWinEvent(event, attached->binding->window, OBJID_CLIENT, CHILDID_SELF);
+        }
+    }
+}
+
+const FormAccessibility::Attached* FormAccessibility::FocusStandIn() const {
+    if (formWindow_ == nullptr || ::GetFocus() != formWindow_) {
+        return nullptr;
+    }
+    for (const auto& attached : attached_) {
+        const ui::Element* element = attached->binding->element;
+        if (element != nullptr && !element->TabStop() && attached->binding->window != nullptr) {
+            const ui::AccessibleInfo info = form_.Accessible(*element);
+            if (info.Focused && !info.Invisible) {
+                return attached.get();
             }
         }
     }
+    return nullptr;
+}
+
+IDispatch* FormAccessibility::FocusedObject() {
+    const Attached* standIn = FocusStandIn();
+    if (standIn == nullptr || !Ole().Ready()) {
+        return nullptr;
+    }
+    StandardObject standard;
+    if (FAILED(Ole().createStdAccessibleObject(standIn->binding->window, OBJID_CLIENT,
+                                               kIidAccessible,
+                                               reinterpret_cast<void**>(standard.Receive())))) {
+        return nullptr;
+    }
+    // The caller owns the one reference it is born with.
+    return new AccessibleElement(standIn->binding, std::move(standard));
 }
 
 LRESULT CALLBACK FormAccessibility::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -375,9 +480,6 @@ LRESULT FormAccessibility::AnswerFor(const std::shared_ptr<AccessibleBinding>& b
     apartment_.Enter();
     if (!Ole().Ready()) {
         return 0;
-    }
-    if (!watch_) {
-        watch_.emplace(form_);
     }
     StandardObject standard;
     if (FAILED(Ole().createStdAccessibleObject(binding->window, OBJID_CLIENT, kIidAccessible,

@@ -12,6 +12,8 @@
 #include "platform/ui/accessible_watch.h"
 #include "platform/ui/form.h"
 
+struct IDispatch;  // <oaidl.h>, which only the implementation needs
+
 namespace platform::win32 {
 
 // COM for this thread while the form's accessible objects may be handed out.
@@ -28,12 +30,20 @@ class ComApartment {
     bool entered_ = false;
 };
 
-// What an accessible object handed out for a child window needs; the window's death clears
-// it, and the objects a screen reader still holds then answer that they are disconnected.
+class FormAccessibility;
+
+// What an accessible object handed out for a window needs: the element it stands for, or
+// none for the form's own window. The window's death clears it, and the objects a screen
+// reader still holds then answer that they are disconnected.
 struct AccessibleBinding {
     HWND window = nullptr;
     const ui::Element* element = nullptr;
+    FormAccessibility* owner = nullptr;
 };
+
+// Posted to an element's own window by a screen reader's default action: the click runs once
+// the reader's call has returned (a click may destroy the very window it asked).
+constexpr UINT kDefaultActionMessage = WM_APP + 16;
 
 class FormAccessibility {
   public:
@@ -46,13 +56,23 @@ class FormAccessibility {
     // The system's own controls (boxes, sliders) are subclassed for it; the program's own
     // windows pass WM_GETOBJECT to Answer from their procedure.
     void Attach(HWND window, const ui::Element& element);
+    // The form's own window answers too: its focus is the element that stands for it.
+    void AttachForm(HWND window);
     // WM_GETOBJECT for an attached window of the program's own; 0 when it is not ours to answer.
     LRESULT Answer(HWND window, WPARAM wParam, LPARAM lParam);
     // Before the windows go: objects a screen reader still holds answer that they are gone.
     void DetachAll();
-    // Raises the events for what changed in the form since the last call, once a screen
-    // reader has asked for one of its objects: until then nobody is listening.
-    void Announce();
+    // The window was shown or hidden: changes are told only of a window on the screen, from
+    // what it showed first.
+    void Shown(bool visible);
+    // Raises the events for what changed in the form since the last call, while someone
+    // listens. focusMoves: the user's own input in the window, which has the keyboard.
+    void Announce(bool focusMoves);
+    // The form's window got the keyboard: the element that stands for its focus has it.
+    void AnnounceFocus();
+    // A new reference to the object of the element that stands for the window's focus while
+    // the window has the keyboard, or null.
+    IDispatch* FocusedObject();
 
   private:
     struct Attached {
@@ -64,11 +84,15 @@ class FormAccessibility {
                                  UINT_PTR id, DWORD_PTR data);
     LRESULT AnswerFor(const std::shared_ptr<AccessibleBinding>& binding, WPARAM wParam);
     static void Detach(Attached& attached);
+    // The attached element that stands for the window's focus and is shown, or null.
+    const Attached* FocusStandIn() const;
+    void Raise(DWORD event, const ui::Element* subject) const;
 
     const ui::Form& form_;
     ComApartment apartment_;
     std::optional<ui::AccessibleWatch> watch_;
     std::vector<std::unique_ptr<Attached>> attached_;
+    HWND formWindow_ = nullptr;
 };
 
 }  // namespace platform::win32

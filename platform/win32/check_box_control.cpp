@@ -17,6 +17,7 @@ CheckBoxControl::CheckBoxControl(FormWindow& owner, ui::CheckBox& box, int id)
         place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
     SetFont();
+    OnContrastChange();
     // Space reaches the model, which ticks the box as a click does; the button's own
     // keyboard handling never sees it.
     SubclassSystemControl();
@@ -49,15 +50,34 @@ void CheckBoxControl::OnCommand(int code) {
     }
 }
 
-// Drawn on the window's own background, whatever the colour scheme makes of the button face.
+// Drawn on the window's own background, whatever the colour scheme makes of the button face,
+// and under a contrast theme in the window's text colour, as its captions.
 HBRUSH CheckBoxControl::StaticBrush(HDC dc) {
-    const COLORREF back = ToColorRef(owner_.Form().BackColor());
+    const ui::Form& form = owner_.Form();
+    const COLORREF back = ShownColorRef(form, nullptr, ui::ColourUse::Background, form.BackColor());
     if (!brush_ || brushColour_ != back) {
         brush_.Reset(::CreateSolidBrush(back));
         brushColour_ = back;
     }
     ::SetBkColor(dc, back);
+    ::SetTextColor(
+        dc, ShownColorRef(form, &box_, ui::ColourUse::Text, ui::SystemColour(COLOR_BTNTEXT)));
     return brush_.Get();
+}
+
+// A themed button draws its text in the visual style's colour and ignores the one above: under
+// a contrast theme the box goes without the style. The style's library is there only when the
+// program's controls are themed at all, so it is looked up, never loaded.
+void CheckBoxControl::OnContrastChange() {
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    const HMODULE uxtheme = ::GetModuleHandleW(L"uxtheme.dll");
+    const auto setWindowTheme = reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(
+        uxtheme != nullptr ? ::GetProcAddress(uxtheme, "SetWindowTheme") : nullptr));
+    const bool plain = owner_.Context().highContrast;
+    if (handle_ != nullptr && setWindowTheme != nullptr && plain != unthemed_) {
+        unthemed_ = plain;
+        setWindowTheme(handle_, plain ? L"" : nullptr, plain ? L"" : nullptr);
+    }
 }
 
 }  // namespace platform::win32

@@ -232,6 +232,14 @@ void ComboControl::OnPosted(WPARAM what, LPARAM /*value*/) {
     }
 }
 
+COLORREF ComboControl::ForeColorRef() const {
+    return ShownColorRef(owner_.Form(), &box_, ui::ColourUse::Text, foreColor_);
+}
+
+COLORREF ComboControl::BackColorRef() const {
+    return ShownColorRef(owner_.Form(), &box_, ui::ColourUse::Background, backColor_);
+}
+
 void ComboControl::Measure(MEASUREITEMSTRUCT& item) {
     item.itemHeight =
         static_cast<UINT>(item.itemID == static_cast<UINT>(-1) ? FieldHeight() : ItemHeight());
@@ -243,8 +251,8 @@ void ComboControl::Draw(const DRAWITEMSTRUCT& item) {
     const std::wstring text = ShownText(item.itemID == static_cast<UINT>(-1) ? box_.Text()
                                         : item.itemID < items_.size()        ? items_[item.itemID]
                                                                              : std::string());
-    const COLORREF fore = ToColorRef(foreColor_);
-    const COLORREF back = ToColorRef(backColor_);
+    const COLORREF fore = ForeColorRef();
+    const COLORREF back = BackColorRef();
     const int dpi = owner_.Dpi();
     const BufferedPaint buffer(item.hDC, item.rcItem);
     const HDC dc = buffer.Dc();
@@ -272,7 +280,7 @@ HBRUSH ComboControl::ListBrush(HWND list) {
     if (handle_ == nullptr || !::GetComboBoxInfo(handle_, &info) || info.hwndList != list) {
         return nullptr;
     }
-    const COLORREF back = ToColorRef(backColor_);
+    const COLORREF back = BackColorRef();
     if (!listBrush_ || listBrushColour_ != back) {
         listBrush_.Reset(::CreateSolidBrush(back));
         listBrushColour_ = back;

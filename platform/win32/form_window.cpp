@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/ui/contrast.h"
 #include "platform/ui/keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/input_mapping.h"
@@ -48,6 +49,12 @@ int KeyShift() {
            (AltDown() ? ui::kAltMask : 0);
 }
 
+// The user has access keys underlined always ("underline access keys"), not only after Alt.
+bool KeyboardCues() {
+    BOOL cues = FALSE;
+    return ::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0) && cues;
+}
+
 // The section a WM_SETTINGCHANGE names: the control panel announces a new time zone as one
 // of these.
 bool IsTimeZoneChange(LPARAM section) {
@@ -84,6 +91,8 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     tooltips_.SetOwner(window_.Get());
     // Run as administrator, the calendar still hears a later start at the user's own level.
     ::ChangeWindowMessageFilterEx(window_.Get(), context.activateMessage, MSGFLT_ALLOW, nullptr);
+    accessibility_.AttachForm(window_.Get());
+    FollowKeyboardCues();
     // Created on a monitor of another DPI (per-monitor aware): size it for that one.
     const int actual = WindowDpi(window_.Get());
     if (actual != dpi_) {
@@ -151,6 +160,8 @@ void FormWindow::Show(bool visible, bool quietly) {
         ::ShowWindow(window_.Get(), SW_SHOW);
         ::SetForegroundWindow(window_.Get());
     }
+    // After the first picture, so that a screen reader costs the start nothing.
+    accessibility_.Shown(visible);
 }
 
 void FormWindow::Activate() {
@@ -214,7 +225,11 @@ void FormWindow::SyncPending() {
         control->Sync();
     }
     SyncFocus();
-    accessibility_.Announce();
+    accessibility_.Announce(FocusMoves());
+}
+
+bool FormWindow::FocusMoves() const {
+    return userClicks_ > 0 && ::GetFocus() == window_.Get();
 }
 
 void FormWindow::OrderTabStops() {
@@ -321,7 +336,68 @@ void FormWindow::UserClick(ui::Element& element) {
 }
 
 bool FormWindow::KeyDown(WPARAM key) {
+    if (key == VK_MENU) {
+        // Alt shows the access keys. Windows would do it for a dialog only, Wine not at all.
+        ::SendMessageW(window_.Get(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+    }
     return AsUserInput([&] { return form_.RaiseKeyDown(static_cast<int>(key), KeyShift()); });
+}
+
+void FormWindow::SetAlpha(std::uint8_t alpha) {
+    alpha_ = alpha;
+    ::SetLayeredWindowAttributes(window_.Get(), 0, ui::ShownAlpha(context_.highContrast, alpha),
+                                 LWA_ALPHA);
+}
+
+void FormWindow::OnContrastChange() {
+    context_.RefreshContrast();
+    if (alpha_) {
+        SetAlpha(*alpha_);
+    }
+    for (const auto& control : controls_) {
+        control->OnContrastChange();
+    }
+    ::RedrawWindow(window_.Get(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The access keys as the user's setting has them; the system's own state for the window
+// (which its controls read) is told the same.
+void FormWindow::FollowKeyboardCues() {
+    ::SendMessageW(window_.Get(), WM_CHANGEUISTATE,
+                   MAKEWPARAM(KeyboardCues() ? UIS_CLEAR : UIS_SET, UISF_HIDEACCEL), 0);
+}
+
+// WM_CHANGEUISTATE reaches the window itself only under Wine; Windows turns it into
+// WM_UPDATEUISTATE for the window and its children. Either way the labels follow.
+void FormWindow::OnUiStateChange(WPARAM change) {
+    const bool hides = HidesAccessKeys(hidesAccessKeys_, change, KeyboardCues());
+    if (hides != hidesAccessKeys_) {
+        hidesAccessKeys_ = hides;
+        for (const auto& control : controls_) {
+            if (control->Element().Kind() == ui::ElementKind::Label && control->Handle()) {
+                ::InvalidateRect(control->Handle(), nullptr, FALSE);
+            }
+        }
+    }
+}
+
+void FormWindow::OnContextMenu(HWND from, LPARAM screenPoint) {
+    std::optional<ui::Point> at;
+    if (screenPoint != -1) {
+        // The surface's own right press opened the menu already (a press that is no drag).
+        if (from == window_.Get()) {
+            return;
+        }
+        POINT point{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+        ::ScreenToClient(window_.Get(), &point);
+        at = ui::Point{PixelsToTwips(point.x, dpi_), PixelsToTwips(point.y, dpi_)};
+    }
+    form_.System().NoteUserInput();
+    AsUserInput([&] {
+        form_.RaiseContextMenu(at);
+        return true;
+    });
 }
 
 void FormWindow::PostToControl(const NativeControl& control, WPARAM what, LPARAM value) {
@@ -450,10 +526,23 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_KEYUP:
+            // The Menu key's release would ask for the menu the form opened at its press.
+            if (wParam == VK_APPS && keyUsed_) {
+                return 0;
+            }
+            break;
         case WM_SETFOCUS:
-            // Activation gives the window the focus; it belongs to the focused element.
+            // Activation gives the window the focus; it belongs to the focused element, or
+            // (the calendar) to the element that stands for it.
             SyncFocus();
+            accessibility_.AnnounceFocus();
             return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT answer = accessibility_.Answer(window, wParam, lParam)) {
+                return answer;
+            }
+            break;
         case WM_SYSCHAR:
             // The character of an Alt key the form used: the system would look for a menu
             // bar to open and beep.
@@ -462,9 +551,20 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CONTEXTMENU:
-            // The form opens its menu itself, from its keys and its right press: the one the
-            // system would make of the button's release or of the Menu key would be a second.
+            OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
             return 0;
+        case WM_CHANGEUISTATE:
+        case WM_UPDATEUISTATE:
+            OnUiStateChange(wParam);
+            break;
+        case WM_QUERYUISTATE:
+            // The window's own word on its access keys, which Wine does not keep.
+            return (::DefWindowProcW(window, message, wParam, lParam) & ~UISF_HIDEACCEL) |
+                   (hidesAccessKeys_ ? UISF_HIDEACCEL : 0);
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            OnContrastChange();
+            break;
         case WM_COMMAND:
             if (OnDialogCommand(wParam, lParam)) {
                 return 0;
@@ -539,6 +639,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             form_.RaiseTimeChange();
             return 0;
         case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) {
+                OnContrastChange();
+            } else if (wParam == SPI_SETKEYBOARDCUES) {
+                FollowKeyboardCues();
+            }
             if (IsTimeZoneChange(lParam)) {
                 form_.RaiseTimeChange();
                 return 0;

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,10 @@ class FormWindow {
     void PostToControl(const NativeControl& control, WPARAM what, LPARAM value);
     // Repaints part of the surface (form client pixels) with the labels over it.
     void InvalidateSurface(const RECT& area);
+    // Opacity as the form asks for it; a contrast theme shows the window opaque meanwhile.
+    void SetAlpha(std::uint8_t alpha);
+    // The access keys' underlines show (keyboard cues, WM_UPDATEUISTATE).
+    bool ShowsAccessKeys() const { return !hidesAccessKeys_; }
 
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -80,6 +86,15 @@ class FormWindow {
     template <typename Handler>
     bool AsUserInput(Handler&& handler);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    // A contrast theme was turned on or off, or the system's colours changed.
+    void OnContrastChange();
+    void OnUiStateChange(WPARAM change);
+    void FollowKeyboardCues();
+    // WM_CONTEXTMENU from the window or one of its child windows.
+    void OnContextMenu(HWND from, LPARAM screenPoint);
+    // Whether the user's input in this window, which has the keyboard, may move the focus
+    // that a screen reader follows.
+    bool FocusMoves() const;
     // Puts the tab stops' child windows in Tab order, which dialog navigation follows.
     void OrderTabStops();
     // Gives the focused element's child window the keyboard focus while the window has it.
@@ -95,6 +110,8 @@ class FormWindow {
     bool destroyed_ = false;
     int userClicks_ = 0;
     bool keyUsed_ = false;  // the form used the last key pressed
+    bool hidesAccessKeys_ = true;
+    std::optional<std::uint8_t> alpha_;  // as the form asked, while layered
     UniqueWindow owner_;    // outlives the window it owns
     UniqueWindow window_;
     Tooltips tooltips_;

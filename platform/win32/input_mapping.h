@@ -50,6 +50,26 @@ constexpr int ShiftFromKeyState(WPARAM keys, bool altDown) {
            (altDown ? 4 : 0);
 }
 
+// Whether a window hides its access keys' underlines after a WM_CHANGEUISTATE or
+// WM_UPDATEUISTATE of this wParam: UIS_SET hides them, UIS_CLEAR shows them, UIS_INITIALIZE
+// shows them only when the user has them always underlined (keyboard cues); a change that
+// does not name them leaves them.
+constexpr bool HidesAccessKeys(bool hidden, WPARAM change, bool keyboardCues) {
+    if ((HIWORD(change) & UISF_HIDEACCEL) == 0) {
+        return hidden;
+    }
+    switch (LOWORD(change)) {
+        case UIS_SET:
+            return true;
+        case UIS_CLEAR:
+            return false;
+        case UIS_INITIALIZE:
+            return !keyboardCues;
+        default:
+            return hidden;
+    }
+}
+
 // Where a horizontal scroll request takes a scroll bar whose position runs from low to
 // high: lines and pages by the given steps, the ends, the released thumb. Nothing for
 // the thumb while it is dragged (the model runs nothing then) and for the end of a scroll.

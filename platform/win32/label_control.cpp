@@ -47,7 +47,7 @@ void LabelControl::Paint(HDC dc, const RECT& area) {
     ::OffsetRect(&surface, place.left, place.top);
     PaintSurface(dc, owner_.Form(), dpi, surface);
     PaintLabelText(dc, label_, text_, owner_.Context().fonts.For(label_.GetFont(), dpi, text_),
-                   place, dpi);
+                   place, dpi, owner_.ShowsAccessKeys());
     ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 

@@ -184,6 +184,12 @@ LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
+            // No drag from here; the right button's release asks the window for its menu.
+            return 0;
+        case kDefaultActionMessage:
+            if (element_.Visible()) {
+                owner_.UserClick(element_);
+            }
             return 0;
         case WM_GETOBJECT:
             if (const LRESULT answer = owner_.Accessibility().Answer(handle_, wParam, lParam)) {

@@ -48,6 +48,9 @@ class NativeControl {
     virtual HBRUSH StaticBrush(HDC /*dc*/) { return nullptr; }
     // A message the control posted to the form for later (see FormWindow::PostToControl).
     virtual void OnPosted(WPARAM /*what*/, LPARAM /*value*/) {}
+    // A contrast theme was turned on or off, or the system's colours changed (the window
+    // repaints everything after).
+    virtual void OnContrastChange() {}
 
   protected:
     // WS_TABSTOP exactly for the model's tab stops: dialog navigation visits nothing else.
@@ -155,6 +158,9 @@ class ComboControl final : public NativeControl {
     void FitListWidth();
     void PostChoice(int position);
     void RepaintAll();
+    // The colours drawn, which a contrast theme replaces.
+    COLORREF ForeColorRef() const;
+    COLORREF BackColorRef() const;
 
     ui::ComboBox& box_;
     std::vector<std::string> items_;
@@ -197,6 +203,7 @@ class CheckBoxControl final : public NativeControl {
     void Layout() override;
     void OnCommand(int code) override;
     HBRUSH StaticBrush(HDC dc) override;
+    void OnContrastChange() override;
 
   private:
     void SetFont();
@@ -204,6 +211,7 @@ class CheckBoxControl final : public NativeControl {
     ui::CheckBox& box_;
     std::wstring text_;
     bool checked_ = false;
+    bool unthemed_ = false;
     UniqueBrush brush_;
     COLORREF brushColour_ = 0;
 };

@@ -15,6 +15,11 @@ COLORREF ToColorRef(ui::Colour colour) {
     return static_cast<COLORREF>(bits & 0x00FFFFFFu);
 }
 
+COLORREF ShownColorRef(const ui::Form& form, const ui::Element* element, ui::ColourUse use,
+                       ui::Colour own) {
+    return ToColorRef(form.ShownColour(element, use, own));
+}
+
 RECT ElementRect(const ui::Element& element, int dpi) {
     const ui::Rect& b = element.Bounds();
     const int left = TwipsToPixelPosition(b.Left, dpi);
@@ -47,7 +52,7 @@ void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour) {
 }
 
 void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
-    FillSolid(dc, area, ToColorRef(form.BackColor()));
+    FillSolid(dc, area, ShownColorRef(form, nullptr, ui::ColourUse::Background, form.BackColor()));
     for (const ui::Element* element : form.Elements()) {
         if (element->Kind() != ui::ElementKind::Shape || !element->Visible()) {
             continue;
@@ -58,21 +63,25 @@ void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
         if (!::IntersectRect(&crossing, &bounds, &area)) {
             continue;
         }
+        // A filled shape shows a colour for itself (a preview); an outline frames something.
         if (shape.Filled()) {
-            FillSolid(dc, bounds, ToColorRef(shape.FillColor()));
+            FillSolid(dc, bounds,
+                      ShownColorRef(form, &shape, ui::ColourUse::Content, shape.FillColor()));
         } else {
-            DrawFrame(dc, bounds, LineWidth(dpi), ToColorRef(shape.BorderColor()));
+            DrawFrame(dc, bounds, LineWidth(dpi),
+                      ShownColorRef(form, &shape, ui::ColourUse::Frame, shape.BorderColor()));
         }
     }
 }
 
 void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
-                    const RECT& area, int dpi) {
-    const COLORREF colour = ToColorRef(label.ForeColor());
+                    const RECT& area, int dpi, bool showAccessKeys) {
+    const ui::Form& form = label.Owner();
     RECT inside = area;
     if (label.BorderStyle() == 1) {
         const int t = LineWidth(dpi);
-        DrawFrame(dc, area, t, colour);
+        DrawFrame(dc, area, t,
+                  ShownColorRef(form, &label, ui::ColourUse::Frame, label.ForeColor()));
         ::InflateRect(&inside, -t, -t);
     }
     if (text.empty()) {
@@ -80,10 +89,10 @@ void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFON
     }
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, colour);
-    // One line, top-aligned like the designed layout. "&" marks an access key; no key is
-    // handled, so neither the "&" nor an underline is drawn.
-    UINT format = DT_SINGLELINE | DT_TOP | DT_HIDEPREFIX;
+    ::SetTextColor(dc, ShownColorRef(form, &label, ui::ColourUse::Text, label.ForeColor()));
+    // One line, top-aligned like the designed layout. "&" marks an access key, underlined
+    // while the window shows its keyboard cues.
+    UINT format = DT_SINGLELINE | DT_TOP | (showAccessKeys ? 0 : DT_HIDEPREFIX);
     format |= label.Alignment() == ui::TextAlignment::Centre ? DT_CENTER : DT_LEFT;
     ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &inside, format);
 }

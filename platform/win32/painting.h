@@ -14,6 +14,9 @@ namespace platform::win32 {
 // The model's colour as a GDI colour; a value with the top bit set names a system
 // colour by its index in the low byte (as in 0x80000004, the menu background).
 COLORREF ToColorRef(ui::Colour colour);
+// What the form draws for one of its colours (contrast themes: platform/ui/contrast.h).
+COLORREF ShownColorRef(const ui::Form& form, const ui::Element* element, ui::ColourUse use,
+                       ui::Colour own);
 
 // An element's rectangle in the form's client pixels.
 RECT ElementRect(const ui::Element& element, int dpi);
@@ -29,8 +32,9 @@ void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour);
 // transparent over whatever lies beneath.
 void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area);
 
-// A label's frame and text inside its rectangle, in the font given.
+// A label's frame and text inside its rectangle, in the font given, with its access key
+// underlined or not.
 void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
-                    const RECT& area, int dpi);
+                    const RECT& area, int dpi, bool showAccessKeys);
 
 }  // namespace platform::win32

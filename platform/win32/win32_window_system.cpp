@@ -173,8 +173,17 @@ void Win32WindowSystem::MakeLayered(ui::Form& form) {
 
 void Win32WindowSystem::SetAlpha(ui::Form& form, std::uint8_t alpha) {
     if (FormWindow* window = WindowOf(form)) {
-        ::SetLayeredWindowAttributes(window->Handle(), 0, alpha, LWA_ALPHA);
+        window->SetAlpha(alpha);
     }
+}
+
+bool Win32WindowSystem::HighContrast() const {
+    return context_->highContrast;
+}
+
+void Win32WindowSystem::SetHighContrastQuery(bool (*query)()) {
+    context_->contrastQuery = query;
+    context_->RefreshContrast();
 }
 
 void Win32WindowSystem::ReleaseCapture() {

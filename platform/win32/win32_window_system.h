@@ -39,6 +39,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
 
     void MakeLayered(ui::Form& form) override;
     void SetAlpha(ui::Form& form, std::uint8_t alpha) override;
+    bool HighContrast() const override;
 
     void ReleaseCapture() override;
     void RunMoveLoop(ui::Form& form) override;
@@ -56,6 +57,10 @@ class Win32WindowSystem final : public ui::WindowSystem {
     // Dialog navigation (Tab, Esc, Enter) for a message to a window with tab stops, or to one
     // of its children; true when it took the message, which then goes no further.
     bool DialogMessage(tagMSG& message);
+
+    // For tests, which cannot switch the system's contrast theme: what stands for the system's
+    // answer from now on (a WM_SYSCOLORCHANGE makes the windows ask it again).
+    void SetHighContrastQuery(bool (*query)());
 
     // For tests and diagnostics: the native window of a loaded form (an HWND), or null.
     void* NativeHandle(const ui::Form& form) const;

@@ -4,10 +4,22 @@
 #include "platform/win32/single_instance.h"
 
 namespace platform::win32 {
+namespace {
+
+bool SystemHighContrast() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+}  // namespace
 
 WindowContext::WindowContext(HINSTANCE moduleInstance, NotifyIcon& icon, EventEpoch& epoch)
     : instance(moduleInstance),
       notifyIcon(icon),
+      contrastQuery(SystemHighContrast),
+      highContrast(SystemHighContrast()),
       taskbarCreatedMessage(::RegisterWindowMessageW(L"TaskbarCreated")),
       activateMessage(::RegisterWindowMessageW(kActivateMessageName)),
       events(epoch) {}

@@ -26,8 +26,14 @@ struct WindowContext {
     // handler may close the very window whose message is being handled.
     void Retire(std::unique_ptr<FormWindow> window);
 
+    // Asks the system again whether a contrast theme is on (when the system's colours change).
+    void RefreshContrast() { highContrast = contrastQuery(); }
+
     HINSTANCE instance;
     NotifyIcon& notifyIcon;
+    // What the system says of contrast themes; tests stand in for the user's choice with it.
+    bool (*contrastQuery)() = nullptr;
+    bool highContrast = false;
     FontCache fonts;
     // Sent to every top-level window when the notification area has been (re)started.
     UINT taskbarCreatedMessage;

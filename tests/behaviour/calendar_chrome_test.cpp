@@ -1,5 +1,6 @@
 // Dragging, the notification icon, opacity and closing.
 #include "platform/ui/keys.h"
+#include "settings/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -51,6 +52,11 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
               (Names{menu + "600,1485", menu + "600,1485", "ReleaseCapture", "MoveLoop frmcalendar",
                      menu + "the pointer", "ReleaseCapture", "MoveLoop frmcalendar",
                      "ReleaseCapture", "MoveLoop frmcalendar"}));
+    // Asked for from an element: where the pointer is, or from the keyboard below the day.
+    windows.ClearCalls();
+    cal->RaiseContextMenu(ui::Point{700, 800});
+    cal->RaiseContextMenu(std::nullopt);
+    EXPECT_EQ(windows.Calls(), (Names{menu + "700,800", menu + "600,1485"}));
     ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
     cal->SetSettingsWindow(&settingsWindow);
     ClickDay(3);
@@ -64,6 +70,34 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
                              !cal->Visible() && windows.NotifyIcon(), !windows.Running()};
         EXPECT_TRUE(done[item]) << item;
     }
+}
+
+// A contrast theme draws both windows in its system colours, the Sundays in its second text
+// colour; the user's own colours stay in the model and the store and show again without it.
+TEST_F(CalendarChrome, AContrastThemeDrawsSystemColoursAndKeepsTheUsersOwn) {
+    Form1 settings(windows, store, *cal, startAtLogOn);
+    settings.Show();
+    const ui::Colour sunday = cal->lblnumber[1].ForeColor();  // May 2021: the 2nd
+    const Names stored = Written();
+    for (const bool contrast : {true, false}) {
+        windows.SetHighContrast(contrast);
+        const auto expect = [&](const ui::Form& form, const ui::Element* element, ui::ColourUse use,
+                                ui::Colour own, int system) {
+            EXPECT_EQ(form.ShownColour(element, use, own),
+                      contrast ? ui::SystemColour(system) : own)
+                << system;
+        };
+        expect(*cal, nullptr, ui::ColourUse::Background, 0, 5);
+        expect(*cal, &cal->lblnumber[1], ui::ColourUse::Text, sunday, 26);
+        expect(*cal, &cal->lblnumber[2], ui::ColourUse::Text, cal->lbldate.ForeColor(), 8);
+        expect(*cal, &cal->Shape1, ui::ColourUse::Frame, 0, 13);
+        expect(settings, nullptr, ui::ColourUse::Background, 0, 4);
+        expect(settings, &settings.Label1, ui::ColourUse::Text, 0, 7);
+        expect(settings, &settings.Check1, ui::ColourUse::Text, 0, 7);
+        EXPECT_EQ(settings.ShownColour(&settings.Picture1[5], ui::ColourUse::Content, kCyan),
+                  kCyan);
+    }
+    EXPECT_EQ(Written(), stored);
 }
 
 TEST_F(CalendarChrome, MinimiseToTheIconAndBackByAnyIconMessage) {

@@ -28,6 +28,7 @@ class RecordingSystem final : public ui::WindowSystem {
     void TimerChanged(ui::Form&, ui::Timer& timer) override { notices.push_back(timer.Name()); }
     void MakeLayered(ui::Form&) override {}
     void SetAlpha(ui::Form&, std::uint8_t) override {}
+    bool HighContrast() const override { return false; }
     void ReleaseCapture() override {}
     void RunMoveLoop(ui::Form&) override {}
     bool AddNotifyIcon(const ui::NotifyIconData&) override { return true; }

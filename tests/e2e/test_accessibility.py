@@ -4,7 +4,7 @@ AccessibleObjectFromWindow, asked for its name, role and state, beside the windo
 from harness import CALENDAR, SETTINGS, LunadeskCase
 from test_lunadesk import day_place
 
-PUSH_BUTTON, COMBO_BOX, SCROLL_BAR = 0x2B, 0x2E, 0x03
+PUSH_BUTTON, COMBO_BOX, SLIDER = 0x2B, 0x2E, 0x33
 SELECTED, INVISIBLE = 0x2, 0x8000
 WEEKDAYS = "一二三四五六日"
 
@@ -53,5 +53,8 @@ class ScreenReader(LunadeskCase):
         self.assert_heard(settings, (840, 3240), "蓝色", PUSH_BUTTON, selected=True,
                           cls="LunadeskPicture")
         self.assert_heard(settings, (1920, 3240), "橙色", PUSH_BUTTON, cls="LunadeskPicture")
-        self.assert_heard(settings, (360, 360), "透明度", SCROLL_BAR, cls="ScrollBar")
+        self.assert_heard(settings, (360, 360), "透明度", SLIDER, cls="ScrollBar")
+        # Its value as the window shows it beside the slider ("78%" at first).
+        self.assertEqual(self.element(settings, 360, 360, cls="ScrollBar")["value"],
+                         self.element(settings, 2640, 360)["text"])
         self.assert_heard(settings, (2760, 0), "关闭", PUSH_BUTTON)

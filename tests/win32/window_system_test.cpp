@@ -11,13 +11,17 @@
 #include <imm.h>
 #include <shellapi.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "platform/ui/form.h"
+#include "platform/ui/keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_icon.h"
@@ -55,8 +59,24 @@ class TestForm final : public ui::Form {
     std::vector<std::tuple<int, int, int, int>> presses;  // button, shift, x, y
     std::vector<int> moveButtons;
     int displayChanges = 0;
+    std::vector<std::optional<ui::Point>> menus;
+    const ui::Element* standIn = nullptr;  // stands for the window's focus (as the framed day)
+
+    // The swatch a button.
+    ui::AccessibleInfo Accessible(const ui::Element& element) const override {
+        ui::AccessibleInfo info = &element == &swatch ? ui::PushButton(element, "红色")
+                                                      : ui::DefaultAccessibleInfo(element);
+        info.Focused = info.Focused || &element == standIn;
+        return info;
+    }
 
   private:
+    void OnContextMenu(std::optional<ui::Point> at) override { menus.push_back(at); }
+    // A key moves the focus that the stand-in stands for.
+    bool OnKeyDown(int key, int) override {
+        standIn = key == ui::kKeyRight ? &swatch : standIn;
+        return key == ui::kKeyRight;
+    }
     void OnMouseDown(int button, int shift, int x, int y) override {
         presses.emplace_back(button, shift, x, y);
     }
@@ -457,6 +477,119 @@ TEST(SingleInstanceTest, ALockRefusedMeansAnotherCopyRuns) {
     const UniqueHandle<HANDLE, ::CloseHandle> lock(::CreateMutexW(&elevated, FALSE, L"Local\\T"));
     EXPECT_FALSE(SingleInstance(L"Local\\T").First());
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << "not refused here";
+}
+
+bool contrastOn = false;
+
+// The system's contrast theme cannot be switched under Wine: the test stands in for it.
+TEST_F(Win32WindowSystemTest, AContrastThemeRepaintsInSystemColoursAndMakesTheWindowOpaque) {
+    system.SetHighContrastQuery([] { return contrastOn; });
+    system.MakeLayered(form);
+    system.SetAlpha(form, 50);
+    form.label.SetBorderStyle(1);
+    const RECT label = PlaceOf(Label());
+    for (const bool on : {true, false}) {
+        contrastOn = on;
+        Send(Window(), on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        BYTE alpha = 0;
+        ::GetLayeredWindowAttributes(Window(), nullptr, &alpha, nullptr);
+        EXPECT_EQ(std::tuple(PixelAt(label.right + 2, label.bottom + 2),
+                             PixelAt(label.right - 1, label.bottom - 1), alpha),
+                  on ? std::tuple(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 255)
+                     : std::tuple(RGB(0, 0, 0), RGB(0, 255, 0), 50))
+            << on;
+    }
+}
+
+// The access keys are underlined once Alt is pressed. (Wine's DrawText underlines nothing, so
+// the window's state is read, not its pixels.)
+TEST_F(Win32WindowSystemTest, AltShowsTheAccessKeys) {
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, nullptr, 0));
+    TestForm other(system);
+    other.Show();
+    const HWND window = static_cast<HWND>(system.NativeHandle(other));
+    EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, UISF_HIDEACCEL);
+    Send(window, WM_SYSKEYDOWN, VK_MENU, 1);
+    EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, 0);
+    // The user's setting changes while the window is open: it follows at once.
+    Send(window, WM_SETTINGCHANGE, SPI_SETKEYBOARDCUES, 0);
+    EXPECT_EQ(::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL, UISF_HIDEACCEL);
+}
+
+// A right click on an element is seen end to end; the surface's own right press opens the
+// menu itself (as the calendar does), so only the keyboard's request is passed on.
+TEST_F(Win32WindowSystemTest, TheMenuKeyAsksForTheMenuAndTheSurfaceNotASecondTime) {
+    Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Label()), -1);
+    Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()), MAKELPARAM(5, 5));
+    ASSERT_EQ(form.menus.size(), 1u);
+    EXPECT_FALSE(form.menus[0]);
+}
+
+VARIANT Self() {
+    VARIANT self{};
+    self.vt = VT_I4;  // lVal 0: CHILDID_SELF
+    return self;
+}
+
+IAccessible* ObjectOf(HWND window) {
+    constexpr IID kIidAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* object = nullptr;
+    ::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
+                                 reinterpret_cast<void**>(&object));
+    return object;
+}
+
+std::wstring Said(HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*),
+                  IAccessible* object) {
+    BSTR text = nullptr;
+    std::wstring said = SUCCEEDED((object->*ask)(Self(), &text)) && text ? text : L"<none>";
+    ::SysFreeString(text);
+    return said;
+}
+
+// Heard from the first key, before any object was asked for: the focus follows the stand-in
+// on the user's key, not on a change from code. The swatch is pressed after the call returns.
+// (Roles and values are read end to end.)
+TEST_F(Win32WindowSystemTest, ScreenReadersHearTheFocusFromTheFirstKeyAndPressButtonsLater) {
+    focusEvents.clear();
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    TestForm other(system);
+    other.standIn = &other.label;
+    other.Show();
+    const HWND window = static_cast<HWND>(system.NativeHandle(other));
+    Pump();
+    Send(window, WM_KEYDOWN, VK_RIGHT, 1);
+    other.standIn = &other.label;
+    other.label.SetCaption("changed by code");
+    Pump();
+    ::UnhookWinEvent(hook);
+    const HWND label = ::FindWindowExW(window, nullptr, L"LunadeskLabel", nullptr);
+    const HWND swatch = ::FindWindowExW(window, nullptr, L"LunadeskPicture", nullptr);
+    EXPECT_EQ(focusEvents, (std::vector<HWND>{label, swatch}));
+
+    other.standIn = &other.swatch;
+    IAccessible* const button = ObjectOf(swatch);
+    IAccessible* const whole = ObjectOf(window);
+    ASSERT_TRUE(button && whole);
+    VARIANT focus{}, state{};
+    EXPECT_EQ(Said(&IAccessible::get_accDefaultAction, button), L"按下");
+    int clicks = 0;
+    other.swatch.Click = [&] { ++clicks; };
+    EXPECT_EQ(std::pair(button->accDoDefaultAction(Self()), clicks), std::pair(S_OK, 0));
+    Pump();
+    EXPECT_EQ(clicks, 1);
+    ASSERT_EQ(std::pair(whole->get_accFocus(&focus), focus.vt),
+              std::pair(S_OK, VARTYPE{VT_DISPATCH}));
+    auto* focused = static_cast<IAccessible*>(static_cast<void*>(focus.pdispVal));
+    EXPECT_EQ(Said(&IAccessible::get_accName, focused), L"红色");
+    ASSERT_EQ(focused->get_accState(Self(), &state), S_OK);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
+    for (IAccessible* object : {button, whole, focused}) {
+        object->Release();
+    }
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 // "visible" is the window's own style bit, and "alpha" and "colorKey" the layered attributes
 // in use (null when not); a combo box child adds "dropped", whether its list is open. With
 // --accessible first, each child also says what a screen reader hears of it: "name",
-// "description", "role" and "state", as AccessibleObjectFromWindow's object answers (null when
-// there is none). Other arguments: `tip` gives the text of the pointer tip shown now (null when
-// none), `foreground` gives {"title", "focus"} of the foreground window (focus: the keyboard
-// focus is in it), and `close=TITLE` posts a close request to that window, as an installer
+// "description", "value", "role" and "state", as AccessibleObjectFromWindow's object answers
+// (null when there is none). Other arguments: `tip` gives the text of the pointer tip shown now
+// (null when none), `foreground` gives {"title", "focus"} of the foreground window (focus: the
+// keyboard focus is in it), and `close=TITLE` posts a close request to that window, as an installer
 // would, and gives {"posted"}.
 #include <windows.h>
 
@@ -79,17 +79,18 @@ void DescribeAccessible(std::string& out, HWND window) {
     IAccessible* object = nullptr;
     if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
                                             reinterpret_cast<void**>(&object)))) {
-        out += ",\"name\":null,\"description\":null,\"role\":null,\"state\":null";
+        out += ",\"name\":null,\"description\":null,\"value\":null,\"role\":null,\"state\":null";
         return;
     }
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    for (const bool description : {false, true}) {
+    for (const char* key : {"name", "description", "value"}) {
         BSTR text = nullptr;
-        const HRESULT got = description ? object->get_accDescription(self, &text)
-                                        : object->get_accName(self, &text);
-        out += description ? ",\"description\":" : ",\"name\":";
+        const HRESULT got = *key == 'n'   ? object->get_accName(self, &text)
+                            : *key == 'd' ? object->get_accDescription(self, &text)
+                                          : object->get_accValue(self, &text);
+        out += std::string(",\"") + key + "\":";
         if (SUCCEEDED(got) && text != nullptr) {
             Quote(out, platform::win32::ToUtf8(text));
         } else {
