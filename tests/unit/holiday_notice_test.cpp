@@ -103,8 +103,7 @@ TEST_F(HolidayFolderTest, AFileWithAnyFaultIsIgnoredWhole) {
         std::string("{\"year\": 2026, \"days\": [") + good + "]} \xff",
         Notice("2026", good) + std::string(kLargestNoticeFile, ' '),
         std::string(200000, '[') + std::string(200000, ']'),
-        "",
-    };
+        ""};
     for (std::size_t i = 0; i < std::size(faults); ++i) {
         Write("fault.json", faults[i]);
         EXPECT_EQ(lunar::DayTip(2026, 1, 1, Load()), "冬月十三 元旦 休") << "fault " << i;
