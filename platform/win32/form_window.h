@@ -112,7 +112,7 @@ class FormWindow {
     bool keyUsed_ = false;  // the form used the last key pressed
     bool hidesAccessKeys_ = true;
     std::optional<std::uint8_t> alpha_;  // as the form asked, while layered
-    UniqueWindow owner_;    // outlives the window it owns
+    UniqueWindow owner_;                 // outlives the window it owns
     UniqueWindow window_;
     Tooltips tooltips_;
     FormAccessibility accessibility_{form_};

@@ -10,9 +10,10 @@ void ReleaseLibrary(HMODULE module) noexcept {
 
 bool RestrictDllSearchToSystem() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    return restrict != nullptr&& restrict(LOAD_LIBRARY_SEARCH_SYSTEM32) != FALSE;
+    const auto setDirectories =
+        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    return setDirectories != nullptr && setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32) != FALSE;
 }
 
 Library LoadSystemLibrary(const wchar_t* fileName) {
