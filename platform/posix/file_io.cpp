@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -104,6 +105,23 @@ int OpenRegularFile(const std::filesystem::path& file, std::uintmax_t& size) {
     return -1;
 }
 
+// Appends what the descriptor holds up to its end, or until more than limit bytes came; false
+// (errno set) when a read fails.
+bool ReadToEnd(int fd, std::string& content, std::size_t limit) {
+    char buffer[4096];
+    while (content.size() <= limit) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got == 0;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
 void SyncDirectory(const std::filesystem::path& directory) {
     UniqueFd fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Get() < 0) {
@@ -127,49 +145,22 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
         ThrowErrno("open " + file.string());
     }
     std::string content;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ThrowErrno("read " + file.string());
-        }
-        if (got == 0) {
-            return content;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
+    if (!ReadToEnd(fd.Get(), content, std::numeric_limits<std::size_t>::max())) {
+        ThrowErrno("read " + file.string());
     }
+    return content;
 }
 
 std::optional<std::string> ReadRegularFile(const std::filesystem::path& file,
                                            std::size_t maxBytes) {
     std::uintmax_t fileSize = 0;
     UniqueFd fd(OpenRegularFile(file, fileSize));
-    if (fd.Get() < 0 || fileSize > maxBytes) {
+    std::string content;
+    // The size is checked again after reading: the file may have grown since fstat.
+    if (fd.Get() < 0 || fileSize > maxBytes || !ReadToEnd(fd.Get(), content, maxBytes) ||
+        content.size() > maxBytes) {
         return std::nullopt;
     }
-    std::string content(maxBytes + 1, '\0');
-    std::size_t size = 0;
-    while (size < content.size()) {
-        const ssize_t got = ::read(fd.Get(), content.data() + size, content.size() - size);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        size += static_cast<std::size_t>(got);
-    }
-    // It may have grown since fstat.
-    if (size > maxBytes) {
-        return std::nullopt;
-    }
-    content.resize(size);
     return content;
 }
 
