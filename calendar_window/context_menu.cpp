@@ -19,9 +19,9 @@ void frmcalendar::ShowContextMenu(std::optional<ui::Point> at) {
                                                      {"设置", &frmcalendar::Label8_Click},
                                                      {"最小化", &frmcalendar::Label7_Click},
                                                      {"关闭", &frmcalendar::Label6_Click}}};
-    std::vector<std::string> texts;
+    std::vector<ui::MenuItem> texts;
     for (const MenuItem& item : kItems) {
-        texts.emplace_back(item.Text);
+        texts.push_back({item.Text});
     }
     const int chosen = System().ShowMenu(*this, texts, at);
     if (chosen >= 0 && chosen < static_cast<int>(kItems.size())) {

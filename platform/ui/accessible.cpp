@@ -1,5 +1,7 @@
 #include "platform/ui/accessible.h"
 
+#include "platform/ui/cell_grid.h"
+
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 
@@ -16,6 +18,8 @@ AccessibleRole RoleOf(ElementKind kind) {
             return AccessibleRole::Slider;
         case ElementKind::CheckBox:
             return AccessibleRole::CheckBox;
+        case ElementKind::CellGrid:
+            return AccessibleRole::Table;
         case ElementKind::Shape:
         case ElementKind::PictureBox:
             break;
@@ -65,6 +69,10 @@ AccessibleInfo PushButton(const Element& element, std::string name) {
 
 AccessibleInfo Form::Accessible(const Element& element) const {
     return DefaultAccessibleInfo(element);
+}
+
+AccessibleInfo Form::AccessibleChild(const Element& element, int child) const {
+    return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
 }
 
 }  // namespace ui

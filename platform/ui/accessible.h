@@ -8,7 +8,8 @@ namespace ui {
 
 class Element;
 
-enum class AccessibleRole { StaticText, PushButton, ComboBox, Slider, Graphic, CheckBox };
+// Table: an element drawn in parts, each of which is a child of its own.
+enum class AccessibleRole { StaticText, PushButton, ComboBox, Slider, Graphic, CheckBox, Table };
 
 // What a push button does when a screen reader or the user's tool asks for its default action.
 inline constexpr const char* kPressAction = "按下";
@@ -24,6 +25,8 @@ struct AccessibleInfo {
     // leaves it to the system.
     std::string DefaultAction;
     bool Invisible = false;
+    // Shown but out of use (a cell outside the years the calendar knows).
+    bool Unavailable = false;
     // One of a group the user picks from (the days, the swatches), and whether it is the one.
     bool Selectable = false;
     bool Selected = false;

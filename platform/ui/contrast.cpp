@@ -10,6 +10,8 @@ Colour ContrastColour(const ContrastColours& scheme, ColourUse use, Colour own) 
             return scheme.Text;
         case ColourUse::MarkedText:
             return scheme.MarkedText;
+        case ColourUse::DimmedText:
+            return scheme.DimmedText;
         case ColourUse::Frame:
             return scheme.Frame;
         case ColourUse::Content:

@@ -15,6 +15,8 @@ enum class ColourUse {
     Text,
     // Text marked apart from the rest by its own colour (the Sundays of the month).
     MarkedText,
+    // Text that is there but not of the matter at hand (the neighbour months' days).
+    DimmedText,
     Frame,
     // A colour the user looks at for itself (a swatch, a colour preview): it stays.
     Content,
@@ -25,6 +27,7 @@ struct ContrastColours {
     Colour Background;
     Colour Text;
     Colour MarkedText;
+    Colour DimmedText;
     Colour Frame;
 };
 
@@ -34,17 +37,18 @@ inline constexpr int kSysMenu = 4;
 inline constexpr int kSysMenuText = 7;
 inline constexpr int kSysWindowText = 8;
 inline constexpr int kSysHighlight = 13;
+inline constexpr int kSysGrayText = 17;
 inline constexpr int kSysHotLight = 26;
 
 // A window's own surface: its background, its text, the theme's hyperlink colour for marked
 // text (a contrast theme's one other text colour) and the selection colour for frames.
 inline constexpr ContrastColours kWindowContrast{
     SystemColour(kSysWindow), SystemColour(kSysWindowText), SystemColour(kSysHotLight),
-    SystemColour(kSysHighlight)};
+    SystemColour(kSysGrayText), SystemColour(kSysHighlight)};
 // A small tool window on the menu colour: everything in the menu's text colour.
-inline constexpr ContrastColours kMenuContrast{SystemColour(kSysMenu), SystemColour(kSysMenuText),
-                                               SystemColour(kSysMenuText),
-                                               SystemColour(kSysMenuText)};
+inline constexpr ContrastColours kMenuContrast{
+    SystemColour(kSysMenu), SystemColour(kSysMenuText), SystemColour(kSysMenuText),
+    SystemColour(kSysGrayText), SystemColour(kSysMenuText)};
 
 // The colour drawn for a colour of the model with this use.
 Colour ContrastColour(const ContrastColours& scheme, ColourUse use, Colour own);

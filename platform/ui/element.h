@@ -10,7 +10,7 @@ namespace ui {
 
 class Form;
 
-enum class ElementKind { Label, ComboBox, HScrollBar, Shape, PictureBox, CheckBox };
+enum class ElementKind { Label, ComboBox, HScrollBar, Shape, PictureBox, CheckBox, CellGrid };
 
 class Element {
   public:
@@ -22,8 +22,10 @@ class Element {
     const std::string& Name() const { return name_; }
     // Position within an element array, -1 for a lone element.
     int Index() const { return index_; }
-    // Twips within the window's client area; nothing moves an element after design.
+    // Twips within the window's client area.
     const Rect& Bounds() const { return bounds_; }
+    // Moves it (a window with two layouts).
+    void SetBounds(const Rect& bounds) { Assign(bounds_, bounds); }
     Form& Owner() const { return owner_; }
 
     bool Visible() const { return visible_; }

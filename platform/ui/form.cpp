@@ -39,6 +39,16 @@ void Form::SetLeft(int left) {
     }
 }
 
+void Form::SetClientSize(int width, int height) {
+    if (width != clientWidth_ || height != clientHeight_) {
+        clientWidth_ = width;
+        clientHeight_ = height;
+        if (loaded_) {
+            system_.WindowChanged(*this);
+        }
+    }
+}
+
 void Form::SetTop(int top) {
     if (top != top_) {
         top_ = top;

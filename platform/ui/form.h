@@ -30,6 +30,8 @@ class Form {
     const std::string& Caption() const { return caption_; }
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
+    // A window with two layouts changes its size (twips).
+    void SetClientSize(int width, int height);
 
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -69,6 +71,9 @@ class Form {
     void SetFocus(Element* element);
     // What a screen reader is told about one of this window's elements.
     virtual AccessibleInfo Accessible(const Element& element) const;
+    // What a screen reader is told about one part of an element drawn in parts (a cell of a
+    // grid), by its position from 0.
+    virtual AccessibleInfo AccessibleChild(const Element& element, int child) const;
 
     // Each of the Request and Raise calls below is one event of the window system (see
     // WindowSystem::Events), or a part of the one running.

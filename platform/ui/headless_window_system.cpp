@@ -122,12 +122,12 @@ void HeadlessWindowSystem::RemoveNotifyIcon(const NotifyIconData& icon) {
     }
 }
 
-int HeadlessWindowSystem::ShowMenu(Form& form, const std::vector<std::string>& items,
+int HeadlessWindowSystem::ShowMenu(Form& form, const std::vector<MenuItem>& items,
                                    std::optional<Point> at) {
     WindowOf(form);
     std::string call = "Menu " + form.Name();
-    for (const std::string& item : items) {
-        call += " " + item;
+    for (const MenuItem& item : items) {
+        call += " " + item.Text + (item.Checked ? "✓" : "");
     }
     Record(call +
            (at ? " at " + std::to_string(at->X) + "," + std::to_string(at->Y) : " at the pointer"));

@@ -34,8 +34,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     void RunMoveLoop(Form& form) override;
     bool AddNotifyIcon(const NotifyIconData& icon) override;
     void RemoveNotifyIcon(const NotifyIconData& icon) override;
-    int ShowMenu(Form& form, const std::vector<std::string>& items,
-                 std::optional<Point> at) override;
+    int ShowMenu(Form& form, const std::vector<MenuItem>& items, std::optional<Point> at) override;
+    int FirstDayOfWeek() const override { return firstDayOfWeek_; }
 
     // --- the test's side ---
     // One 96-dpi monitor, its work area the whole screen.
@@ -57,6 +57,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     void SendNotifyIconMessage();
     // The user turns a contrast theme on or off.
     void SetHighContrast(bool on) { highContrast_ = on; }
+    // The user's first day of the week, 0 Monday (the default) ... 6 Sunday.
+    void SetFirstDayOfWeek(int day) { firstDayOfWeek_ = day; }
     // The item the user takes in the next menu (-1: closes it without a choice).
     void SetMenuChoice(int position) { menuChoice_ = position; }
 
@@ -86,6 +88,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     std::vector<Monitor> monitors_;
     std::optional<Rect> dropPosition_;
     int menuChoice_ = -1;
+    int firstDayOfWeek_ = 0;
     bool notifyIconFails_ = false;
     bool createFails_ = false;
     bool highContrast_ = false;

@@ -36,6 +36,12 @@ constexpr std::uint32_t kNotifyIconBalloonFlag = 16;
 // The icon's activity arrives as this message, the pointer-move message.
 constexpr std::uint32_t kMouseMoveMessage = 0x0200;
 
+// An item of a window's small menu; a checked one shows a tick.
+struct MenuItem {
+    std::string Text;
+    bool Checked = false;
+};
+
 class WindowSystem {
   public:
     virtual ~WindowSystem() = default;
@@ -71,8 +77,11 @@ class WindowSystem {
 
     // A small menu of the form, at the pointer (a click) or at a point of the form (a key);
     // returns once it is closed: the position of the item chosen, or -1 for none.
-    virtual int ShowMenu(Form& form, const std::vector<std::string>& items,
+    virtual int ShowMenu(Form& form, const std::vector<MenuItem>& items,
                          std::optional<Point> at) = 0;
+
+    // The user's first day of the week: 0 Monday ... 6 Sunday.
+    virtual int FirstDayOfWeek() const = 0;
 
     // Clicks and keys of the user in any window of the program, counted, so that a window
     // can tell whether someone is using it (code that runs a click handler does not count).

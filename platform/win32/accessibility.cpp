@@ -71,6 +71,8 @@ LONG RoleOf(ui::AccessibleRole role) {
             return ROLE_SYSTEM_SLIDER;
         case ui::AccessibleRole::CheckBox:
             return ROLE_SYSTEM_CHECKBUTTON;
+        case ui::AccessibleRole::Table:
+            return ROLE_SYSTEM_TABLE;
         case ui::AccessibleRole::Graphic:
             break;
     }

@@ -220,6 +220,8 @@ std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Elemen
         case ui::ElementKind::CheckBox:
             return std::make_unique<CheckBoxControl>(owner, static_cast<ui::CheckBox&>(element),
                                                      id);
+        case ui::ElementKind::CellGrid:
+            break;
     }
     return nullptr;
 }

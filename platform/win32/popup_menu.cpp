@@ -5,14 +5,15 @@
 
 namespace platform::win32 {
 
-int TrackMenu(HWND owner, const std::vector<std::string>& items, POINT at) {
+int TrackMenu(HWND owner, const std::vector<ui::MenuItem>& items, POINT at) {
     const UniqueMenu menu(::CreatePopupMenu());
     if (!menu) {
         return -1;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
         // Command 0 means "nothing chosen", so the items count from 1.
-        ::AppendMenuW(menu.Get(), MF_STRING, i + 1, ToWide(items[i]).c_str());
+        ::AppendMenuW(menu.Get(), MF_STRING | (items[i].Checked ? MF_CHECKED : MF_UNCHECKED), i + 1,
+                      ToWide(items[i].Text).c_str());
     }
     // Only a menu of the foreground window closes on Esc or on a click elsewhere.
     ::SetForegroundWindow(owner);

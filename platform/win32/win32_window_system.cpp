@@ -177,6 +177,17 @@ void Win32WindowSystem::SetAlpha(ui::Form& form, std::uint8_t alpha) {
     }
 }
 
+// The user's own choice in the regional settings, else the locale's.
+int Win32WindowSystem::FirstDayOfWeek() const {
+    DWORD day = 0;
+    if (::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK | LOCALE_RETURN_NUMBER,
+                          reinterpret_cast<LPWSTR>(&day), sizeof day / sizeof(wchar_t)) == 0 ||
+        day > 6) {
+        return 0;
+    }
+    return static_cast<int>(day);
+}
+
 bool Win32WindowSystem::HighContrast() const {
     return context_->highContrast;
 }
@@ -219,7 +230,7 @@ void Win32WindowSystem::RemoveNotifyIcon(const ui::NotifyIconData& icon) {
     }
 }
 
-int Win32WindowSystem::ShowMenu(ui::Form& form, const std::vector<std::string>& items,
+int Win32WindowSystem::ShowMenu(ui::Form& form, const std::vector<ui::MenuItem>& items,
                                 std::optional<ui::Point> at) {
     FormWindow* window = WindowOf(form);
     if (window == nullptr) {

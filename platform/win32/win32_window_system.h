@@ -40,6 +40,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     void MakeLayered(ui::Form& form) override;
     void SetAlpha(ui::Form& form, std::uint8_t alpha) override;
     bool HighContrast() const override;
+    int FirstDayOfWeek() const override;
 
     void ReleaseCapture() override;
     void RunMoveLoop(ui::Form& form) override;
@@ -47,7 +48,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
     void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
 
-    int ShowMenu(ui::Form& form, const std::vector<std::string>& items,
+    int ShowMenu(ui::Form& form, const std::vector<ui::MenuItem>& items,
                  std::optional<ui::Point> at) override;
 
     // The next window to be shown comes up behind whatever the user is working in, without

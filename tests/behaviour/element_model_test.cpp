@@ -33,7 +33,10 @@ class RecordingSystem final : public ui::WindowSystem {
     void RunMoveLoop(ui::Form&) override {}
     bool AddNotifyIcon(const ui::NotifyIconData&) override { return true; }
     void RemoveNotifyIcon(const ui::NotifyIconData&) override {}
-    int ShowMenu(ui::Form&, const Names&, std::optional<ui::Point>) override { return -1; }
+    int ShowMenu(ui::Form&, const std::vector<ui::MenuItem>&, std::optional<ui::Point>) override {
+        return -1;
+    }
+    int FirstDayOfWeek() const override { return 0; }
 };
 
 TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {

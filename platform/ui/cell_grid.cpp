@@ -1,0 +1,61 @@
+#include "platform/ui/cell_grid.h"
+
+#include "platform/errors.h"
+#include "platform/ui/accessible.h"
+#include "platform/ui/form.h"
+#include "platform/ui/window_system.h"
+
+namespace ui {
+
+CellGrid::CellGrid(Form& owner, std::string name, Rect bounds, Font font, Font smallFont)
+    : Element(owner, ElementKind::CellGrid, std::move(name), -1, bounds),
+      font_(std::move(font)),
+      smallFont_(std::move(smallFont)) {}
+
+const GridCell& CellGrid::Cell(int index) const {
+    if (index < 0 || index >= CellCount()) {
+        platform::Fail(platform::ErrorCode::SubscriptOutOfRange, "no such cell");
+    }
+    return cells_[static_cast<std::size_t>(index)];
+}
+
+int CellGrid::CellAt(Point point) const {
+    for (int i = 0; i < CellCount(); ++i) {
+        const Rect& area = cells_[static_cast<std::size_t>(i)].Bounds;
+        if (cells_[static_cast<std::size_t>(i)].Enabled && point.X >= area.Left &&
+            point.X < area.Right() && point.Y >= area.Top && point.Y < area.Bottom()) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CellGrid::RaiseCellClick(int index) {
+    if (index < 0 || index >= CellCount() || !cells_[static_cast<std::size_t>(index)].Enabled) {
+        return;
+    }
+    WindowSystem& system = Owner().System();
+    const platform::EventEpoch::Scope event(system.Events());
+    system.NoteUserInput();
+    if (CellClick) {
+        CellClick(index);
+    }
+}
+
+AccessibleInfo CellAccessibleInfo(const CellGrid& grid, int index) {
+    const GridCell& cell = grid.Cell(index);
+    AccessibleInfo info =
+        PushButton(grid, cell.AccessibleName.empty() ? cell.Text : cell.AccessibleName);
+    info.Description = cell.ToolTip;
+    info.Focusable = false;
+    info.Selectable = cell.Enabled;
+    info.Selected = cell.Framed;
+    info.Focused = cell.Framed;
+    info.Unavailable = !cell.Enabled;
+    if (!cell.Enabled) {
+        info.DefaultAction.clear();
+    }
+    return info;
+}
+
+}  // namespace ui
