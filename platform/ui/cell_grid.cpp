@@ -19,6 +19,11 @@ const GridCell& CellGrid::Cell(int index) const {
     return cells_[static_cast<std::size_t>(index)];
 }
 
+void CellGrid::SetCell(int index, GridCell cell) {
+    Cell(index);
+    Assign(cells_[static_cast<std::size_t>(index)], std::move(cell));
+}
+
 int CellGrid::CellAt(Point point) const {
     for (int i = 0; i < CellCount(); ++i) {
         const Rect& area = cells_[static_cast<std::size_t>(i)].Bounds;

@@ -64,6 +64,8 @@ class CellGrid final : public Element {
     const GridCell& Cell(int index) const;
     const std::vector<GridCell>& Cells() const { return cells_; }
     void SetCells(std::vector<GridCell> cells) { Assign(cells_, std::move(cells)); }
+    // One cell anew (SubscriptOutOfRange outside 0..CellCount()-1).
+    void SetCell(int index, GridCell cell);
     const std::vector<GridHeading>& Headings() const { return headings_; }
     void SetHeadings(std::vector<GridHeading> headings) { Assign(headings_, std::move(headings)); }
     // The enabled cell at a point of the grid (twips within it), or -1.
