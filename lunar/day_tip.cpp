@@ -6,6 +6,7 @@
 
 #include "lunar/lunar.h"
 #include "lunar/lunar_internal.h"
+#include "lunar/lunar_tables.h"
 
 namespace lunar {
 
@@ -137,6 +138,23 @@ std::string DayTip(const DayParts& parts) {
         tip.append("（").append(parts.Scheduled.Name).append("）");
     }
     return tip;
+}
+
+std::string DayLine(const DayParts& parts) {
+    for (const std::string_view named :
+         {parts.LunarFestival, std::string_view(parts.NewYearsEve ? "除夕" : ""),
+          parts.GregorianFestival, parts.SolarTerm}) {
+        if (!named.empty()) {
+            return std::string(named);
+        }
+    }
+    std::string line;
+    if (parts.Lunar.Day == 1) {
+        AppendMonth(line, parts.Lunar);
+    } else {
+        line = TableAt(LunarDayNames, parts.Lunar.Day);
+    }
+    return line;
 }
 
 std::string DayTip(int year, int month, int day, const HolidaySchedule& schedule) {

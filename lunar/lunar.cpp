@@ -113,18 +113,23 @@ std::string LunarDayCaption(const LunarDate& date) {
     return caption;
 }
 
-void AppendMonthAndDay(std::string& text, const LunarDate& date) {
+void AppendMonth(std::string& text, const LunarDate& date) {
     if (date.Month == 0) {
         throw OutOfRange("lunar month 0 does not exist");
     }
     const bool leap = date.Month < 0;
     const std::string_view month =
         TableAt(LunarMonthNames, leap ? -std::int64_t{date.Month} : date.Month);
-    const std::string_view day = TableAt(LunarDayNames, date.Day);
     if (leap) {
         text.append("闰");
     }
-    text.append(month).append("月").append(day);
+    text.append(month).append("月");
+}
+
+void AppendMonthAndDay(std::string& text, const LunarDate& date) {
+    const std::string_view day = TableAt(LunarDayNames, date.Day);
+    AppendMonth(text, date);
+    text.append(day);
 }
 
 }  // namespace lunar

@@ -68,6 +68,11 @@ DayParts DayPartsOn(int year, int month, int day, const HolidaySchedule& schedul
 // the 三伏/数九 mark, and "休" or "班" with the holiday's name in full-width brackets unless a
 // part before already says it: "腊月廿九 除夕 休（春节）". Fails as DayPartsOn does.
 std::string DayTip(const DayParts& parts);
+// The one short line a day's cell shows under its number: the lunar festival, else "除夕", else
+// the Gregorian festival, else the solar term, else on the first of a lunar month that month
+// ("冬月", "闰四月"), else the lunar day ("廿九"). Fails with OutOfRange for a day the lunar
+// tables cannot name.
+std::string DayLine(const DayParts& parts);
 // The tip with the built-in schedule, or with the given one.
 std::string DayTip(int year, int month, int day);
 std::string DayTip(int year, int month, int day, const HolidaySchedule& schedule);

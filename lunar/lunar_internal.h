@@ -26,6 +26,9 @@ inline void RequireDate(int year, int month, int day, int firstYear, int lastYea
 // 23 = 冬至) of the year falls, 1921-2100. Fails with OutOfRange outside those years.
 int SolarTermDay(int year, int term);
 
+// Appends the lunar month as the caption writes it: "三月", "闰冬月". Fails with OutOfRange for
+// month 0.
+void AppendMonth(std::string& text, const LunarDate& date);
 // Appends the lunar month and day as the caption writes them: "三月廿八", "闰冬月初一".
 // Fails with OutOfRange where LunarCaption does.
 void AppendMonthAndDay(std::string& text, const LunarDate& date);
