@@ -35,6 +35,15 @@ PixelRect Sized(int left, int top, int width, int height, int dpi) {
     return {left, top, TwipsToPixelSize(width, dpi), TwipsToPixelSize(height, dpi)};
 }
 
+// The window at `place` on these pixels, moved as little as possible into the work area; a
+// coordinate that need not move keeps its twips.
+Place Inside(Place place, const PixelRect& window, const PixelRect& work) {
+    const int left = std::max(work.Left, std::min(window.Left, work.Right() - window.Width));
+    const int top = std::max(work.Top, std::min(window.Top, work.Bottom() - window.Height));
+    return {left == window.Left ? place.Left : PixelsToPosition(left),
+            top == window.Top ? place.Top : PixelsToPosition(top)};
+}
+
 }  // namespace
 
 const Monitor& MonitorOf(const std::vector<Monitor>& monitors, const PixelRect& window) {
@@ -92,12 +101,20 @@ Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorW
     const Monitor& monitor = MonitorOf(monitors, below);
     const PixelRect window = Sized(below.Left, below.Top + TwipsToPixelSize(gap, monitor.Dpi),
                                    width, height, monitor.Dpi);
-    const PixelRect& work = monitor.WorkArea;
-    // Up and left as far as needed; a window larger than the work area keeps its top left
-    // corner (and so its close mark) inside.
-    const int left = std::max(work.Left, std::min(window.Left, work.Right() - window.Width));
-    const int top = std::max(work.Top, std::min(window.Top, work.Bottom() - window.Height));
-    return {PixelsToPosition(left), PixelsToPosition(top)};
+    return Inside({PixelsToPosition(window.Left), PixelsToPosition(window.Top)}, window,
+                  monitor.WorkArea);
+}
+
+Place SameTopRight(const std::vector<Monitor>& monitors, Place place, int fromWidth, int fromHeight,
+                   int toWidth) {
+    const PixelRect from = ScreenRect(monitors, place, fromWidth, fromHeight);
+    const int dpi = MonitorOf(monitors, from).Dpi;
+    return {PixelsToPosition(from.Right() - TwipsToPixelSize(toWidth, dpi)), place.Top};
+}
+
+Place InsideWorkArea(const std::vector<Monitor>& monitors, Place place, int width, int height) {
+    const PixelRect window = ScreenRect(monitors, place, width, height);
+    return Inside(place, window, MonitorOf(monitors, window).WorkArea);
 }
 
 }  // namespace ui

@@ -34,6 +34,16 @@ bool IsReachable(const std::vector<Monitor>& monitors, Place place, int width, i
 // rescaled): it stays while reachable, else it goes to the default place.
 Place KeepReachable(const std::vector<Monitor>& monitors, Place place, int width, int height);
 
+// The place of a window of toWidth twips whose top-right corner stands where that of a window
+// of fromWidth x fromHeight at `place` stands, sized for the monitor that window is on.
+Place SameTopRight(const std::vector<Monitor>& monitors, Place place, int fromWidth, int fromHeight,
+                   int toWidth);
+
+// Moved up or left (or down or right) no more than needed to lie wholly inside the work area
+// of the monitor the window is on; a window larger than the work area keeps its top-left corner
+// (and so its marks) inside.
+Place InsideWorkArea(const std::vector<Monitor>& monitors, Place place, int width, int height);
+
 // Below the anchor window by `gap` twips of size, moved up or left only as far as needed to lie
 // wholly inside the work area of the anchor's monitor.
 Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,
