@@ -70,6 +70,7 @@ void Form1::WireEvents() {
     }
     Label8.Click = [this] { Label8_Click(); };
     Check1.Click = [this] { Check1_Click(); };
+    Check2.Click = [this] { Check2_Click(); };
 }
 
 void Form1::OnLoad() {
@@ -86,6 +87,9 @@ void Form1::OnLoad() {
     Shape3.SetFillColor(settings::ReadNumber(store_, settings::kSetCol));
     // Read afresh: the installer or another copy of the program may have changed it.
     Check1.SetValue(startAtLogOn_.Enabled());
+    Check2.SetValue(calendar_.MonthView());
+    // While open, the box follows a switch made from the calendar's own menu.
+    calendar_.ViewChanged = [this] { Check2.SetValue(calendar_.MonthView()); };
 }
 
 // Just below the calendar where it is now, and always wholly on its monitor's work area.
@@ -130,6 +134,7 @@ bool Form1::OnKeyDown(int key, int /*shift*/) {
 }
 
 void Form1::OnUnload() {
+    calendar_.ViewChanged = nullptr;
     calendar_.setcol(store_.ReadSetting(std::string(settings::kSetCol.Name)));
     calendar_.Label3_Click();
 }
@@ -169,6 +174,10 @@ void Form1::Check1_Click() {
     if (!startAtLogOn_.Set(Check1.Value())) {
         Check1.SetValue(startAtLogOn_.Enabled());
     }
+}
+
+void Form1::Check2_Click() {
+    calendar_.SetMonthView(Check2.Value());
 }
 
 void Form1::Picture1_Click(int Index) {

@@ -39,6 +39,7 @@ class Form1 final : public ui::Form {
     ui::ElementArray<ui::PictureBox> Picture1;
     ui::Label Label8;
     ui::CheckBox Check1;
+    ui::CheckBox Check2;
 
   private:
     // Layout.
@@ -58,6 +59,7 @@ class Form1 final : public ui::Form {
     void Label8_Click();
     void Picture1_Click(int Index);
     void Check1_Click();
+    void Check2_Click();
 
     void PlaceWindow();
     void OpenTransparency();

@@ -75,7 +75,8 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
              kDefaultFont),
       Shape3(*this, "Shape3", -1, Rect{120, 3120, 2775, 45}, true, kBlack, kBlack),
       Label8(*this, "Label8", -1, Rect{2760, 0, 255, 255}, "×", kBlack, kCloseMarkFont),
-      Check1(*this, "Check1", Rect{120, 3600, 2775, 255}, "开机时启动", kDefaultFont),
+      Check1(*this, "Check1", Rect{120, 3600, 1335, 255}, "开机时启动", kDefaultFont),
+      Check2(*this, "Check2", Rect{1560, 3600, 1335, 255}, "完整月历", kDefaultFont),
       store_(store),
       calendar_(calendar),
       startAtLogOn_(startAtLogOn) {
@@ -110,6 +111,7 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
         Picture1[i].SetTabIndex(kFirstSwatch + (swatch.left - kSwatches[0].left) / kSwatchSpacing);
     }
     Check1.SetTabIndex(kStartAtLogOn);
+    Check2.SetTabIndex(kStartAtLogOn + 1);
 
     AddElement(Label1);
     AddElement(Shape4);
@@ -128,6 +130,7 @@ Form1::Form1(ui::WindowSystem& system, SettingsStore& store, CalendarOperations&
     AddElements(Picture1);
     AddElement(Label8);
     AddElement(Check1);
+    AddElement(Check2);
 
     WireEvents();
 }

@@ -35,6 +35,11 @@ inline constexpr SettingKey kSetCol{"setcol", 0, 0xFFFFFF, 16711680};
 // of the ten, so absent until the first minimising.
 inline constexpr const char* kBalloonShown = "balloon";
 
+// "1" while the calendar shows the month view, and while its place is locked; anything else
+// or absent: the compact view, and a window that can be dragged. Not of the ten either.
+inline constexpr const char* kView = "view";
+inline constexpr const char* kLocked = "locked";
+
 // In the order the first run writes them.
 inline constexpr std::array<const SettingKey*, 10> kAllKeys{
     &kFormX,  &kFormY,  &kFormBackCol, &kFontR1, &kFontG1,

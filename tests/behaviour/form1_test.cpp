@@ -41,6 +41,12 @@ class FakeCalendar final : public CalendarOperations {
     void Label3_Click() override { Add("Label3_Click"); }
     void TM1(std::int16_t alpha) override { Add("TM1", {alpha}); }
     ui::Rect WindowPlace() const override { return {13905, 0, 2895, 3270}; }
+    bool MonthView() const override { return monthView; }
+    void SetMonthView(bool month) override {
+        monthView = month;
+        Add(month ? "SetMonthView(1)" : "SetMonthView(0)");
+    }
+    bool monthView = false;
 
     const Entries& Journal() {
         Add("");
@@ -115,7 +121,7 @@ TEST_F(Form1Test, DesignFitsTheWindowAndOrdersTheSwatches) {
     EXPECT_EQ(form.Caption(), "设置");
     // The menu background of the system scheme.
     EXPECT_EQ(static_cast<std::uint32_t>(form.BackColor()), 0x80000004u);
-    EXPECT_EQ(form.Elements().size(), 36u);
+    EXPECT_EQ(form.Elements().size(), 37u);
     for (const ui::Element* element : form.Elements()) {
         // Label6 is designed wider than the room it has; the window clips it.
         const int right =
@@ -317,14 +323,14 @@ TEST_F(Form1Test, KeysWalkTheTabOrderAndRunTheMouseHandlers) {
         &form.HScroll3[0], &form.HScroll3[1], &form.HScroll3[2], &form.Picture1[0],
         &form.Picture1[1], &form.Picture1[2], &form.Picture1[3], &form.Picture1[4],
         &form.Picture1[7], &form.Picture1[5], &form.Picture1[6], &form.Check1,
-        &form.HScroll1};
+        &form.Check2,      &form.HScroll1};
     for (const ui::Element* element : order) {
         EXPECT_EQ(form.Focused(), element) << element->Name() << element->Index();
         form.RaiseKeyDown(ui::kKeyTab, 0);
     }
     form.RaiseKeyDown(ui::kKeyTab, ui::kShiftMask);
     form.RaiseKeyDown(ui::kKeyTab, ui::kShiftMask);
-    EXPECT_EQ(form.Focused(), &form.Check1);
+    EXPECT_EQ(form.Focused(), &form.Check2);
     EXPECT_FALSE(form.Accessible(form.HScroll1).Focused || form.Accessible(form.Label8).Focusable);
 
     ui::Element* const alpha = &form.HScroll1;
@@ -345,6 +351,7 @@ TEST_F(Form1Test, KeysWalkTheTabOrderAndRunTheMouseHandlers) {
         {&form.Picture1[2], -1, ui::kKeyReturn, 0, {"setcol(16711680)", "setcol=16711680"}},
         {&form.Picture1[0], -1, ui::kKeySpace, ui::kCtrlMask, {}},
         {&form.Picture1[0], -1, ui::kKeyEscape, 0, {"setcol(\"16711680\")", "Label3_Click"}},
+        {&form.Check2, -1, ui::kKeySpace, 0, {"SetMonthView(1)"}},
     };
     for (const auto& [focus, from, key, shift, journal] : cases) {
         SCOPED_TRACE(testing::Message() << focus->Name() << " key " << key);
