@@ -5,8 +5,7 @@
 #include <string_view>
 
 #include "calendar_window/frmcalendar.h"
-#include "calendar_window/weekday_names.h"
-#include "lunar/lunar.h"
+#include "calendar_window/month_cells.h"
 #include "platform/dates.h"
 
 namespace {
@@ -16,23 +15,13 @@ std::string Spaced(std::string first, std::string_view second) {
     return first.append(" ").append(second);
 }
 
-// "2026年12月6日 星期日 农历十月廿八", or just the label's number until a month and year are
-// chosen.
-std::string DayName(const ui::Label& day, int month, int year) {
+// "2026年12月6日 星期日 农历十月廿八" in the month on view, or just the label's number until a day
+// is selected (and for a number the month lacks).
+std::string DayName(const ui::Label& day, const platform::Date& selected) {
     const std::chrono::year_month_day date{
-        std::chrono::year{year}, std::chrono::month(static_cast<unsigned>(month)),
+        selected.year(), selected.month(),
         std::chrono::day(static_cast<unsigned>(day.Index() + 1))};
-    if (month < 1 || year < 1 || !date.ok()) {
-        return day.Caption();
-    }
-    std::string name = Spaced(platform::LongDate(date), WeekdayName(platform::Weekday(date)));
-    try {
-        name =
-            Spaced(name, lunar::LunarDayCaption(lunar::ToLunarDate(year, month, day.Index() + 1)));
-    } catch (const lunar::OutOfRange&) {
-        // Outside the lunar tables the date alone is all there is to say.
-    }
-    return name;
+    return selected.ok() && date.ok() ? month_view::FullDayName(date) : day.Caption();
 }
 
 }  // namespace
@@ -57,11 +46,13 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
         return ui::PushButton(element, Spaced("年份", Label5.Caption()));
     }
     ui::AccessibleInfo info = ui::DefaultAccessibleInfo(element);
-    if (&element == &cbomonth || &element == &cboyear) {
+    if (&element == &grdmonth) {
+        info.Name = selected_.ok() ? platform::FormatDate(selected_, "yyyy年m月") : "";
+    } else if (&element == &cbomonth || &element == &cboyear) {
         info.Name = &element == &cbomonth ? "月份" : "年份";
     } else if (element.Name() == "lblnumber") {
         const ui::Label& day = lblnumber[element.Index()];
-        info = ui::PushButton(day, DayName(day, GetMonth(), GetYear()));
+        info = ui::PushButton(day, DayName(day, selected_));
         info.Description = day.ToolTip();
         info.Selectable = true;
         info.Selected = day.BorderStyle() == 1;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/ui/types.h"
@@ -22,4 +23,10 @@ class CalendarOperations {
     virtual void TM1(std::int16_t alpha) = 0;
     // Where the calendar window is now and how large: the settings window opens below it.
     virtual ui::Rect WindowPlace() const = 0;
+    // The month view shows instead of the compact grid.
+    virtual bool MonthView() const = 0;
+    virtual void SetMonthView(bool month) = 0;
+
+    // Told after every switch of the view, whoever made it (the settings window's box follows).
+    std::function<void()> ViewChanged;
 };

@@ -36,12 +36,16 @@ ui::Rect frmcalendar::WindowPlace() const {
 void frmcalendar::OnMouseDown(int button, int /*shift*/, int /*x*/, int /*y*/) {
     const int left = Left();
     const int top = Top();
-    System().ReleaseCapture();
-    System().RunMoveLoop(*this);
-    dragLeft = Left();
-    dragTop = Top();
-    settings::WriteNumber(store_, settings::kFormX, dragLeft);
-    settings::WriteNumber(store_, settings::kFormY, dragTop);
+    if (!locked_) {
+        System().ReleaseCapture();
+        System().RunMoveLoop(*this);
+        // Stored as the compact view's place, whichever view was dragged.
+        const ui::Place stored = CompactPlace();
+        dragLeft = stored.Left;
+        dragTop = stored.Top;
+        settings::WriteNumber(store_, settings::kFormX, dragLeft);
+        settings::WriteNumber(store_, settings::kFormY, dragTop);
+    }
     // A right press that left the window where it was is a click; a right drag is not.
     if (button == ui::kRightButton && Left() == left && Top() == top) {
         ShowContextMenu(std::nullopt);

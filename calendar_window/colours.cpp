@@ -25,6 +25,7 @@ void frmcalendar::fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) {
     cboyear.SetForeColor(colour);
     lbldate.SetForeColor(colour);
     lblday.SetForeColor(colour);
+    ShowMonthView();
 }
 
 void frmcalendar::fontRGB2(std::int16_t r, std::int16_t g, std::int16_t b) {
@@ -32,6 +33,8 @@ void frmcalendar::fontRGB2(std::int16_t r, std::int16_t g, std::int16_t b) {
     Label2.SetForeColor(colour);
     Label4.SetForeColor(colour);
     Label5.SetForeColor(colour);
+    lblnotice.SetForeColor(colour);
+    ShowMonthView();
 }
 
 // Read afresh for every label: the settings window may have just stored a new colour.
@@ -43,6 +46,7 @@ ui::Colour frmcalendar::StoredMainColour() const {
 }
 
 void frmcalendar::setcol(std::int32_t colour) {
+    sundayColour_ = colour;
     // Selecting each day in turn is how the pass learns which labels are Sundays.
     for (std::int16_t i = 0; i < 31; ++i) {
         lblnumber[i].SetForeColor(StoredMainColour());

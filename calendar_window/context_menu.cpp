@@ -4,24 +4,31 @@
 #include <vector>
 
 #include "calendar_window/frmcalendar.h"
+#include "calendar_window/month_cells.h"
 
 namespace {
 
 struct MenuItem {
     const char* Text;
     void (frmcalendar::*Action)();
+    // Ticked while this holds.
+    bool (frmcalendar::*Checked)() const;
 };
 
 }  // namespace
 
 void frmcalendar::ShowContextMenu(std::optional<ui::Point> at) {
-    static constexpr std::array<MenuItem, 4> kItems{{{"回到今天", &frmcalendar::Label3_Click},
-                                                     {"设置", &frmcalendar::Label8_Click},
-                                                     {"最小化", &frmcalendar::Label7_Click},
-                                                     {"关闭", &frmcalendar::Label6_Click}}};
+    static constexpr std::array<MenuItem, 6> kItems{{
+        {"回到今天", &frmcalendar::Label3_Click, nullptr},
+        {"完整月历", &frmcalendar::ToggleMonthView, &frmcalendar::MonthView},
+        {"锁定位置", &frmcalendar::ToggleLocked, &frmcalendar::Locked},
+        {"设置", &frmcalendar::Label8_Click, nullptr},
+        {"最小化", &frmcalendar::Label7_Click, nullptr},
+        {"关闭", &frmcalendar::Label6_Click, nullptr},
+    }};
     std::vector<ui::MenuItem> texts;
     for (const MenuItem& item : kItems) {
-        texts.push_back({item.Text});
+        texts.push_back({item.Text, item.Checked != nullptr && (this->*item.Checked)()});
     }
     const int chosen = System().ShowMenu(*this, texts, at);
     if (chosen >= 0 && chosen < static_cast<int>(kItems.size())) {
@@ -29,10 +36,25 @@ void frmcalendar::ShowContextMenu(std::optional<ui::Point> at) {
     }
 }
 
+void frmcalendar::ToggleMonthView() {
+    SetMonthView(!monthView_);
+}
+
+void frmcalendar::ToggleLocked() {
+    SetLocked(!locked_);
+}
+
 void frmcalendar::OnContextMenu(std::optional<ui::Point> at) {
     if (!at) {
-        const unsigned shown = static_cast<unsigned>(ShownDate().day());
-        const ui::Rect day = lblnumber[static_cast<int>(shown) - 1].Bounds();
+        ui::Rect day;
+        if (monthView_) {
+            const ui::Rect grid = grdmonth.Bounds();
+            day = grdmonth.Cell(month_view::CellOf(selected_, selected_, firstDayOfWeek_)).Bounds;
+            day.Left += grid.Left;
+            day.Top += grid.Top;
+        } else {
+            day = lblnumber[static_cast<int>(static_cast<unsigned>(selected_.day())) - 1].Bounds();
+        }
         at = ui::Point{day.Left, day.Bottom()};
     }
     ShowContextMenu(at);

@@ -19,9 +19,11 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
         // A day the month lacks fails here as "not a date" and leaves the captions alone.
         const platform::Date date =
             platform::ParseDateText(platform::DateText(month, selDay, year));
+        selected_ = date;
         lblday.SetCaption(WeekdayName(platform::Weekday(date)));
         lbldate.SetCaption(platform::LongDate(date));
         ShowWayBackToToday();
+        ShowMonthView();
         Label2.SetCaption(ShowLunar());
     } catch (const platform::Error& error) {
         if (error.Code() == platform::ErrorCode::TypeMismatch) {
@@ -34,13 +36,12 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
 
 // "回到今天" shows exactly while the captions show another day than today.
 void frmcalendar::ShowWayBackToToday() {
-    Label3.SetVisible(platform::FormatDate(Today(), platform::kLongDatePattern) !=
-                      lbldate.Caption());
+    Label3.SetVisible(Today() != selected_);
 }
 
 std::string frmcalendar::ShowLunar() const {
-    const platform::Date date = platform::ParseLongDate(lbldate.Caption());
-    return lunar::LunarCaption(lunar::ToLunarDate(
-        static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-        static_cast<int>(static_cast<unsigned>(date.day()))));
+    return lunar::LunarCaption(
+        lunar::ToLunarDate(static_cast<int>(selected_.year()),
+                           static_cast<int>(static_cast<unsigned>(selected_.month())),
+                           static_cast<int>(static_cast<unsigned>(selected_.day()))));
 }

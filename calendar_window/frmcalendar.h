@@ -6,13 +6,16 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar_window/calendar_operations.h"
 #include "lunar/holidays.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
+#include "platform/ui/cell_grid.h"
 #include "platform/ui/element_array.h"
 #include "platform/ui/form.h"
+#include "platform/ui/placement.h"
 #include "platform/ui/window_system.h"
 
 class SettingsStore;
@@ -24,6 +27,11 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // The years the year box offers; no view goes outside them.
     static constexpr int kFirstYear = 1922;
     static constexpr int kLastYear = 2099;
+    // The client area of the two views, twips.
+    static constexpr int kCompactWidth = 2895;
+    static constexpr int kCompactHeight = 3270;
+    static constexpr int kMonthWidth = 4350;
+    static constexpr int kMonthHeight = 4815;
 
     frmcalendar(ui::WindowSystem& system, SettingsStore& store, const platform::Clock& clock);
     ~frmcalendar() override;
@@ -32,7 +40,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void SetSettingsWindow(ui::Form* settingsWindow) { settingsWindow_ = settingsWindow; }
     // The holiday schedule the day tips show, which must outlive the window; the built-in one
     // until this is called.
-    void SetHolidaySchedule(const lunar::HolidaySchedule& holidays) { holidays_ = &holidays; }
+    void SetHolidaySchedule(const lunar::HolidaySchedule& holidays);
 
     // Operations the settings window uses.
     void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override;
@@ -42,6 +50,13 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void Label3_Click() override;
     void TM1(std::int16_t alpha) override;
     ui::Rect WindowPlace() const override;
+    bool MonthView() const override { return monthView_; }
+    // Switches the layout, keeping the date and the window's top-right corner, and stores the
+    // choice.
+    void SetMonthView(bool month) override;
+    // A locked window stays where it is: drags on it do nothing.
+    bool Locked() const { return locked_; }
+    void SetLocked(bool locked);
 
     ui::AccessibleInfo Accessible(const ui::Element& element) const override;
     ui::Colour ShownColour(const ui::Element* element, ui::ColourUse use,
@@ -62,6 +77,10 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     ui::Label lblday;
     ui::Label Label2;
     ui::Label Label8;
+    // The month view: the weekday headings and the days, and a line under the captions for a
+    // year the holiday schedule lacks.
+    ui::CellGrid grdmonth;
+    ui::Label lblnotice;
     ui::Timer Timer1;
 
     // The selected day of the month; 0 until the first selection.
@@ -82,6 +101,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void SelectToday();
     void Timer1_Timer();
     void PlaceWindow();
+    // The compact view's stored place when it can be seen, else home; the first run stores
+    // every setting.
+    ui::Place StoredPlace(const std::vector<ui::Monitor>& monitors, ui::Place home);
     void OnTimeChange() override;
     void MakeTranslucent();
 
@@ -97,15 +119,27 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void ShowDayLabels(std::int16_t n);
     void ShowDayTips();
 
+    // The month view: its cells follow the selected date, today, the colours and the schedule.
+    void ShowMonthView();
+    void grdmonth_CellClick(int index);
+    // The layout of the view chosen: sizes and places of the elements, which show.
+    void ApplyView();
+    ui::Rect MonthBounds(const ui::Element& element, const ui::Rect& compact) const;
+    // Where the window of the view chosen goes for a compact view at `compact`, and back.
+    ui::Place ViewPlace(ui::Place compact) const;
+    ui::Place CompactPlace() const;
+
     // Keyboard: each key runs the handlers a click runs.
     bool OnKeyDown(int key, int shift) override;
     bool OnNavigationKey(int key, int shift);
-    platform::Date ShownDate() const;
+    platform::Date ShownDate() const { return selected_; }
     void MoveDays(int days);
     void MoveMonths(int months);
     void ShowDate(const platform::Date& date);
     // The menu of the window's marks, at the pointer or at a point of the window.
     void ShowContextMenu(std::optional<ui::Point> at);
+    void ToggleMonthView();
+    void ToggleLocked();
     // At the point asked for, or from the keyboard below the selected day.
     void OnContextMenu(std::optional<ui::Point> at) override;
 
@@ -139,4 +173,27 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     const lunar::HolidaySchedule* holidays_ = &lunar::HolidaySchedule::BuiltIn();
     // The user's clicks and keys counted at the last tick of the minute timer.
     std::uint64_t inputsAtLastTick_ = 0;
+    // The date the captions show: its month is the month on view. Both views, the captions,
+    // the names a screen reader hears and the keys read it.
+    platform::Date selected_{};
+    // The colour the last Sunday pass gave.
+    ui::Colour sundayColour_ = 0;
+    bool monthView_ = false;
+    bool locked_ = false;
+    // 0 Monday ... 6 Sunday, from the system as the month view is shown.
+    int firstDayOfWeek_ = 0;
+    // What the month view's cells were last filled from; only the frame moves while it holds.
+    struct GridSource {
+        platform::Date Month;
+        platform::Date Today;
+        int FirstDayOfWeek;
+        ui::Colour Main;
+        ui::Colour Secondary;
+        ui::Colour Sunday;
+        const lunar::HolidaySchedule* Holidays;
+        bool operator==(const GridSource&) const = default;
+    };
+    std::optional<GridSource> gridSource_;
+    // Each element's place in the compact view (its design place).
+    std::vector<ui::Rect> compactBounds_;
 };

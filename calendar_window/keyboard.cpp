@@ -68,12 +68,6 @@ bool frmcalendar::OnNavigationKey(int key, int shift) {
     }
 }
 
-// Counted from the date the captions show: after a month choice the frame may sit on a
-// hidden label and selDay be one past the month's end, while the captions show its last day.
-platform::Date frmcalendar::ShownDate() const {
-    return platform::ParseLongDate(lbldate.Caption());
-}
-
 void frmcalendar::MoveDays(int days) {
     ShowDate(year_month_day{sys_days{ShownDate()} + std::chrono::days{days}});
 }

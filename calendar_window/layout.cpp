@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar_window/frmcalendar.h"
+#include "calendar_window/month_cells.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -22,9 +23,6 @@ constexpr ui::Colour kDarkGrey = Rgb(64, 64, 64);
 // The system's window background; start-up turns it black.
 constexpr ui::Colour kWindowBackground = Rgb(255, 255, 255);
 
-constexpr int kClientWidth = 2895;
-constexpr int kClientHeight = 3270;
-
 // Day i + 1 sits in column i mod 7 and row i div 7, day 1 always top left.
 Rect DayCell(int index) {
     return Rect{240 + 360 * (index % 7), 840 + 360 * (index / 7), 300, 285};
@@ -34,7 +32,7 @@ Rect DayCell(int index) {
 
 frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
                          const platform::Clock& clock)
-    : ui::Form(system, "frmcalendar", kTitle, kClientWidth, kClientHeight, kWindowBackground),
+    : ui::Form(system, "frmcalendar", kTitle, kCompactWidth, kCompactHeight, kWindowBackground),
       cbomonth(*this, "cbomonth", Rect{120, 360, 855, 315}, "点击选择", kGreen, kDarkGrey,
                kDefaultFont),
       Label4(*this, "Label4", -1, Rect{120, 360, 855, 255}, "Label4", kMagenta, kDefaultFont),
@@ -50,6 +48,10 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
       lblday(*this, "lblday", -1, Rect{1680, 2760, 735, 255}, "", kGreen, kSong9),
       Label2(*this, "Label2", -1, Rect{120, 3000, 2655, 255}, "", kMagenta, kSong9),
       Label8(*this, "Label8", -1, Rect{2760, 3120, 615, 255}, "┛", kWhite, kDefaultFont),
+      grdmonth(*this, "grdmonth", Rect{180, 780, month_view::kGridWidth, month_view::kGridHeight},
+               kDefaultFont, kSong9),
+      lblnotice(*this, "lblnotice", -1, Rect{120, 4470, kMonthWidth - 240, 255}, "", kMagenta,
+                kSong9),
       Timer1(*this, "Timer1"),
       store_(store),
       clock_(clock) {
@@ -78,12 +80,21 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     AddElement(Label6);
     AddElement(Shape1);
     AddElements(lblnumber);
+    AddElement(grdmonth);
     AddElement(Label3);
     AddElement(lbldate);
     AddElement(lblday);
     AddElement(Label2);
+    AddElement(lblnotice);
     AddElement(Label8);
     AddTimer(Timer1);
+    for (const ui::Element* element : Elements()) {
+        compactBounds_.push_back(element->Bounds());
+    }
+    // The month view's parts show only with it; the grid then has the keyboard.
+    grdmonth.SetVisible(false);
+    grdmonth.SetTabIndex(0);
+    lblnotice.SetVisible(false);
 
     for (auto& day : lblnumber) {
         const auto index = static_cast<std::int16_t>(day->Index());
@@ -98,6 +109,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     Label8.Click = [this] { Label8_Click(); };
     cbomonth.Click = [this] { cbomonth_Click(); };
     cboyear.Click = [this] { cboyear_Click(); };
+    grdmonth.CellClick = [this](int index) { grdmonth_CellClick(index); };
     Timer1.Tick = [this] { Timer1_Timer(); };
 }
 

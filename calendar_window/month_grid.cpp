@@ -1,5 +1,6 @@
 // The month grid and the two choosers over it.
 #include "calendar_window/frmcalendar.h"
+#include "calendar_window/month_cells.h"
 #include "lunar/lunar.h"
 #include "platform/conversions.h"
 #include "platform/dates.h"
@@ -63,7 +64,8 @@ void frmcalendar::ShowDayLabels(std::int16_t n) {
     for (int i = 28; i <= 30; ++i) {
         lblnumber[i].SetVisible(false);
     }
-    for (int i = 28; i <= n - 1; ++i) {
+    // The month view shows its own cells instead.
+    for (int i = 28; i <= n - 1 && !monthView_; ++i) {
         lblnumber[i].SetVisible(true);
     }
     ShowDayTips();
@@ -85,4 +87,54 @@ void frmcalendar::ShowDayTips() {
         }
         day->SetToolTip(std::move(tip));
     }
+}
+
+// Filled anew when the month, today, the first weekday, a colour or the schedule changed;
+// otherwise only the frame moves to the selected day.
+void frmcalendar::ShowMonthView() {
+    if (!monthView_ || !selected_.ok()) {
+        return;
+    }
+    using namespace std::chrono;
+    const GridSource source{selected_.year() / selected_.month() / 1,
+                            Today(),
+                            firstDayOfWeek_,
+                            lbldate.ForeColor(),
+                            Label2.ForeColor(),
+                            sundayColour_,
+                            holidays_};
+    if (gridSource_ != source) {
+        gridSource_ = source;
+        const month_view::Colours colours{source.Main, source.Secondary, source.Sunday};
+        grdmonth.SetHeadings(month_view::Headings(firstDayOfWeek_, colours));
+        grdmonth.SetCells(
+            month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_));
+        const int year = static_cast<int>(selected_.year());
+        const bool known = holidays_->Knows(year);
+        lblnotice.SetCaption(known ? "" : platform::PlainText(year) + "年放假安排未收录");
+        lblnotice.SetVisible(!known);
+        return;
+    }
+    const int framed = month_view::CellOf(selected_, selected_, firstDayOfWeek_);
+    for (int i = 0; i < grdmonth.CellCount(); ++i) {
+        if (grdmonth.Cell(i).Framed != (i == framed)) {
+            ui::GridCell cell = grdmonth.Cell(i);
+            cell.Framed = i == framed;
+            grdmonth.SetCell(i, std::move(cell));
+        }
+    }
+}
+
+// A day of the month around it is selected in its own month, as the keys would reach it.
+void frmcalendar::grdmonth_CellClick(int index) {
+    const platform::Date first = month_view::FirstShownDay(
+        static_cast<int>(selected_.year()),
+        static_cast<int>(static_cast<unsigned>(selected_.month())), firstDayOfWeek_);
+    ShowDate(std::chrono::year_month_day{std::chrono::sys_days{first} + std::chrono::days{index}});
+}
+
+void frmcalendar::SetHolidaySchedule(const lunar::HolidaySchedule& holidays) {
+    holidays_ = &holidays;
+    ShowDayTips();
+    ShowMonthView();
 }

@@ -42,6 +42,11 @@ void frmcalendar::OnLoad() {
     cbomonth.SetVisible(false);
     cboyear.SetVisible(false);
     Timer1.SetInterval(60000);
+    monthView_ = store_.ReadSetting(settings::kView) == "1";
+    locked_ = store_.ReadSetting(settings::kLocked) == "1";
+    if (monthView_) {
+        ApplyView();
+    }
 
     PlaceWindow();
 
@@ -68,12 +73,17 @@ void frmcalendar::OnLoad() {
 
 // The default place is the top right corner of the primary work area; a stored place wins
 // when the window can be seen there (a monitor unplugged since the last drag must not hide it).
+// Both are the compact view's; the month view keeps its top-right corner.
 void frmcalendar::PlaceWindow() {
     const std::vector<ui::Monitor> monitors = System().Monitors();
-    const ui::Place home = ui::DefaultPlace(monitors, ClientWidth());
-    SetLeft(home.Left);
-    SetTop(home.Top);
+    const ui::Place home = ui::DefaultPlace(monitors, kCompactWidth);
+    const ui::Place place = StoredPlace(monitors, home);
+    const ui::Place shown = ViewPlace(place);
+    SetLeft(shown.Left);
+    SetTop(shown.Top);
+}
 
+ui::Place frmcalendar::StoredPlace(const std::vector<ui::Monitor>& monitors, ui::Place home) {
     if (store_.ReadSetting(std::string(settings::kFormX.Name)).empty()) {
         for (const settings::SettingKey* key : settings::kAllKeys) {
             settings::WriteNumber(store_, *key,
@@ -85,13 +95,13 @@ void frmcalendar::PlaceWindow() {
 
     const auto left = settings::ReadOptionalNumber(store_, settings::kFormX);
     if (!left || *left == dragLeft) {
-        return;
+        return home;
     }
     const auto top = settings::ReadOptionalNumber(store_, settings::kFormY);
-    if (top && ui::IsReachable(monitors, ui::Place{*left, *top}, ClientWidth(), ClientHeight())) {
-        SetLeft(*left);
-        SetTop(*top);
+    if (top && ui::IsReachable(monitors, ui::Place{*left, *top}, kCompactWidth, kCompactHeight)) {
+        return {*left, *top};
     }
+    return home;
 }
 
 void frmcalendar::FillMonths() {
@@ -136,6 +146,7 @@ void frmcalendar::Timer1_Timer() {
     } else {
         // Past midnight the day shown as today is yesterday.
         ShowWayBackToToday();
+        ShowMonthView();
     }
 }
 

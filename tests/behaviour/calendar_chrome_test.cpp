@@ -42,7 +42,7 @@ TEST_F(CalendarChrome, APressOnTheSurfaceDragsAndWritesThePlace) {
 
 // Keys open it under day 9 (column 1, row 1), a right click (no drag, no left) at the pointer.
 TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
-    const std::string menu = "Menu frmcalendar 回到今天 设置 最小化 关闭 at ";
+    const std::string menu = "Menu frmcalendar 回到今天 完整月历 锁定位置 设置 最小化 关闭 at ";
     EXPECT_TRUE(cal->RaiseKeyDown(ui::kKeyApps, 0) &&
                 cal->RaiseKeyDown(ui::kKeyF10, ui::kShiftMask));
     cal->RaiseMouseDown(ui::kRightButton, 0, 5, 5);
@@ -60,14 +60,18 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
     ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
     cal->SetSettingsWindow(&settingsWindow);
     ClickDay(3);
-    windows.SetMenuChoice(4);  // past the items: nothing runs
+    windows.SetMenuChoice(6);  // past the items: nothing runs
     cal->RaiseKeyDown(ui::kKeyApps, 0);
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月3日");
-    for (int item = 0; item < 4; ++item) {
+    for (int item : {0, 3, 4, 5}) {
         windows.SetMenuChoice(item);
         cal->RaiseKeyDown(ui::kKeyApps, 0);
-        const bool done[] = {cal->lbldate.Caption() == "2021年5月9日", settingsWindow.Visible(),
-                             !cal->Visible() && windows.NotifyIcon(), !windows.Running()};
+        const bool done[] = {cal->lbldate.Caption() == "2021年5月9日",
+                             false,
+                             false,
+                             settingsWindow.Visible(),
+                             !cal->Visible() && windows.NotifyIcon(),
+                             !windows.Running()};
         EXPECT_TRUE(done[item]) << item;
     }
 }

@@ -168,7 +168,7 @@ TEST_F(CalendarStartup, TheTimerAndTheMarkReturnToTodayAndFollowMidnight) {
 TEST_F(CalendarStartup, EachEventReadsAStoredValueOnce) {
     StoreFirstRunValuesWith("setcol", "255");
     Start();
-    EXPECT_EQ(backing.ReadCount(), settings::kAllKeys.size());
+    EXPECT_EQ(backing.ReadCount(), settings::kAllKeys.size() + 2);  // and the view and the lock
     const std::size_t before = backing.ReadCount();
     {
         const platform::EventEpoch::Scope choice(windows.Events());
