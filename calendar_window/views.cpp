@@ -83,10 +83,8 @@ void frmcalendar::SetMonthView(bool month) {
     const int fromHeight = ClientHeight();
     monthView_ = month;
     ApplyView();
-    const std::vector<ui::Monitor> monitors = System().Monitors();
-    const ui::Place to = ui::InsideWorkArea(
-        monitors, ui::SameTopRight(monitors, from, fromWidth, fromHeight, ClientWidth()),
-        ClientWidth(), ClientHeight());
+    const ui::Place to = ui::ResizedInside(System().Monitors(), from, fromWidth, fromHeight,
+                                           ClientWidth(), ClientHeight());
     SetLeft(to.Left);
     SetTop(to.Top);
     if (ViewChanged) {
@@ -105,10 +103,8 @@ ui::Place frmcalendar::ViewPlace(ui::Place compact) const {
     if (!monthView_) {
         return compact;
     }
-    const std::vector<ui::Monitor> monitors = System().Monitors();
-    return ui::InsideWorkArea(
-        monitors, ui::SameTopRight(monitors, compact, kCompactWidth, kCompactHeight, kMonthWidth),
-        kMonthWidth, kMonthHeight);
+    return ui::ResizedInside(System().Monitors(), compact, kCompactWidth, kCompactHeight,
+                             kMonthWidth, kMonthHeight);
 }
 
 ui::Place frmcalendar::CompactPlace() const {

@@ -112,9 +112,13 @@ Place SameTopRight(const std::vector<Monitor>& monitors, Place place, int fromWi
     return {PixelsToPosition(from.Right() - TwipsToPixelSize(toWidth, dpi)), place.Top};
 }
 
-Place InsideWorkArea(const std::vector<Monitor>& monitors, Place place, int width, int height) {
-    const PixelRect window = ScreenRect(monitors, place, width, height);
-    return Inside(place, window, MonitorOf(monitors, window).WorkArea);
+Place ResizedInside(const std::vector<Monitor>& monitors, Place place, int fromWidth,
+                    int fromHeight, int toWidth, int toHeight) {
+    const PixelRect from = ScreenRect(monitors, place, fromWidth, fromHeight);
+    const Monitor& monitor = MonitorOf(monitors, from);
+    const int width = TwipsToPixelSize(toWidth, monitor.Dpi);
+    const PixelRect to = Sized(from.Right() - width, from.Top, toWidth, toHeight, monitor.Dpi);
+    return Inside({PixelsToPosition(to.Left), place.Top}, to, monitor.WorkArea);
 }
 
 }  // namespace ui

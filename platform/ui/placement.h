@@ -39,10 +39,12 @@ Place KeepReachable(const std::vector<Monitor>& monitors, Place place, int width
 Place SameTopRight(const std::vector<Monitor>& monitors, Place place, int fromWidth, int fromHeight,
                    int toWidth);
 
-// Moved up or left (or down or right) no more than needed to lie wholly inside the work area
-// of the monitor the window is on; a window larger than the work area keeps its top-left corner
-// (and so its marks) inside.
-Place InsideWorkArea(const std::vector<Monitor>& monitors, Place place, int width, int height);
+// Where a window of toWidth x toHeight goes that takes the place of one of fromWidth x
+// fromHeight at `place` (a window switching its size): its top-right corner where that one's
+// is, sized for the monitor that one is on, then moved no more than needed to lie wholly inside
+// that monitor's work area; larger than the work area, it keeps its top-left corner inside.
+Place ResizedInside(const std::vector<Monitor>& monitors, Place place, int fromWidth,
+                    int fromHeight, int toWidth, int toHeight);
 
 // Below the anchor window by `gap` twips of size, moved up or left only as far as needed to lie
 // wholly inside the work area of the anchor's monitor.

@@ -75,6 +75,49 @@ TEST_F(Placement, DefaultPlaceIsTheTopRightOfThePrimaryWorkAreaAtEveryScale) {
         EXPECT_EQ(CalendarPixels(), expected) << c.dpi;
         EXPECT_EQ(Stored("formX"), std::to_string(expected.Left * 15));
         EXPECT_EQ(Stored("formY"), std::to_string(expected.Top * 15));
+        // The month view's first start: the same corner.
+        Put("view", "1");
+        backing.Erase(SettingsStore::kApplication, SettingsStore::kSection, "formX");
+        Restart();
+        EXPECT_EQ(CalendarPixels().Right(), c.work.Right()) << c.dpi;
+        EXPECT_EQ(CalendarPixels().Top, c.work.Top) << c.dpi;
+        Put("view", "0");
+    }
+}
+
+// A switch keeps the top-right corner on every monitor at every scale and writes nothing but the
+// view; the larger view then moves just inside the work area. A drag of the month view stores
+// the compact view's place with that corner.
+TEST_F(Placement, SwitchingViewsKeepsTheTopRightCornerInsideTheWorkArea) {
+    for (const auto& layout : kLayouts) {
+        windows.SetMonitors(layout);
+        for (const Monitor& monitor : layout) {
+            const PixelRect& work = monitor.WorkArea;
+            SCOPED_TRACE(testing::Message() << monitor.Dpi << " dpi at " << work.Left);
+            Restart();
+            DragTo(ui::PixelsToPosition(work.Left + work.Width / 2),
+                   ui::PixelsToPosition(work.Top + 40));
+            const PixelRect compact = CalendarPixels();
+            backing.ClearLog();
+            cal->SetMonthView(true);
+            const PixelRect month = CalendarPixels();
+            EXPECT_EQ(month.Right(), compact.Right());
+            EXPECT_EQ(month.Top, compact.Top);
+            EXPECT_GT(month.Height, compact.Height);
+            cal->SetMonthView(false);
+            EXPECT_EQ(CalendarPixels(), compact);
+            EXPECT_EQ(Written(), (Names{"view=1", "view=0"}));
+
+            DragTo(ui::PixelsToPosition(work.Left), ui::PixelsToPosition(work.Bottom() - 60));
+            cal->SetMonthView(true);
+            EXPECT_EQ(CalendarPixels().Left, work.Left);
+            EXPECT_EQ(CalendarPixels().Bottom(), work.Bottom());
+            DragTo(ui::PixelsToPosition(work.Left + 600), ui::PixelsToPosition(work.Top + 100));
+            const PixelRect dragged = CalendarPixels();
+            cal->SetMonthView(false);
+            EXPECT_EQ(CalendarPixels().Right(), dragged.Right());
+            EXPECT_EQ(Stored("formX"), std::to_string(cal->Left()));
+        }
     }
 }
 

@@ -32,7 +32,9 @@ class Soak : public CalendarTest {
             }
             return;
         }
-        if (choice < 30) {
+        if (choice < 30 && cal->MonthView()) {
+            cal->grdmonth.RaiseCellClick(Pick(0, 41));
+        } else if (choice < 30) {
             cal->lblnumber[Pick(0, 30)].RaiseClick();
         } else if (choice < 38) {
             cal->Label4.RaiseClick();
@@ -82,6 +84,16 @@ class Soak : public CalendarTest {
                                          static_cast<int>(static_cast<unsigned>(shown.month())),
                                          static_cast<int>(static_cast<unsigned>(shown.day())))));
         ASSERT_EQ(cal->Label3.Visible(), shown != clock.Now().Date);
+        // The month view frames the shown day alone, and its box says which view shows.
+        int framedCells = 0;
+        for (const ui::GridCell& cell : cal->grdmonth.Cells()) {
+            framedCells += cell.Framed ? 1 : 0;
+            ASSERT_TRUE(!cal->MonthView() || !cell.Framed ||
+                        cell.AccessibleName.starts_with(cal->lbldate.Caption()));
+        }
+        ASSERT_EQ(framedCells, cal->MonthView() ? 1 : framedCells);
+        ASSERT_TRUE(!settingsWindow_->Loaded() ||
+                    settingsWindow_->Check2.Value() == cal->MonthView());
 
         for (const settings::SettingKey* key : settings::kAllKeys) {
             const std::string text = store.ReadSetting(std::string(key->Name));
@@ -117,7 +129,7 @@ class Soak : public CalendarTest {
             }
             return;
         }
-        switch (Pick(0, 6)) {
+        switch (Pick(0, 7)) {
             case 0:
                 settings.HScroll1.SetValue(Pick(0, 300));
                 break;
@@ -135,6 +147,9 @@ class Soak : public CalendarTest {
                 settings.RaiseMouseDown(1, 0, 0, 0);
                 break;
             case 5:
+                settings.Check2.Toggle();
+                break;
+            case 6:
                 settings.Label8.RaiseClick();
                 break;
             default:

@@ -146,4 +146,21 @@ TEST(DayTip, JoinsLunarDayFestivalsTermMarkAndTheSchedule) {
     }
 }
 
+// A cell's one line: the lunar festival, 除夕, the Gregorian festival, the term, the month on its
+// first day, else the lunar day; never the seasonal mark or the schedule.
+TEST(DayLine, TakesTheFirstPartInItsOrder) {
+    const std::pair<Ymd, const char*> lines[] = {
+        {{2026, 2, 17}, "春节"},   {{2020, 10, 1}, "中秋节"},  {{2025, 1, 28}, "除夕"},
+        {{2026, 6, 21}, "父亲节"}, {{2000, 2, 19}, "元宵节"},  {{2025, 12, 21}, "冬至"},
+        {{2025, 12, 20}, "冬月"},  {{2033, 12, 22}, "闰冬月"}, {{2026, 1, 8}, "二十"},
+        {{2026, 5, 3}, "十七"},    {{2024, 2, 9}, "除夕"},
+    };
+    for (const auto& [date, line] : lines) {
+        EXPECT_EQ(lunar::DayLine(
+                      lunar::DayPartsOn(date.y, date.m, date.d, lunar::HolidaySchedule::BuiltIn())),
+                  line)
+            << date.y << '-' << date.m << '-' << date.d;
+    }
+}
+
 }  // namespace
