@@ -3,7 +3,8 @@
 
 Both run under the same Wine, on the same private X screen, in the same warmed prefix,
 interleaved, in one run; the figure is the ratio of the medians (launch until the window
-is mapped). Usage: bench/startup_ratio.py [--runs N] [--build build/windows]
+is mapped). Usage: bench/startup_ratio.py [--runs N] [--build build/windows] [--month-view]
+(--month-view: the calendar starts in its month view, as stored by the user).
 """
 
 import argparse
@@ -40,6 +41,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--build", default="build/windows")
+    parser.add_argument("--month-view", action="store_true")
     args = parser.parse_args()
     minimal = os.path.join(args.build, "bench", "minimal_window.exe")
     session = harness.Session(os.path.abspath(args.build), "bench")
@@ -50,6 +52,10 @@ def main():
             # Warm-up: Wine's own services, the font cache and the first-run settings.
             time_to_window(env, minimal, "Minimal")
             time_to_window(env, lunadesk, "日历-Calendar")
+            if args.month_view:
+                subprocess.run(["wine", "reg", "add", harness.SETTINGS_KEY, "/v", "view", "/d", "1",
+                                "/f"], env=env, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
             baseline, program = [], []
             for _ in range(args.runs):
                 baseline.append(time_to_window(env, minimal, "Minimal"))
