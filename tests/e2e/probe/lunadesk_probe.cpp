@@ -6,10 +6,11 @@
 // in use (null when not); a combo box child adds "dropped", whether its list is open. With
 // --accessible first, each child also says what a screen reader hears of it: "name",
 // "description", "value", "role" and "state", as AccessibleObjectFromWindow's object answers
-// (null when there is none). Other arguments: `tip` gives the text of the pointer tip shown now
-// (null when none), `foreground` gives {"title", "focus"} of the foreground window (focus: the
-// keyboard focus is in it), and `close=TITLE` posts a close request to that window, as an installer
-// would, and gives {"posted"}.
+// (null when there is none), and an object with parts of its own (the month grid) lists them as
+// "cells", each with "name", "description", "state" and its screen rectangle "x", "y", "w", "h".
+// Other arguments: `tip` gives the text of the pointer tip shown now (null when none), `foreground`
+// gives {"title", "focus"} of the foreground window (focus: the keyboard focus is in it), and
+// `close=TITLE` posts a close request to that window, as an installer would, and gives {"posted"}.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -71,20 +72,11 @@ void Describe(std::string& out, HWND window) {
 
 bool accessible = false;
 
-// As a screen reader asks. The IID is spelled out: the import library's is wrong when linked
-// statically.
-void DescribeAccessible(std::string& out, HWND window) {
-    constexpr IID kIidAccessible = {
-        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-    IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
-                                            reinterpret_cast<void**>(&object)))) {
-        out += ",\"name\":null,\"description\":null,\"value\":null,\"role\":null,\"state\":null";
-        return;
-    }
+// The texts, role and state of an object itself (CHILDID_SELF) or of one of its parts.
+void DescribeChild(std::string& out, IAccessible* object, long child) {
     VARIANT self{};
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.lVal = child;
     for (const char* key : {"name", "description", "value"}) {
         BSTR text = nullptr;
         const HRESULT got = *key == 'n'   ? object->get_accName(self, &text)
@@ -103,6 +95,39 @@ void DescribeAccessible(std::string& out, HWND window) {
     Field(out, "role", role.lVal, SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4);
     Field(out, "state", state.lVal,
           SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4);
+    if (child != CHILDID_SELF) {
+        long x = 0, y = 0, w = 0, h = 0;
+        object->accLocation(&x, &y, &w, &h, self);
+        Field(out, "x", x);
+        Field(out, "y", y);
+        Field(out, "w", w);
+        Field(out, "h", h);
+    }
+}
+
+// As a screen reader asks. The IID is spelled out: the import library's is wrong when linked
+// statically.
+void DescribeAccessible(std::string& out, HWND window) {
+    constexpr IID kIidAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
+                                            reinterpret_cast<void**>(&object)))) {
+        out += ",\"name\":null,\"description\":null,\"value\":null,\"role\":null,\"state\":null";
+        return;
+    }
+    DescribeChild(out, object, CHILDID_SELF);
+    long count = 0;
+    if (SUCCEEDED(object->get_accChildCount(&count)) && count > 0) {
+        out += ",\"cells\":[";
+        for (long child = 1; child <= count; ++child) {
+            out += child > 1 ? ",{\"id\":" : "{\"id\":";
+            out += std::to_string(child);
+            DescribeChild(out, object, child);
+            out += '}';
+        }
+        out += ']';
+    }
     object->Release();
 }
 
