@@ -1,5 +1,5 @@
-// Long use of the real calendar window: a thousand month changes must not grow the
-// process's windows or its GDI and USER objects, and each reads a stored value once.
+// Long use of the real calendar window: a thousand month changes, in either view, must not grow
+// the process's windows or its GDI and USER objects, and each reads a stored value once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -37,8 +37,9 @@ std::tuple<int, DWORD, DWORD> Objects(HWND window) {
             ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS)};
 }
 
-TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
+void ThousandMonthChanges(bool monthView) {
     platform::MemorySettingsBacking backing;
+    backing.Put(SettingsStore::kApplication, SettingsStore::kSection, "view", monthView ? "1" : "");
     SettingsStore store(backing);
     platform::FixedClock clock({2021y / May / 9d, hours{9}});
     platform::win32::Win32WindowSystem windows;
@@ -46,7 +47,8 @@ TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
     frmcalendar calendar(windows, store, clock);
     calendar.Show();
     // The start is one event (whatever messages creating the windows sent), each key another.
-    EXPECT_EQ(backing.ReadCount(), 11u);  // "formX" before the first run's writes, then all ten
+    // "formX" before the first run's writes, then all ten, the view and the lock.
+    EXPECT_EQ(backing.ReadCount(), 13u);
     backing.ClearLog();
     const HWND window = static_cast<HWND>(windows.NativeHandle(calendar));
     const auto before = Objects(window);
@@ -61,6 +63,13 @@ TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
     EXPECT_EQ(windowsAfter, std::get<0>(before));
     EXPECT_LE(gdiAfter, std::get<1>(before));
     EXPECT_LE(userAfter, std::get<2>(before));
+}
+
+TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
+    for (const bool monthView : {false, true}) {
+        SCOPED_TRACE(monthView ? "month view" : "compact view");
+        ThousandMonthChanges(monthView);
+    }
 }
 
 }  // namespace
