@@ -134,5 +134,49 @@ TEST_F(CellGridTest, APressAndReleaseInOneEnabledCellIsItsClick) {
     EXPECT_EQ(form.clicks, (std::vector<int>{4, 0}));
 }
 
+// The tips' tools of the grid's window: cell index, rectangle, text.
+using Tools = std::vector<std::tuple<UINT_PTR, std::tuple<LONG, LONG, LONG, LONG>, std::wstring>>;
+Tools ToolsOf(HWND window) {
+    HWND tips = nullptr;
+    while ((tips = ::FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           ::GetWindow(tips, GW_OWNER) != ::GetParent(window)) {
+    }
+    Tools tools;
+    const auto count = ::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
+    for (WPARAM i = 0; tips != nullptr && i < static_cast<WPARAM>(count); ++i) {
+        wchar_t text[80]{};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.lpszText = text;
+        ::SendMessageW(tips, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool));
+        if (tool.hwnd == window) {
+            const RECT& r = tool.rect;
+            tools.emplace_back(tool.uId, std::tuple(r.left, r.top, r.right, r.bottom), text);
+        }
+    }
+    return tools;
+}
+
+TEST_F(CellGridTest, EachEnabledCellWithATipIsAToolOfItsOwnRectangle) {
+    const auto tool = [&](int index, const wchar_t* text) {
+        const RECT r = Cell(index);
+        return std::tuple(UINT_PTR(index), std::tuple(r.left, r.top, r.right, r.bottom),
+                          std::wstring(text));
+    };
+    EXPECT_EQ(ToolsOf(Grid()),
+              (Tools{tool(0, L"eight"), tool(3, L"tip 3"), tool(4, L"tip 4"), tool(5, L"tip 5")}));
+    std::vector<ui::GridCell> cells = form.grid.Cells();
+    cells[3].ToolTip.clear();
+    cells[4].Enabled = false;
+    cells[5].ToolTip = "新";
+    cells[0].Bounds.Left = 60;
+    form.grid.SetCells(cells);
+    Pump();
+    EXPECT_EQ(ToolsOf(Grid()), (Tools{tool(0, L"eight"), tool(5, L"新")}));
+    form.grid.SetVisible(false);
+    Pump();
+    EXPECT_EQ(ToolsOf(Grid()), Tools{});
+}
+
 }  // namespace
 }  // namespace platform::win32

@@ -234,6 +234,26 @@ TEST_F(Win32WindowSystemTest, SurfaceAndControlsPaintTheModel) {
               RGB(255, 0, 0));
 }
 
+// A window with two layouts: its elements move (a shape's old outline goes) and it resizes.
+TEST_F(Win32WindowSystemTest, ElementsMoveAndTheWindowResizes) {
+    const int middle = TwipsToPixelPosition(60 + 900, dpi);
+    form.frame.SetBounds(ui::Rect{300, 60, 2500, 1800});
+    form.label.SetBounds(ui::Rect{150, 1500, 900, 255});
+    form.SetClientSize(4500, 3000);
+    Pump();
+    EXPECT_EQ(std::pair(PixelAt(TwipsToPixelPosition(60, dpi), middle),
+                        PixelAt(TwipsToPixelPosition(300, dpi), middle)),
+              std::pair(RGB(0, 0, 0), RGB(0, 255, 0)));
+    RECT client{};
+    ::GetClientRect(Window(), &client);
+    const RECT label = PlaceOf(Label());
+    EXPECT_EQ(
+        std::tuple(label.left, label.top, label.right - label.left, client.right, client.bottom),
+        std::tuple(TwipsToPixelPosition(150, dpi), TwipsToPixelPosition(1500, dpi),
+                   TwipsToPixelSize(900, dpi), TwipsToPixelSize(4500, dpi),
+                   TwipsToPixelSize(3000, dpi)));
+}
+
 TEST_F(Win32WindowSystemTest, ComboBoxMirrorsTheModelRunsTheUsersChoiceOnceAndDropsForAClick) {
     const HWND combo = Child(L"ComboBox");
     int clicks = 0;
