@@ -71,6 +71,12 @@ AccessibleInfo Form::Accessible(const Element& element) const {
     return DefaultAccessibleInfo(element);
 }
 
+int AccessibleChildCount(const Element& element) {
+    return element.Kind() == ElementKind::CellGrid
+               ? static_cast<const CellGrid&>(element).CellCount()
+               : 0;
+}
+
 AccessibleInfo Form::AccessibleChild(const Element& element, int child) const {
     return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
 }

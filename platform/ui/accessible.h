@@ -46,6 +46,10 @@ struct AccessibleInfo {
 // or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
+// How many parts of the element a screen reader hears as children of their own (a grid's
+// cells); 0 for an element that is one whole.
+int AccessibleChildCount(const Element& element);
+
 // The same element told as a push button with its own name (a mark whose text is a symbol),
 // pressed by its default action.
 AccessibleInfo PushButton(const Element& element, std::string name);

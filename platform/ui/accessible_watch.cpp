@@ -1,12 +1,48 @@
 #include "platform/ui/accessible_watch.h"
 
+#include <algorithm>
+
 #include "platform/ui/form.h"
 
 namespace ui {
 
 AccessibleWatch::AccessibleWatch(const Form& form) : form_(form) {
     for (const Element* element : form.Elements()) {
-        last_.push_back(form.Accessible(*element));
+        last_.push_back(Describe(*element));
+    }
+}
+
+AccessibleWatch::Watched AccessibleWatch::Describe(const Element& element) const {
+    Watched watched{form_.Accessible(element), {}};
+    const int count = AccessibleChildCount(element);
+    for (int child = 0; child < count; ++child) {
+        watched.children.push_back(form_.AccessibleChild(element, child));
+    }
+    return watched;
+}
+
+void AccessibleWatch::Compare(const AccessibleInfo& before, const AccessibleInfo& now,
+                              bool takesFocus, AccessibleNotice notice,
+                              std::vector<AccessibleNotice>& notices) {
+    const auto add = [&](AccessibleEvent event) {
+        notice.Event = event;
+        notices.push_back(notice);
+    };
+    if (now.Name != before.Name) {
+        add(AccessibleEvent::NameChange);
+    }
+    if (now.Value != before.Value) {
+        add(AccessibleEvent::ValueChange);
+    }
+    if (now.Invisible != before.Invisible || now.Selected != before.Selected ||
+        now.Checked != before.Checked || now.Unavailable != before.Unavailable) {
+        add(AccessibleEvent::StateChange);
+    }
+    if (takesFocus && now.Focused && !before.Focused) {
+        add(AccessibleEvent::Focus);
+    }
+    if (now.Selected && !before.Selected) {
+        add(AccessibleEvent::Selection);
     }
 }
 
@@ -14,23 +50,17 @@ std::vector<AccessibleNotice> AccessibleWatch::Changes(bool focusMoves) {
     std::vector<AccessibleNotice> notices;
     const auto& elements = form_.Elements();
     for (std::size_t i = 0; i < elements.size() && i < last_.size(); ++i) {
-        AccessibleInfo now = form_.Accessible(*elements[i]);
-        const AccessibleInfo& before = last_[i];
-        if (now.Name != before.Name) {
-            notices.push_back({elements[i], AccessibleEvent::NameChange});
-        }
-        if (now.Value != before.Value) {
-            notices.push_back({elements[i], AccessibleEvent::ValueChange});
-        }
-        if (now.Invisible != before.Invisible || now.Selected != before.Selected ||
-            now.Checked != before.Checked) {
-            notices.push_back({elements[i], AccessibleEvent::StateChange});
-        }
-        if (focusMoves && now.Focused && !before.Focused && !now.Focusable) {
-            notices.push_back({elements[i], AccessibleEvent::Focus});
-        }
-        if (now.Selected && !before.Selected) {
-            notices.push_back({elements[i], AccessibleEvent::Selection});
+        Watched now = Describe(*elements[i]);
+        const Watched& before = last_[i];
+        // What is hidden cannot take the focus; a tab stop's focus is the system's to tell.
+        Compare(before.self, now.self, focusMoves && !now.self.Focusable && !now.self.Invisible,
+                {elements[i], AccessibleEvent::NameChange}, notices);
+        // Its parts show and hide with it, which its own state change tells.
+        const bool partsShow = !now.self.Invisible && !before.self.Invisible;
+        const std::size_t parts = std::min(now.children.size(), before.children.size());
+        for (std::size_t k = 0; partsShow && k < parts; ++k) {
+            Compare(before.children[k], now.children[k], focusMoves && now.self.Focused,
+                    {elements[i], AccessibleEvent::NameChange, static_cast<int>(k) + 1}, notices);
         }
         last_[i] = std::move(now);
     }

@@ -25,6 +25,9 @@ constexpr UINT kSyncMessage = WM_APP + 2;
 // A press that closed a dropped list reaches the control under it (wParam: control index).
 constexpr UINT kClickThroughMessage = WM_APP + 3;
 constexpr int kFirstControlId = 1000;
+// Asks for the window's size at a new DPI before WM_DPICHANGED (Windows 10 1703 on), named
+// here as the headers name it only for that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 // The window's own DPI where the system knows it (Windows 10), else the system's.
 int WindowDpi(HWND window) {
@@ -71,6 +74,8 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     : context_(context), form_(form), dpi_(SystemDpi()) {
     shownLeft_ = form.Left();
     shownTop_ = form.Top();
+    shownWidth_ = form.ClientWidth();
+    shownHeight_ = form.ClientHeight();
     shownCaption_ = ToWide(form.Caption());
     shownBackColor_ = form.BackColor();
     // No taskbar button, yet listed by Alt+Tab and Task View: an owned window is, when its
@@ -81,9 +86,8 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
                                    context.instance, nullptr));
     window_.Reset(::CreateWindowExW(
         0, kClassName, shownCaption_.c_str(), WS_POPUP | WS_CLIPCHILDREN,
-        ui::PositionToPixels(shownLeft_), ui::PositionToPixels(shownTop_),
-        TwipsToPixelSize(form.ClientWidth(), dpi_), TwipsToPixelSize(form.ClientHeight(), dpi_),
-        owner_.Get(), nullptr, context.instance, this));
+        ui::PositionToPixels(shownLeft_), ui::PositionToPixels(shownTop_), SizeAt(dpi_).cx,
+        SizeAt(dpi_).cy, owner_.Get(), nullptr, context.instance, this));
     if (!window_) {
         destroyed_ = true;
         return;
@@ -97,8 +101,7 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     const int actual = WindowDpi(window_.Get());
     if (actual != dpi_) {
         dpi_ = actual;
-        ::SetWindowPos(window_.Get(), nullptr, 0, 0, TwipsToPixelSize(form.ClientWidth(), dpi_),
-                       TwipsToPixelSize(form.ClientHeight(), dpi_),
+        ::SetWindowPos(window_.Get(), nullptr, 0, 0, SizeAt(dpi_).cx, SizeAt(dpi_).cy,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const auto& elements = form.Elements();
@@ -184,6 +187,12 @@ void FormWindow::SyncWindow() {
                        ui::PositionToPixels(shownTop_), 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    if (form_.ClientWidth() != shownWidth_ || form_.ClientHeight() != shownHeight_) {
+        shownWidth_ = form_.ClientWidth();
+        shownHeight_ = form_.ClientHeight();
+        ::SetWindowPos(window_.Get(), nullptr, 0, 0, SizeAt(dpi_).cx, SizeAt(dpi_).cy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     std::wstring caption = ToWide(form_.Caption());
     if (caption != shownCaption_) {
         shownCaption_ = std::move(caption);
@@ -222,6 +231,7 @@ void FormWindow::SyncPending() {
     const std::vector<NativeControl*> pending = std::move(pending_);
     pending_.clear();
     for (NativeControl* control : pending) {
+        control->SyncPlace();
         control->Sync();
     }
     SyncFocus();
@@ -335,6 +345,13 @@ void FormWindow::UserClick(ui::Element& element) {
     });
 }
 
+void FormWindow::UserCellClick(ui::CellGrid& grid, int index) {
+    AsUserInput([&grid, index] {
+        grid.RaiseCellClick(index);
+        return true;
+    });
+}
+
 bool FormWindow::KeyDown(WPARAM key) {
     if (key == VK_MENU) {
         // Alt shows the access keys. Windows would do it for a dialog only, Wine not at all.
@@ -416,8 +433,10 @@ void FormWindow::ListClosedByPress(POINT screen) {
         if (controls_[i]->Element().ClickThroughOpenList() && child != nullptr &&
             ::IsWindowVisible(child) && ::GetWindowRect(child, &place) &&
             ::PtInRect(&place, screen)) {
-            // After the list has finished closing, which it does inside this press.
-            ::PostMessageW(window_.Get(), kClickThroughMessage, i, 0);
+            // After the list has finished closing, which it does inside this press; with the
+            // point in the child's client area (a grid's cell).
+            ::PostMessageW(window_.Get(), kClickThroughMessage, i,
+                           MAKELPARAM(screen.x - place.left, screen.y - place.top));
             return;
         }
     }
@@ -458,11 +477,17 @@ void FormWindow::OnMouseButton(int button, WPARAM keys, LPARAM point) {
                          PixelsToTwips(GET_Y_LPARAM(point), dpi_));
 }
 
+SIZE FormWindow::SizeAt(int dpi) const {
+    return SIZE{TwipsToPixelSize(form_.ClientWidth(), dpi),
+                TwipsToPixelSize(form_.ClientHeight(), dpi)};
+}
+
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    ::SetWindowPos(window_.Get(), nullptr, suggested.left, suggested.top,
-                   suggested.right - suggested.left, suggested.bottom - suggested.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    // The system's place, and the size the form has at the new DPI (the system's scaled
+    // size may be a pixel off, and the form may have changed its size meanwhile).
+    ::SetWindowPos(window_.Get(), nullptr, suggested.left, suggested.top, SizeAt(dpi).cx,
+                   SizeAt(dpi).cy, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& control : controls_) {
         control->Layout();
         control->RefreshToolTip();
@@ -611,7 +636,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case kClickThroughMessage:
             if (wParam < controls_.size()) {
-                UserClick(controls_[wParam]->Element());
+                controls_[wParam]->ClickedThrough(
+                    POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             }
             return 0;
         case kSyncMessage:
@@ -649,6 +675,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case kGetDpiScaledSize:
+            // The size at the new DPI, so that the place the system suggests fits it.
+            *reinterpret_cast<SIZE*>(lParam) = SizeAt(static_cast<int>(wParam));
+            return TRUE;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             form_.RaiseDisplayChange();

@@ -58,6 +58,8 @@ class FormWindow {
 
     // A click by the user on an element's child window.
     void UserClick(ui::Element& element);
+    // A click by the user on a cell of a grid.
+    void UserCellClick(ui::CellGrid& grid, int index);
     // A key pressed in the window or one of its child windows, for the form; true when it
     // used it.
     bool KeyDown(WPARAM key);
@@ -86,6 +88,8 @@ class FormWindow {
     template <typename Handler>
     bool AsUserInput(Handler&& handler);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    // The window's size for the form's client size at a DPI.
+    SIZE SizeAt(int dpi) const;
     // A contrast theme was turned on or off, or the system's colours changed.
     void OnContrastChange();
     void OnUiStateChange(WPARAM change);
@@ -123,6 +127,8 @@ class FormWindow {
     bool syncPosted_ = false;
     int shownLeft_ = 0;
     int shownTop_ = 0;
+    int shownWidth_ = 0;  // the client size (twips) the window was last given
+    int shownHeight_ = 0;
     std::wstring shownCaption_;
     ui::Colour shownBackColor_ = 0;
 };

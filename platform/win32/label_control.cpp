@@ -38,17 +38,12 @@ void LabelControl::Sync() {
 
 void LabelControl::Paint(HDC dc, const RECT& area) {
     const int dpi = owner_.Dpi();
-    const RECT place = ElementRect(label_, dpi);
-    // Draw in the form's coordinates: the surface under the label first, which makes
-    // the label transparent, then its frame and text.
-    POINT previous{};
-    ::OffsetViewportOrgEx(dc, -place.left, -place.top, &previous);
-    RECT surface = area;
-    ::OffsetRect(&surface, place.left, place.top);
-    PaintSurface(dc, owner_.Form(), dpi, surface);
+    // The surface under the label first, which makes it transparent, then its frame and text.
+    PaintSurfaceBeneath(dc, label_, dpi, area);
+    RECT client{};
+    ::GetClientRect(handle_, &client);
     PaintLabelText(dc, label_, text_, owner_.Context().fonts.For(label_.GetFont(), dpi, text_),
-                   place, dpi, owner_.ShowsAccessKeys());
-    ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+                   client, dpi, owner_.ShowsAccessKeys());
 }
 
 }  // namespace platform::win32

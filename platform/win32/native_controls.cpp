@@ -1,6 +1,9 @@
 #include "platform/win32/native_controls.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <utility>
 
 #include "platform/win32/window_classes.h"
 
@@ -15,8 +18,20 @@ void NativeControl::Layout() {
         return;
     }
     const RECT place = ElementRect(element_, owner_.Dpi());
+    // Painted afresh, never copied: what lies beneath differs at the new place.
     ::SetWindowPos(handle_, nullptr, place.left, place.top, place.right - place.left,
-                   place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+                   place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+void NativeControl::SyncPlace() {
+    if (element_.Bounds() != placed_) {
+        placed_ = element_.Bounds();
+        Layout();
+    }
+}
+
+void NativeControl::ClickedThrough(POINT /*client*/) {
+    owner_.UserClick(element_);
 }
 
 bool NativeControl::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -36,7 +51,14 @@ bool NativeControl::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, L
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             result = 0;
-            return owner_.KeyDown(wParam);
+            keyUsed_ = owner_.KeyDown(wParam);
+            return keyUsed_;
+        case WM_KEYUP:
+        case WM_SYSCHAR:
+            // After a key the model used, the Menu key's release would ask for a second menu
+            // and the character of an Alt key would look for a menu bar and beep.
+            result = 0;
+            return keyUsed_ && (message == WM_SYSCHAR || wParam == VK_APPS);
         case WM_SETFOCUS:
             owner_.FocusReceived(element_);
             ::InvalidateRect(handle_, nullptr, FALSE);
@@ -142,10 +164,27 @@ LRESULT CALLBACK ClickableControl::Proc(HWND window, UINT message, WPARAM wParam
     return Dispatch(self->owner_.Context(), [&] { return self->Handle(message, wParam, lParam); });
 }
 
+int ClickableControl::PartAt(POINT client) const {
+    RECT inside{};
+    ::GetClientRect(handle_, &inside);
+    return ::PtInRect(&inside, client) ? 0 : -1;
+}
+
+void ClickableControl::ClickPart(int /*part*/) {
+    owner_.UserClick(element_);
+}
+
+void ClickableControl::DefaultAction(WPARAM /*child*/) {
+    if (element_.Visible()) {
+        owner_.UserClick(element_);
+    }
+}
+
 LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT result = 0; HandleKeyboard(message, wParam, lParam, result)) {
         return result;
     }
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
@@ -158,38 +197,34 @@ LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
             // A press here is the element's, never the window surface's (no drag). A tab stop
             // takes the focus, as a button does.
-            pressed_ = true;
+            pressed_ = PartAt(point);
             if (element_.TabStop()) {
                 ::SetFocus(handle_);
             }
             ::SetCapture(handle_);
             return 0;
         case WM_LBUTTONUP: {
-            if (!pressed_) {
-                return 0;
+            const int pressed = std::exchange(pressed_, -1);
+            if (::GetCapture() == handle_) {
+                ::ReleaseCapture();
             }
-            pressed_ = false;
-            ::ReleaseCapture();
-            RECT client{};
-            ::GetClientRect(handle_, &client);
-            const POINT point{static_cast<short>(LOWORD(lParam)),
-                              static_cast<short>(HIWORD(lParam))};
-            if (::PtInRect(&client, point)) {
-                owner_.UserClick(element_);
+            if (pressed >= 0 && PartAt(point) == pressed) {
+                ClickPart(pressed);
             }
             return 0;
         }
         case WM_CAPTURECHANGED:
-            pressed_ = false;
+            pressed_ = -1;
             return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             // No drag from here; the right button's release asks the window for its menu.
             return 0;
+        case WM_SETFOCUS:
+            FocusTaken();
+            break;
         case kDefaultActionMessage:
-            if (element_.Visible()) {
-                owner_.UserClick(element_);
-            }
+            DefaultAction(wParam);
             return 0;
         case WM_GETOBJECT:
             if (const LRESULT answer = owner_.Accessibility().Answer(handle_, wParam, lParam)) {
@@ -221,7 +256,8 @@ std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Elemen
             return std::make_unique<CheckBoxControl>(owner, static_cast<ui::CheckBox&>(element),
                                                      id);
         case ui::ElementKind::CellGrid:
-            break;
+            return std::make_unique<CellGridControl>(owner, static_cast<ui::CellGrid&>(element),
+                                                     id);
     }
     return nullptr;
 }

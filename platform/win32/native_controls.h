@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/cell_grid.h"
 #include "platform/ui/controls.h"
 #include "platform/win32/gdi_handles.h"
 
@@ -21,7 +22,8 @@ class FormWindow;
 
 class NativeControl {
   public:
-    NativeControl(FormWindow& owner, ui::Element& element) : owner_(owner), element_(element) {}
+    NativeControl(FormWindow& owner, ui::Element& element)
+        : owner_(owner), element_(element), placed_(element.Bounds()) {}
     NativeControl(const NativeControl&) = delete;
     NativeControl& operator=(const NativeControl&) = delete;
     virtual ~NativeControl() = default;
@@ -31,7 +33,9 @@ class NativeControl {
 
     // Brings the native side up to the element's current state, repainting only what changed.
     virtual void Sync() = 0;
-    // Places the control for the window's (new) DPI.
+    // Places the control again when the element has moved since it was last placed.
+    void SyncPlace();
+    // Places the control for the window's (new) DPI or the element's new place.
     virtual void Layout();
     // Shows the pointer tip in the font for the window's (new) DPI.
     void RefreshToolTip();
@@ -51,6 +55,9 @@ class NativeControl {
     // A contrast theme was turned on or off, or the system's colours changed (the window
     // repaints everything after).
     virtual void OnContrastChange() {}
+    // A press at this point of the control closed a dropped list and counts as its click
+    // (see ui::Element::ClickThroughOpenList).
+    virtual void ClickedThrough(POINT client);
 
   protected:
     // WS_TABSTOP exactly for the model's tab stops: dialog navigation visits nothing else.
@@ -80,12 +87,16 @@ class NativeControl {
     std::string toolTip_;
 
   private:
+    ui::Rect placed_;       // the element's bounds when last placed
+    bool keyUsed_ = false;  // the model used the last key pressed here
+
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
 };
 
-// A child window of one of the program's own classes (labels and colour boxes) that
-// paints itself double-buffered and turns a press and release inside it into a click.
+// A child window of one of the program's own classes (labels, colour boxes, the grid) that
+// paints itself double-buffered and turns a press and release on one part of it into that
+// part's click. Most are one part: the whole window.
 class ClickableControl : public NativeControl {
   public:
     using NativeControl::NativeControl;
@@ -94,10 +105,19 @@ class ClickableControl : public NativeControl {
   protected:
     void Create(const wchar_t* windowClass, const std::wstring& text, int id);
     virtual void Paint(HDC dc, const RECT& area) = 0;
+    // The part under a point of the client area that takes clicks, or -1.
+    virtual int PartAt(POINT client) const;
+    // The user clicked the part (as the user: the model counts it as input).
+    virtual void ClickPart(int part);
+    // A screen reader's default action on the window itself (child 0) or one of its parts,
+    // after the reader's call has returned.
+    virtual void DefaultAction(WPARAM child);
+    // The window got the keyboard focus.
+    virtual void FocusTaken() {}
 
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    bool pressed_ = false;
+    int pressed_ = -1;  // the part the left button went down on
 };
 
 class LabelControl final : public ClickableControl {
@@ -124,16 +144,45 @@ class PictureControl final : public ClickableControl {
     ui::Colour backColor_;
 };
 
+// The grid's cells and headings, drawn over the window's surface; each enabled cell is a
+// part that takes clicks, has its own pointer tip and is a child for screen readers.
+class CellGridControl final : public ClickableControl {
+  public:
+    CellGridControl(FormWindow& owner, ui::CellGrid& grid, int id);
+    void Sync() override;
+    void Layout() override;
+    void ClickedThrough(POINT client) override;
+    // A cell's rectangle in the client area.
+    RECT CellRect(int index) const;
+
+  private:
+    void Paint(HDC dc, const RECT& area) override;
+    int PartAt(POINT client) const override;
+    void ClickPart(int part) override;
+    void DefaultAction(WPARAM child) override;
+    // Repaints the cells that differ from the ones last shown, or all of it.
+    void InvalidateChanges();
+    // One tip per enabled cell with a tip, while the grid shows.
+    void SyncCellTips();
+
+    ui::CellGrid& grid_;
+    std::vector<ui::GridCell> cells_;
+    std::vector<ui::GridHeading> headings_;
+    std::size_t tippedCells_ = 0;  // cells that may have a tip tool
+};
+
 // Painted by the form; only tells it which pixels to repaint.
 class ShapeControl final : public NativeControl {
   public:
     ShapeControl(FormWindow& owner, ui::Shape& shape);
     void Sync() override;
-    void Layout() override {}
+    // Repaints where it was and where it is now.
+    void Layout() override;
 
   private:
-    void Invalidate();
+    void Invalidate(const RECT& area);
     ui::Shape& shape_;
+    RECT place_;
     bool visible_;
     ui::Colour fillColor_;
     ui::Colour borderColor_;

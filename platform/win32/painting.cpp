@@ -20,12 +20,15 @@ COLORREF ShownColorRef(const ui::Form& form, const ui::Element* element, ui::Col
     return ToColorRef(form.ShownColour(element, use, own));
 }
 
+RECT PixelRect(const ui::Rect& twips, int dpi) {
+    const int left = TwipsToPixelPosition(twips.Left, dpi);
+    const int top = TwipsToPixelPosition(twips.Top, dpi);
+    return RECT{left, top, left + TwipsToPixelSize(twips.Width, dpi),
+                top + TwipsToPixelSize(twips.Height, dpi)};
+}
+
 RECT ElementRect(const ui::Element& element, int dpi) {
-    const ui::Rect& b = element.Bounds();
-    const int left = TwipsToPixelPosition(b.Left, dpi);
-    const int top = TwipsToPixelPosition(b.Top, dpi);
-    return RECT{left, top, left + TwipsToPixelSize(b.Width, dpi),
-                top + TwipsToPixelSize(b.Height, dpi)};
+    return PixelRect(element.Bounds(), dpi);
 }
 
 int LineWidth(int dpi) {
@@ -72,6 +75,17 @@ void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
                       ShownColorRef(form, &shape, ui::ColourUse::Frame, shape.BorderColor()));
         }
     }
+}
+
+void PaintSurfaceBeneath(HDC dc, const ui::Element& element, int dpi, const RECT& area) {
+    const RECT place = ElementRect(element, dpi);
+    // Drawn in the form's coordinates.
+    POINT previous{};
+    ::OffsetViewportOrgEx(dc, -place.left, -place.top, &previous);
+    RECT surface = area;
+    ::OffsetRect(&surface, place.left, place.top);
+    PaintSurface(dc, element.Owner(), dpi, surface);
+    ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
 void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,

@@ -18,6 +18,8 @@ COLORREF ToColorRef(ui::Colour colour);
 COLORREF ShownColorRef(const ui::Form& form, const ui::Element* element, ui::ColourUse use,
                        ui::Colour own);
 
+// A rectangle in twips as pixels at a DPI, of the same origin.
+RECT PixelRect(const ui::Rect& twips, int dpi);
 // An element's rectangle in the form's client pixels.
 RECT ElementRect(const ui::Element& element, int dpi);
 // The width of a one-pixel line at this DPI (thicker at 200 % so it stays visible).
@@ -31,6 +33,10 @@ void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour);
 // the shapes that cross it. Labels paint it under themselves too, which makes them
 // transparent over whatever lies beneath.
 void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area);
+
+// The surface of the form beneath an element's child window, over the area of its client
+// pixels: the element looks transparent.
+void PaintSurfaceBeneath(HDC dc, const ui::Element& element, int dpi, const RECT& area);
 
 // A label's frame and text inside its rectangle, in the font given, with its access key
 // underlined or not.

@@ -7,6 +7,7 @@ namespace platform::win32 {
 ShapeControl::ShapeControl(FormWindow& owner, ui::Shape& shape)
     : NativeControl(owner, shape),
       shape_(shape),
+      place_(ElementRect(shape, owner.Dpi())),
       visible_(shape.Visible()),
       fillColor_(shape.FillColor()),
       borderColor_(shape.BorderColor()) {}
@@ -19,11 +20,20 @@ void ShapeControl::Sync() {
     visible_ = shape_.Visible();
     fillColor_ = shape_.FillColor();
     borderColor_ = shape_.BorderColor();
-    Invalidate();
+    Invalidate(place_);
 }
 
-void ShapeControl::Invalidate() {
-    const RECT area = ElementRect(shape_, owner_.Dpi());
+void ShapeControl::Layout() {
+    const RECT place = ElementRect(shape_, owner_.Dpi());
+    if (::EqualRect(&place, &place_)) {
+        return;
+    }
+    Invalidate(place_);
+    place_ = place;
+    Invalidate(place_);
+}
+
+void ShapeControl::Invalidate(const RECT& area) {
     if (shape_.Filled()) {
         owner_.InvalidateSurface(area);
         return;

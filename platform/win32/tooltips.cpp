@@ -21,14 +21,23 @@ bool Tooltips::Ensure() {
 }
 
 void Tooltips::Set(HWND control, const std::wstring& text, HFONT font) {
-    const auto known = tips_.find(control);
-    if (known != tips_.end() && known->second == text && font == font_) {
+    // Known to the owner by the child's handle, so the tip covers the child wherever it is.
+    Apply(Key{owner_, reinterpret_cast<UINT_PTR>(control)}, TTF_IDISHWND, RECT{}, text, font);
+}
+
+void Tooltips::SetArea(HWND control, UINT_PTR id, const RECT& area, const std::wstring& text,
+                       HFONT font) {
+    Apply(Key{control, id}, 0, area, text, font);
+}
+
+void Tooltips::Apply(const Key& key, UINT flags, const RECT& area, const std::wstring& text,
+                     HFONT font) {
+    const auto known = tips_.find(key);
+    const bool moved = known != tips_.end() && !::EqualRect(&known->second.area, &area);
+    if (known != tips_.end() && known->second.text == text && !moved && font == font_) {
         return;
     }
-    if (known == tips_.end() && text.empty()) {
-        return;
-    }
-    if (!Ensure()) {
+    if ((known == tips_.end() && text.empty()) || !Ensure()) {
         return;
     }
     if (font != nullptr && font != font_) {
@@ -37,9 +46,10 @@ void Tooltips::Set(HWND control, const std::wstring& text, HFONT font) {
     }
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.uFlags = flags | TTF_SUBCLASS;
+    tool.hwnd = key.first;
+    tool.uId = key.second;
+    tool.rect = area;
     if (text.empty()) {
         ::SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         tips_.erase(known);
@@ -47,9 +57,15 @@ void Tooltips::Set(HWND control, const std::wstring& text, HFONT font) {
     }
     // The control copies the text.
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    const UINT message = known == tips_.end() ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW;
-    ::SendMessageW(tooltip_.Get(), message, 0, reinterpret_cast<LPARAM>(&tool));
-    tips_[control] = text;
+    if (known == tips_.end()) {
+        ::SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        if (moved) {
+            ::SendMessageW(tooltip_.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        ::SendMessageW(tooltip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    tips_[key] = Tip{text, area};
 }
 
 }  // namespace platform::win32

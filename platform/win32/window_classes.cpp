@@ -35,9 +35,11 @@ WindowClasses::WindowClasses(HINSTANCE instance, int iconResourceId)
     Register(instance, kOwnerClassName, ::DefWindowProcW, nullptr, nullptr);
     Register(instance, kLabelClassName, ClickableControl::Proc, nullptr, nullptr);
     Register(instance, kPictureClassName, ClickableControl::Proc, nullptr, nullptr);
+    Register(instance, kGridClassName, ClickableControl::Proc, nullptr, nullptr);
 }
 
 WindowClasses::~WindowClasses() {
+    ::UnregisterClassW(kGridClassName, instance_);
     ::UnregisterClassW(kPictureClassName, instance_);
     ::UnregisterClassW(kLabelClassName, instance_);
     ::UnregisterClassW(kOwnerClassName, instance_);

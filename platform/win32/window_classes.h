@@ -1,6 +1,6 @@
 // The program's own window classes, registered for as long as the window system lives:
 // the frameless top-level window (with the program's icon), its invisible owner and the
-// label and colour-box child windows.
+// label, colour-box and grid child windows.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,7 @@ inline constexpr const wchar_t* kLabelClassName = L"LunadeskLabel";
 // The invisible owner of each top-level window, by which Alt+Tab lists it.
 inline constexpr const wchar_t* kOwnerClassName = L"LunadeskOwner";
 inline constexpr const wchar_t* kPictureClassName = L"LunadeskPicture";
+inline constexpr const wchar_t* kGridClassName = L"LunadeskGrid";
 
 // The object a window of ours was created for (its creation parameter), kept in the
 // window's user data from WM_NCCREATE until WM_NCDESTROY, which still returns it.

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/ui/accessible_watch.h"
+#include "platform/ui/cell_grid.h"
+#include "platform/ui/headless_window_system.h"
 #include "settings/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
@@ -143,6 +145,57 @@ TEST_F(Accessibility, ANewFramedDayIsTheSelectionAndTakesTheFocusOnlyFromTheUser
     first.SetVisible(!first.Visible());
     EXPECT_EQ(watch.Changes(true),
               (std::vector<ui::AccessibleNotice>{on(first, Event::StateChange)}));
+}
+
+// A grid that holds the window's focus, its first cell framed.
+class GridWindow final : public ui::Form {
+  public:
+    explicit GridWindow(ui::WindowSystem& system)
+        : ui::Form(system, "grid", "", 3000, 3000, 0), grid(*this, "cells", {}, {}, {}) {
+        AddElement(grid);
+        grid.SetTabIndex(0);
+        grid.SetCells(std::vector<ui::GridCell>(3));
+        Frame(0);
+    }
+    void Frame(int index) {
+        std::vector<ui::GridCell> cells = grid.Cells();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            cells[i].Framed = static_cast<int>(i) == index;
+        }
+        grid.SetCells(cells);
+    }
+    ui::CellGrid grid;
+};
+
+// Each cell is heard as a child of its own while the grid shows: the new framed cell is the
+// selection, and the focus too when the user moved it.
+TEST(AccessibleWatchTest, TheCellsOfAGridAreToldAsItsChildren) {
+    ui::HeadlessWindowSystem system;
+    GridWindow window(system);
+    window.Show();
+    ui::AccessibleWatch watch(window);
+    const auto on = [&](Event event, int child) {
+        return ui::AccessibleNotice{&window.grid, event, child};
+    };
+    for (const bool focusMoves : {true, false}) {
+        window.Frame(focusMoves ? 1 : 0);
+        std::vector<ui::GridCell> cells = window.grid.Cells();
+        cells[2].AccessibleName = focusMoves ? "二" : "三";
+        cells[2].Enabled = !focusMoves;
+        window.grid.SetCells(cells);
+        const auto expected =
+            focusMoves ? std::vector{on(Event::StateChange, 1), on(Event::StateChange, 2),
+                                     on(Event::Focus, 2),       on(Event::Selection, 2),
+                                     on(Event::NameChange, 3),  on(Event::StateChange, 3)}
+                       : std::vector{on(Event::StateChange, 1), on(Event::Selection, 1),
+                                     on(Event::StateChange, 2), on(Event::NameChange, 3),
+                                     on(Event::StateChange, 3)};
+        EXPECT_EQ(watch.Changes(focusMoves), expected) << focusMoves;
+    }
+    // Hidden, it alone changes.
+    window.grid.SetVisible(false);
+    window.Frame(2);
+    EXPECT_EQ(watch.Changes(true), (std::vector{on(Event::StateChange, 0)}));
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/single_instance.h"
+#include "tests/win32/win32_test_support.h"
 
 namespace platform::win32 {
 namespace {
@@ -84,32 +85,10 @@ class TestForm final : public ui::Form {
     void OnDisplayChange() override { ++displayChanges; }
 };
 
-// Dispatches what is queued until done() holds (at least once) or the time is up.
-template <typename Done>
-bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(3000)) {
-    for (const auto end = std::chrono::steady_clock::now() + limit;;) {
-        for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-            ::DispatchMessageW(&message);
-        }
-        if (done() || std::chrono::steady_clock::now() >= end) {
-            return done();
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-void Pump() {
-    PumpUntil([] { return true; });
-}
-
 std::wstring TextOf(HWND window) {
     wchar_t text[256]{};
     ::GetWindowTextW(window, text, 256);
     return text;
-}
-
-void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam = MAKELPARAM(2, 2)) {
-    ::SendMessageW(window, message, wParam, lParam);
 }
 
 class Win32WindowSystemTest : public ::testing::Test {
@@ -253,6 +232,26 @@ TEST_F(Win32WindowSystemTest, SurfaceAndControlsPaintTheModel) {
     const RECT swatch = PlaceOf(Child(L"LunadeskPicture"));
     EXPECT_EQ(PixelAt((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
               RGB(255, 0, 0));
+}
+
+// A window with two layouts: its elements move (a shape's old outline goes) and it resizes.
+TEST_F(Win32WindowSystemTest, ElementsMoveAndTheWindowResizes) {
+    const int middle = TwipsToPixelPosition(60 + 900, dpi);
+    form.frame.SetBounds(ui::Rect{300, 60, 2500, 1800});
+    form.label.SetBounds(ui::Rect{150, 1500, 900, 255});
+    form.SetClientSize(4500, 3000);
+    Pump();
+    EXPECT_EQ(std::pair(PixelAt(TwipsToPixelPosition(60, dpi), middle),
+                        PixelAt(TwipsToPixelPosition(300, dpi), middle)),
+              std::pair(RGB(0, 0, 0), RGB(0, 255, 0)));
+    RECT client{};
+    ::GetClientRect(Window(), &client);
+    const RECT label = PlaceOf(Label());
+    EXPECT_EQ(
+        std::tuple(label.left, label.top, label.right - label.left, client.right, client.bottom),
+        std::tuple(TwipsToPixelPosition(150, dpi), TwipsToPixelPosition(1500, dpi),
+                   TwipsToPixelSize(900, dpi), TwipsToPixelSize(4500, dpi),
+                   TwipsToPixelSize(3000, dpi)));
 }
 
 TEST_F(Win32WindowSystemTest, ComboBoxMirrorsTheModelRunsTheUsersChoiceOnceAndDropsForAClick) {
@@ -523,29 +522,6 @@ TEST_F(Win32WindowSystemTest, TheMenuKeyAsksForTheMenuAndTheSurfaceNotASecondTim
     Send(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()), MAKELPARAM(5, 5));
     ASSERT_EQ(form.menus.size(), 1u);
     EXPECT_FALSE(form.menus[0]);
-}
-
-VARIANT Self() {
-    VARIANT self{};
-    self.vt = VT_I4;  // lVal 0: CHILDID_SELF
-    return self;
-}
-
-IAccessible* ObjectOf(HWND window) {
-    constexpr IID kIidAccessible = {
-        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-    IAccessible* object = nullptr;
-    ::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
-                                 reinterpret_cast<void**>(&object));
-    return object;
-}
-
-std::wstring Said(HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*),
-                  IAccessible* object) {
-    BSTR text = nullptr;
-    std::wstring said = SUCCEEDED((object->*ask)(Self(), &text)) && text ? text : L"<none>";
-    ::SysFreeString(text);
-    return said;
 }
 
 // Heard from the first key, before any object was asked for: the focus follows the stand-in
