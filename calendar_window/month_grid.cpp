@@ -1,4 +1,6 @@
 // The month grid and the two choosers over it.
+#include <string>
+
 #include "calendar_window/frmcalendar.h"
 #include "calendar_window/month_cells.h"
 #include "lunar/lunar.h"
@@ -111,7 +113,11 @@ void frmcalendar::ShowMonthView() {
             month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_));
         const int year = static_cast<int>(selected_.year());
         const bool known = holidays_->Knows(year);
-        lblnotice.SetCaption(known ? "" : platform::PlainText(year) + "年放假安排未收录");
+        std::string notice;
+        if (!known) {
+            notice = platform::PlainText(year).append("年放假安排未收录");
+        }
+        lblnotice.SetCaption(std::move(notice));
         lblnotice.SetVisible(!known);
         return;
     }
