@@ -30,7 +30,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // The client area of the two views, twips.
     static constexpr int kCompactWidth = 2895;
     static constexpr int kCompactHeight = 3270;
-    static constexpr int kMonthWidth = 4350;
+    static constexpr int kMonthWidth = 4560;
     static constexpr int kMonthHeight = 4815;
 
     frmcalendar(ui::WindowSystem& system, SettingsStore& store, const platform::Clock& clock);

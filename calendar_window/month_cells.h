@@ -15,7 +15,7 @@ inline constexpr int kColumns = 7;
 inline constexpr int kRows = 6;
 inline constexpr int kCells = kColumns * kRows;
 // Twips within the grid: the heading row, then the rows of days.
-inline constexpr int kCellWidth = 570;
+inline constexpr int kCellWidth = 600;
 inline constexpr int kHeadingHeight = 285;
 inline constexpr int kCellHeight = 465;
 inline constexpr int kGridWidth = kColumns * kCellWidth;

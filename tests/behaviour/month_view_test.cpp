@@ -39,7 +39,7 @@ TEST(MonthCells, EachMonthStandsUnderItsWeekdays) {
                 EXPECT_TRUE(cells[one - 1].AccessibleName.ends_with("（上月）"));
                 EXPECT_EQ(cells[one - 1].DetailColour, ui::Rgb(0, 127, 0));
             }
-            EXPECT_EQ(cells[15].Bounds, (ui::Rect{570, 285 + 2 * 465, 570, 465}));
+            EXPECT_EQ(cells[15].Bounds, (ui::Rect{600, 285 + 2 * 465, 600, 465}));
             const auto headings = month_view::Headings(firstDay, kColours);
             EXPECT_EQ(headings[0].Text, firstDay == 0 ? "一" : "日");
             EXPECT_EQ(headings[firstDay == 0 ? 6 : 0].TextColour, kSunday);
@@ -99,7 +99,7 @@ TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
     EXPECT_TRUE(cal->grdmonth.Cell(31).Framed);
     Choose(6);
     EXPECT_EQ(LastCall(),
-              "Menu frmcalendar 回到今天 完整月历✓ 锁定位置 设置 最小化 关闭 at 1890,3390");
+              "Menu frmcalendar 回到今天 完整月历✓ 锁定位置 设置 最小化 关闭 at 1980,3390");
     cal.reset();
     Start();
     EXPECT_TRUE(cal->MonthView());
