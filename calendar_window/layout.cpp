@@ -12,6 +12,7 @@ using ui::Rect;
 using ui::Rgb;
 
 const ui::Font kDefaultFont{"MS Sans Serif", 8.25, true};
+const ui::Font kSong8{"宋体", 8, true};
 const ui::Font kSong9{"宋体", 9, true};
 const ui::Font kSong105{"宋体", 10.5, true};
 const ui::Font kSong15{"宋体", 15, true};
@@ -49,7 +50,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
       Label2(*this, "Label2", -1, Rect{120, 3000, 2655, 255}, "", kMagenta, kSong9),
       Label8(*this, "Label8", -1, Rect{2760, 3120, 615, 255}, "┛", kWhite, kDefaultFont),
       grdmonth(*this, "grdmonth", Rect{180, 780, month_view::kGridWidth, month_view::kGridHeight},
-               kDefaultFont, kSong9),
+               kDefaultFont, kSong8),
       lblnotice(*this, "lblnotice", -1, Rect{120, 4470, kMonthWidth - 240, 255}, "", kMagenta,
                 kSong9),
       Timer1(*this, "Timer1"),

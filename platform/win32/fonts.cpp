@@ -181,7 +181,7 @@ HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
         return primary;
     }
     // Chinese in a face without it: the system's message font where it has the glyphs (as
-    // on Chinese Windows), else a face with Chinese glyphs at 9 pt. The design size of a
+    // on Chinese Windows), else a face with Chinese glyphs at 9 pt (or the designed size). The design size of a
     // Western face would leave the strokes of "透明度" broken at 100 %.
     ReadSystemFonts();
     ui::Font sized = font;
@@ -194,7 +194,8 @@ HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
     if (chinese.empty()) {
         return primary;
     }
-    sized.Points = kChinesePoints;
+    // A face designed for Chinese but missing keeps its size (the month view's small lines).
+    sized.Points = DesignedWithChinese(font.Name) ? font.Points : kChinesePoints;
     const HFONT fallback = Get(chinese, sized, dpi);
     return fallback != nullptr ? fallback : primary;
 }
