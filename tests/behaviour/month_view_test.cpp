@@ -2,6 +2,7 @@
 // menu and what is stored, and the lock.
 #include "calendar_window/month_cells.h"
 #include "platform/ui/keys.h"
+#include "settings/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -43,6 +44,8 @@ TEST(MonthCells, EachMonthStandsUnderItsWeekdays) {
             const auto headings = month_view::Headings(firstDay, kColours);
             EXPECT_EQ(headings[0].Text, firstDay == 0 ? "一" : "日");
             EXPECT_EQ(headings[firstDay == 0 ? 6 : 0].TextColour, kSunday);
+            EXPECT_EQ(headings[firstDay == 0 ? 5 : 6].TextColour, kSunday);
+            EXPECT_EQ(headings[firstDay == 0 ? 4 : 5].TextColour, kMain);
         }
     }
     // August 2026 from Monday needs the sixth row.
@@ -84,29 +87,47 @@ class MonthView : public CalendarTest {
     std::string LastCall() const { return windows.Calls().back(); }
 };
 
-// The menu switches both ways, keeping the date, with the labels or the grid shown; the choice
-// is stored at once and read at the next start ("1" only).
+// The menu switches both ways, keeping the date, the marks in their corners, with the labels or
+// the grid shown, the settings window's box following; the choice is stored at once and read at
+// the next start ("1" only). Colours and months change live in the grid.
 TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
     Start();
+    Form1 settings(windows, store, *cal, startAtLogOn);
+    settings.Show();
     ClickDay(20);
+    const auto corners = [this] {
+        return std::vector<int>{cal->ClientWidth() - cal->Label6.Bounds().Left,
+                                cal->ClientWidth() - cal->Label8.Bounds().Left,
+                                cal->ClientHeight() - cal->Label8.Bounds().Top};
+    };
+    const auto compactCorners = corners();
     Choose(1);
     EXPECT_TRUE(cal->MonthView() && cal->grdmonth.Visible() && VisibleDays().empty());
+    EXPECT_TRUE(settings.Check2.Value());
+    EXPECT_EQ(corners(), compactCorners);
     EXPECT_EQ(cal->Focused(), &cal->grdmonth);
     EXPECT_EQ(Stored("view"), "1");
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月20日");
     EXPECT_TRUE(cal->grdmonth.Cell(24).Framed);  // May 2021 begins on a Saturday
     cal->RaiseKeyDown(ui::kKeyDown, 0);
     EXPECT_TRUE(cal->grdmonth.Cell(31).Framed);
+    cal->fontRGB1(1, 2, 3);
+    cal->fontRGB2(4, 5, 6);
+    EXPECT_EQ(cal->grdmonth.Cell(31).TextColour, ui::Rgb(1, 2, 3));
+    EXPECT_EQ(cal->grdmonth.Cell(31).DetailColour, ui::Rgb(4, 5, 6));
     Choose(6);
     EXPECT_EQ(LastCall(),
               "Menu frmcalendar 回到今天 完整月历✓ 锁定位置 设置 最小化 关闭 at 1980,3390");
+    settings.Unload();
     cal.reset();
     Start();
     EXPECT_TRUE(cal->MonthView());
     EXPECT_EQ(cal->ClientWidth(), frmcalendar::kMonthWidth);
+    cal->RaiseKeyDown(ui::kKeyPageUp, 0);  // to April and its 30 days, in the grid only
+    EXPECT_TRUE(VisibleDays().empty());
     Choose(1);
     EXPECT_EQ(Stored("view"), "0");
-    EXPECT_EQ(VisibleDays().size(), 31u);
+    EXPECT_EQ(VisibleDays().size(), 30u);
     EXPECT_EQ(cal->Focused(), nullptr);
     Put("view", "yes");
     cal.reset();
