@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -56,7 +58,16 @@ class GridForm final : public ui::Form {
         cells[1].MarkColour = kYellow;
         cells[2].Enabled = false;
         grid.SetCells(cells);
-        grid.CellClick = [this](int index) { clicks.push_back(index); };
+        grid.SetTabIndex(0);
+        // A click frames the cell.
+        grid.CellClick = [this](int index) {
+            clicks.push_back(index);
+            std::vector<ui::GridCell> framed = grid.Cells();
+            for (std::size_t i = 0; i < framed.size(); ++i) {
+                framed[i].Framed = static_cast<int>(i) == index;
+            }
+            grid.SetCells(framed);
+        };
     }
 
     ui::CellGrid grid;
@@ -176,6 +187,68 @@ TEST_F(CellGridTest, EachEnabledCellWithATipIsAToolOfItsOwnRectangle) {
     form.grid.SetVisible(false);
     Pump();
     EXPECT_EQ(ToolsOf(Grid()), Tools{});
+}
+
+std::vector<std::tuple<DWORD, LONG>> events;  // the grid's focus and selection events, child
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG child, DWORD, DWORD) {
+    if (::FindWindowExW(::GetParent(window), nullptr, L"LunadeskGrid", nullptr) == window) {
+        events.emplace_back(event, child);
+    }
+}
+
+// Each cell a simple child of the grid's object: named, described, placed, hit, selected,
+// focused with the grid and pressed after the call returns; events name the child.
+TEST_F(CellGridTest, ScreenReadersHearEachCellAsAChildOfTheGrid) {
+    events.clear();
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr, OnEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ::SetFocus(nullptr);
+    ::SetFocus(Grid());
+    Click(Middle(Cell(4)), Middle(Cell(4)));
+    Pump();
+    ::UnhookWinEvent(hook);
+    EXPECT_EQ(std::count(events.begin(), events.end(), std::tuple(EVENT_OBJECT_FOCUS, 1L)), 1);
+    EXPECT_EQ(std::vector(events.end() - 2, events.end()),
+              (std::vector<std::tuple<DWORD, LONG>>{{EVENT_OBJECT_FOCUS, 5},
+                                                    {EVENT_OBJECT_SELECTION, 5}}));
+
+    IAccessible* const grid = ObjectOf(Grid());
+    ASSERT_NE(grid, nullptr);
+    LONG count = 0;
+    VARIANT role{}, state{}, unavailable{}, hit{}, focus{}, selection{};
+    IDispatch* simple = nullptr;
+    grid->get_accChildCount(&count);
+    grid->get_accRole(Self(), &role);
+    grid->get_accState(Self(5), &state);
+    grid->get_accState(Self(3), &unavailable);
+    const RECT cell = Cell(3);
+    POINT corner{cell.left, cell.top};
+    ::ClientToScreen(Grid(), &corner);
+    LONG place[4]{};
+    grid->accLocation(&place[0], &place[1], &place[2], &place[3], Self(4));
+    grid->accHitTest(corner.x + 1, corner.y + 1, &hit);
+    grid->get_accFocus(&focus);
+    grid->get_accSelection(&selection);
+    EXPECT_EQ(std::tuple(count, role.lVal, grid->get_accChild(Self(4), &simple), hit.lVal,
+                         focus.lVal, selection.lVal),
+              std::tuple(6L, LONG{ROLE_SYSTEM_TABLE}, S_FALSE, 4L, 5L, 5L));
+    EXPECT_EQ(state.lVal & ~STATE_SYSTEM_FOCUSABLE,
+              STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
+    EXPECT_TRUE(unavailable.lVal & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(std::tuple(place[0], place[1], place[2], place[3]),
+              std::tuple(corner.x, corner.y, cell.right - cell.left, cell.bottom - cell.top));
+    EXPECT_EQ(std::tuple(Said(&IAccessible::get_accName, grid, 1),
+                         Said(&IAccessible::get_accDescription, grid, 1),
+                         Said(&IAccessible::get_accDefaultAction, grid, 4),
+                         Said(&IAccessible::get_accDefaultAction, grid, 3)),
+              std::tuple(L"day 0", L"eight", L"按下", L"<none>"));
+    EXPECT_EQ(std::pair(grid->accDoDefaultAction(Self(2)), grid->accDoDefaultAction(Self(3))),
+              std::pair(S_OK, DISP_E_MEMBERNOTFOUND));
+    EXPECT_EQ(form.clicks, std::vector<int>{4});
+    Pump();
+    EXPECT_EQ(form.clicks, (std::vector<int>{4, 1}));
+    grid->Release();
 }
 
 }  // namespace

@@ -34,9 +34,11 @@ inline void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam = MAKEL
     ::SendMessageW(window, message, wParam, lParam);
 }
 
-inline VARIANT Self() {
+// An object's child by its id; CHILDID_SELF (0) is the object itself.
+inline VARIANT Self(LONG child = CHILDID_SELF) {
     VARIANT self{};
-    self.vt = VT_I4;  // lVal 0: CHILDID_SELF
+    self.vt = VT_I4;
+    self.lVal = child;
     return self;
 }
 
@@ -50,9 +52,9 @@ inline IAccessible* ObjectOf(HWND window) {
 }
 
 inline std::wstring Said(HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*),
-                         IAccessible* object) {
+                         IAccessible* object, LONG child = CHILDID_SELF) {
     BSTR text = nullptr;
-    std::wstring said = SUCCEEDED((object->*ask)(Self(), &text)) && text ? text : L"<none>";
+    std::wstring said = SUCCEEDED((object->*ask)(Self(child), &text)) && text ? text : L"<none>";
     ::SysFreeString(text);
     return said;
 }
