@@ -265,7 +265,15 @@ void FormWindow::OrderTabStops() {
 void FormWindow::SyncFocus() {
     const HWND focus = ::GetFocus();
     const ui::Element* focused = form_.Focused();
-    if (focused == nullptr || (focus != window_.Get() && !::IsChild(window_.Get(), focus))) {
+    if (focus != window_.Get() && !::IsChild(window_.Get(), focus)) {
+        return;
+    }
+    if (focused == nullptr) {
+        // The tab stop that had it went away (the grid of a layout no longer shown): the keys
+        // are the window's again.
+        if (focus != window_.Get() && !::IsWindowVisible(focus)) {
+            ::SetFocus(window_.Get());
+        }
         return;
     }
     const HWND child = byElement_.at(focused)->Handle();
