@@ -14,7 +14,9 @@ AccessibleWatch::AccessibleWatch(const Form& form) : form_(form) {
 
 AccessibleWatch::Watched AccessibleWatch::Describe(const Element& element) const {
     Watched watched{form_.Accessible(element), {}};
-    const int count = AccessibleChildCount(element);
+    // Its parts show and hide with it, which its own state tells: while hidden they are not
+    // described (nor compared, nor told).
+    const int count = watched.self.Invisible ? 0 : AccessibleChildCount(element);
     for (int child = 0; child < count; ++child) {
         watched.children.push_back(form_.AccessibleChild(element, child));
     }
@@ -55,10 +57,8 @@ std::vector<AccessibleNotice> AccessibleWatch::Changes(bool focusMoves) {
         // What is hidden cannot take the focus; a tab stop's focus is the system's to tell.
         Compare(before.self, now.self, focusMoves && !now.self.Focusable && !now.self.Invisible,
                 {elements[i], AccessibleEvent::NameChange}, notices);
-        // Its parts show and hide with it, which its own state change tells.
-        const bool partsShow = !now.self.Invisible && !before.self.Invisible;
         const std::size_t parts = std::min(now.children.size(), before.children.size());
-        for (std::size_t k = 0; partsShow && k < parts; ++k) {
+        for (std::size_t k = 0; k < parts; ++k) {
             Compare(before.children[k], now.children[k], focusMoves && now.self.Focused,
                     {elements[i], AccessibleEvent::NameChange, static_cast<int>(k) + 1}, notices);
         }

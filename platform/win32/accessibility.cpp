@@ -1,299 +1,13 @@
 #include "platform/win32/accessibility.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
-#include <atomic>
-#include <optional>
-#include <string>
-
-#include "platform/win32/system_library.h"
-#include "platform/win32/unique_handle.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/accessible_object.h"
 
 namespace platform::win32 {
 namespace {
 
-// Spelled out: linked statically with mingw, the IID_IAccessible of the import library
-// comes out wrong and every query for it fails.
-constexpr IID kIidAccessible = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 constexpr UINT_PTR kSubclassId = 1;
-
-// COM and the accessibility library are loaded the first time a screen reader asks, not at
-// start-up, where loading them would add to the time until the window shows.
-struct OleLibraries {
-    Library ole32 = LoadSystemLibrary(L"ole32.dll");
-    Library oleaut32 = LoadSystemLibrary(L"oleaut32.dll");
-    Library oleacc = LoadSystemLibrary(L"oleacc.dll");
-    decltype(&::CoInitializeEx) coInitializeEx =
-        LibraryFunction<decltype(&::CoInitializeEx)>(ole32, "CoInitializeEx");
-    decltype(&::CoUninitialize) coUninitialize =
-        LibraryFunction<decltype(&::CoUninitialize)>(ole32, "CoUninitialize");
-    decltype(&::SysAllocString) sysAllocString =
-        LibraryFunction<decltype(&::SysAllocString)>(oleaut32, "SysAllocString");
-    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
-        LibraryFunction<decltype(&::CreateStdAccessibleObject)>(oleacc,
-                                                                "CreateStdAccessibleObject");
-    decltype(&::LresultFromObject) lresultFromObject =
-        LibraryFunction<decltype(&::LresultFromObject)>(oleacc, "LresultFromObject");
-
-    bool Ready() const {
-        return coInitializeEx != nullptr && coUninitialize != nullptr &&
-               sysAllocString != nullptr && createStdAccessibleObject != nullptr &&
-               lresultFromObject != nullptr;
-    }
-};
-
-const OleLibraries& Ole() {
-    static const OleLibraries libraries;
-    return libraries;
-}
-
-void ReleaseInterface(IUnknown* object) {
-    object->Release();
-}
-using StandardObject = UniqueHandle<IAccessible*, ReleaseInterface>;
-
-bool IsSelf(const VARIANT& child) {
-    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-}
-
-LONG RoleOf(ui::AccessibleRole role) {
-    switch (role) {
-        case ui::AccessibleRole::StaticText:
-            return ROLE_SYSTEM_STATICTEXT;
-        case ui::AccessibleRole::PushButton:
-            return ROLE_SYSTEM_PUSHBUTTON;
-        case ui::AccessibleRole::ComboBox:
-            return ROLE_SYSTEM_COMBOBOX;
-        case ui::AccessibleRole::Slider:
-            return ROLE_SYSTEM_SLIDER;
-        case ui::AccessibleRole::CheckBox:
-            return ROLE_SYSTEM_CHECKBUTTON;
-        case ui::AccessibleRole::Table:
-            return ROLE_SYSTEM_TABLE;
-        case ui::AccessibleRole::Graphic:
-            break;
-    }
-    return ROLE_SYSTEM_GRAPHIC;
-}
-
-// The system's object for a window, told what the element model knows better: an element's
-// role, name, state, value and default action, and for the form's own window which element
-// has its focus. Everything else (place, parent, children, keyboard shortcut) is the system's.
-class AccessibleElement final : public IAccessible, public IOleWindow {
-  public:
-    AccessibleElement(std::shared_ptr<const AccessibleBinding> binding, StandardObject standard)
-        : binding_(std::move(binding)), standard_(std::move(standard)) {}
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == kIidAccessible) {
-            *object = static_cast<IAccessible*>(this);
-        } else if (iid == __uuidof(IOleWindow)) {
-            *object = static_cast<IOleWindow*>(this);
-        } else {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
-
-    // IDispatch: screen readers call the interface directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
-    }
-
-    // IOleWindow: how a client finds the window of an object.
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
-        *window = binding_->window;
-        return *window != nullptr ? S_OK : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-
-    // What the model says.
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        const auto info = DescribeSelf(child);
-        if (info) {
-            return Answer(info->Name, name);
-        }
-        return Standard() ? standard_.Get()->get_accName(child, name) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        const auto info = DescribeSelf(child);
-        if (!info) {
-            return Standard() ? standard_.Get()->get_accRole(child, role) : RPC_E_DISCONNECTED;
-        }
-        role->vt = VT_I4;
-        role->lVal = RoleOf(info->Role);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return ModelText(child, &ui::AccessibleInfo::Value, value, &IAccessible::get_accValue);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return ModelText(child, &ui::AccessibleInfo::DefaultAction, action,
-                         &IAccessible::get_accDefaultAction);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        const auto info = DescribeSelf(child);
-        if (!info || info->DefaultAction.empty()) {
-            return Standard() ? standard_.Get()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
-        }
-        if (info->Invisible) {
-            return E_FAIL;  // nobody can press what is not there
-        }
-        return ::PostMessageW(binding_->window, kDefaultActionMessage, 0, 0) ? S_OK : E_FAIL;
-    }
-    // The window's own object: its focus is the element that stands for it (the framed day).
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-        if (binding_->element == nullptr && binding_->owner != nullptr) {
-            if (IDispatch* focused = binding_->owner->FocusedObject()) {
-                child->vt = VT_DISPATCH;
-                child->pdispVal = focused;
-                return S_OK;
-            }
-        }
-        return Standard() ? standard_.Get()->get_accFocus(child) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!Standard()) {
-            return RPC_E_DISCONNECTED;
-        }
-        const HRESULT result = standard_.Get()->get_accState(child, state);
-        const auto info = DescribeSelf(child);
-        if (FAILED(result) || state->vt != VT_I4 || !info) {
-            return result;
-        }
-        // What is shown, chosen, ticked and reachable by Tab is the model's; the focus is where
-        // the model puts it once the window has the keyboard: a tab stop's own window, or the
-        // form's window for the element that stands for its focus.
-        constexpr LONG kModelStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE |
-                                      STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED |
-                                      STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED;
-        const HWND focus = ::GetFocus();
-        const bool focused =
-            info->Focused && focus != nullptr &&
-            (focus == binding_->window ||
-             (!info->Focusable && focus == ::GetAncestor(binding_->window, GA_ROOT)));
-        state->lVal &= ~kModelStates;
-        state->lVal |= (info->Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
-                       (info->Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
-                       (info->Selected ? STATE_SYSTEM_SELECTED : 0) |
-                       (info->Checked ? STATE_SYSTEM_CHECKED : 0) |
-                       (info->Focusable ? STATE_SYSTEM_FOCUSABLE : 0) |
-                       (focused ? STATE_SYSTEM_FOCUSED : 0);
-        return S_OK;
-    }
-
-    // The system's.
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return Standard() ? standard_.Get()->get_accParent(parent) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return Standard() ? standard_.Get()->get_accChildCount(count) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
-        return Standard() ? standard_.Get()->get_accChild(child, object) : RPC_E_DISCONNECTED;
-    }
-    // The model's (a day's tip), else the system's.
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return ModelText(child, &ui::AccessibleInfo::Description, text,
-                         &IAccessible::get_accDescription);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return Standard() ? standard_.Get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return Standard() ? standard_.Get()->get_accHelpTopic(file, child, topic)
-                          : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        return Standard() ? standard_.Get()->get_accKeyboardShortcut(child, keys)
-                          : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return Standard() ? standard_.Get()->get_accSelection(children) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return Standard() ? standard_.Get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                          VARIANT child) override {
-        return Standard() ? standard_.Get()->accLocation(left, top, width, height, child)
-                          : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
-        return Standard() ? standard_.Get()->accNavigate(direction, start, end)
-                          : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
-        return Standard() ? standard_.Get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
-  private:
-    ~AccessibleElement() = default;
-
-    static HRESULT Answer(const std::string& text, BSTR* answer) {
-        *answer = Ole().sysAllocString(ToWide(text).c_str());
-        return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
-    }
-
-    // The model's text for the object itself where it has one, else the system's answer.
-    HRESULT ModelText(const VARIANT& child, std::string ui::AccessibleInfo::*field, BSTR* answer,
-                      HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*)) {
-        const auto info = DescribeSelf(child);
-        if (info && !((*info).*field).empty()) {
-            return Answer((*info).*field, answer);
-        }
-        return Standard() ? (standard_.Get()->*system)(child, answer) : RPC_E_DISCONNECTED;
-    }
-
-    bool Standard() const { return binding_->window != nullptr; }
-    // The model's word on the object itself: nothing for the form's own window or once the
-    // window is gone; nothing either if the model cannot say (a failure must not unwind into
-    // the caller's COM).
-    std::optional<ui::AccessibleInfo> DescribeSelf(const VARIANT& child) const {
-        const ui::Element* element = binding_->element;
-        if (element == nullptr || !IsSelf(child)) {
-            return std::nullopt;
-        }
-        try {
-            return element->Owner().Accessible(*element);
-        } catch (const std::exception& failure) {
-            ::OutputDebugStringA(failure.what());
-            return std::nullopt;
-        }
-    }
-
-    std::atomic<ULONG> references_{1};
-    std::shared_ptr<const AccessibleBinding> binding_;
-    StandardObject standard_;
-};
 
 DWORD WinEventOf(ui::AccessibleEvent event) {
     switch (event) {
@@ -330,16 +44,19 @@ FormAccessibility::~FormAccessibility() {
     DetachAll();
 }
 
-void FormAccessibility::Attach(HWND window, const ui::Element& element) {
+void FormAccessibility::Attach(HWND window, const ui::Element& element,
+                               std::function<RECT(int)> partArea) {
     if (window == nullptr) {
         return;
     }
     const bool systemControl = element.Kind() == ui::ElementKind::ComboBox ||
                                element.Kind() == ui::ElementKind::HScrollBar ||
                                element.Kind() == ui::ElementKind::CheckBox;
-    auto attached = std::make_unique<Attached>(Attached{
-        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, &element, this}),
-        false});
+    auto attached =
+        std::make_unique<Attached>(Attached{this,
+                                            std::make_shared<AccessibleBinding>(AccessibleBinding{
+                                                window, &element, this, std::move(partArea)}),
+                                            false});
     attached->subclassed =
         systemControl && ::SetWindowSubclass(window, Proc, kSubclassId,
                                              reinterpret_cast<DWORD_PTR>(attached.get())) != FALSE;
@@ -349,7 +66,8 @@ void FormAccessibility::Attach(HWND window, const ui::Element& element) {
 void FormAccessibility::AttachForm(HWND window) {
     formWindow_ = window;
     attached_.push_back(std::make_unique<Attached>(Attached{
-        this, std::make_shared<AccessibleBinding>(AccessibleBinding{window, nullptr, this}),
+        this,
+        std::make_shared<AccessibleBinding>(AccessibleBinding{window, nullptr, this, nullptr}),
         false}));
 }
 
@@ -415,7 +133,7 @@ void FormAccessibility::Announce(bool focusMoves) {
         return;
     }
     for (const ui::AccessibleNotice& notice : watch_->Changes(focusMoves)) {
-        Raise(WinEventOf(notice.Event), notice.Subject);
+        Raise(WinEventOf(notice.Event), notice.Subject, notice.Child);
     }
 }
 
@@ -425,10 +143,22 @@ void FormAccessibility::AnnounceFocus() {
     }
 }
 
-void FormAccessibility::Raise(DWORD event, const ui::Element* subject) const {
+void FormAccessibility::AnnouncePartFocus(const ui::Element& element) {
+    if (!Listening()) {
+        return;
+    }
+    for (int part = 0; part < ui::AccessibleChildCount(element); ++part) {
+        if (form_.AccessibleChild(element, part).Focused) {
+            Raise(EVENT_OBJECT_FOCUS, &element, part + 1);
+            return;
+        }
+    }
+}
+
+void FormAccessibility::Raise(DWORD event, const ui::Element* subject, LONG child) const {
     for (const auto& attached : attached_) {
         if (attached->binding->element == subject && attached->binding->window != nullptr) {
-            ::NotifyWinEvent(event, attached->binding->window, OBJID_CLIENT, CHILDID_SELF);
+            ::NotifyWinEvent(event, attached->binding->window, OBJID_CLIENT, child);
         }
     }
 }
@@ -451,17 +181,7 @@ const FormAccessibility::Attached* FormAccessibility::FocusStandIn() const {
 
 IDispatch* FormAccessibility::FocusedObject() {
     const Attached* standIn = FocusStandIn();
-    if (standIn == nullptr || !Ole().Ready()) {
-        return nullptr;
-    }
-    StandardObject standard;
-    if (FAILED(Ole().createStdAccessibleObject(standIn->binding->window, OBJID_CLIENT,
-                                               kIidAccessible,
-                                               reinterpret_cast<void**>(standard.Receive())))) {
-        return nullptr;
-    }
-    // The caller owns the one reference it is born with.
-    return new AccessibleElement(standIn->binding, std::move(standard));
+    return standIn != nullptr ? NewAccessibleObject(standIn->binding) : nullptr;
 }
 
 LRESULT CALLBACK FormAccessibility::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -480,18 +200,12 @@ LRESULT CALLBACK FormAccessibility::Proc(HWND window, UINT message, WPARAM wPara
 LRESULT FormAccessibility::AnswerFor(const std::shared_ptr<AccessibleBinding>& binding,
                                      WPARAM wParam) {
     apartment_.Enter();
-    if (!Ole().Ready()) {
+    IAccessible* object = NewAccessibleObject(binding);
+    if (object == nullptr) {
         return 0;
     }
-    StandardObject standard;
-    if (FAILED(Ole().createStdAccessibleObject(binding->window, OBJID_CLIENT, kIidAccessible,
-                                               reinterpret_cast<void**>(standard.Receive())))) {
-        return 0;
-    }
-    auto* object = new AccessibleElement(binding, std::move(standard));
     // The caller's reference comes from marshalling it; ours ends here.
-    const LRESULT answer =
-        Ole().lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
+    const LRESULT answer = Ole().lresultFromObject(kIidAccessible, wParam, object);
     object->Release();
     return answer < 0 ? 0 : answer;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -39,10 +40,13 @@ struct AccessibleBinding {
     HWND window = nullptr;
     const ui::Element* element = nullptr;
     FormAccessibility* owner = nullptr;
+    // Where a part of an element drawn in parts lies in the window's client pixels.
+    std::function<RECT(int)> partArea;
 };
 
 // Posted to an element's own window by a screen reader's default action: the click runs once
-// the reader's call has returned (a click may destroy the very window it asked).
+// the reader's call has returned (a click may destroy the very window it asked). wParam is
+// the child it names: 0 the element itself, k its part k - 1.
 constexpr UINT kDefaultActionMessage = WM_APP + 16;
 
 class FormAccessibility {
@@ -54,8 +58,10 @@ class FormAccessibility {
 
     // The element's child window answers screen readers from now on (nothing for no window).
     // The system's own controls (boxes, sliders) are subclassed for it; the program's own
-    // windows pass WM_GETOBJECT to Answer from their procedure.
-    void Attach(HWND window, const ui::Element& element);
+    // windows pass WM_GETOBJECT to Answer from their procedure. An element drawn in parts
+    // tells where each part lies.
+    void Attach(HWND window, const ui::Element& element,
+                std::function<RECT(int)> partArea = nullptr);
     // The form's own window answers too: its focus is the element that stands for it.
     void AttachForm(HWND window);
     // WM_GETOBJECT for an attached window of the program's own; 0 when it is not ours to answer.
@@ -70,6 +76,8 @@ class FormAccessibility {
     void Announce(bool focusMoves);
     // The form's window got the keyboard: the element that stands for its focus has it.
     void AnnounceFocus();
+    // An element drawn in parts got the keyboard: its focused part has it.
+    void AnnouncePartFocus(const ui::Element& element);
     // A new reference to the object of the element that stands for the window's focus while
     // the window has the keyboard, or null.
     IDispatch* FocusedObject();
@@ -86,7 +94,7 @@ class FormAccessibility {
     static void Detach(Attached& attached);
     // The attached element that stands for the window's focus and is shown, or null.
     const Attached* FocusStandIn() const;
-    void Raise(DWORD event, const ui::Element* subject) const;
+    void Raise(DWORD event, const ui::Element* subject, LONG child = CHILDID_SELF) const;
 
     const ui::Form& form_;
     ComApartment apartment_;

@@ -14,8 +14,8 @@ CellGridControl::CellGridControl(FormWindow& owner, ui::CellGrid& grid, int id)
     Create(kGridClassName, L"", id);
 }
 
-RECT CellGridControl::CellRect(int index) const {
-    return PixelRect(grid_.Cell(index).Bounds, owner_.Dpi());
+RECT CellGridControl::PartArea(int part) const {
+    return PixelRect(grid_.Cell(part).Bounds, owner_.Dpi());
 }
 
 void CellGridControl::Sync() {
@@ -57,7 +57,7 @@ void CellGridControl::SyncCellTips() {
         if (font == nullptr && !tip.empty()) {
             font = fonts.For(fonts.TipFont(), owner_.Dpi(), tip);
         }
-        const RECT area = i < cells.size() ? CellRect(static_cast<int>(i)) : RECT{};
+        const RECT area = i < cells.size() ? PartArea(static_cast<int>(i)) : RECT{};
         owner_.Tips().SetArea(handle_, i, area, tip, font);
     }
     tippedCells_ = shown_ ? cells.size() : 0;
@@ -94,6 +94,11 @@ void CellGridControl::ClickedThrough(POINT client) {
     if (const int part = PartAt(client); part >= 0) {
         owner_.UserCellClick(grid_, part);
     }
+}
+
+// The framed cell is where the keyboard is.
+void CellGridControl::FocusTaken() {
+    owner_.Accessibility().AnnouncePartFocus(grid_);
 }
 
 // Child 0 is the grid itself, which has no action of its own.

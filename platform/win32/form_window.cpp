@@ -109,7 +109,8 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
         auto control =
             CreateNativeControl(*this, *elements[i], kFirstControlId + static_cast<int>(i));
         byElement_[elements[i]] = control.get();
-        accessibility_.Attach(control->Handle(), *elements[i]);
+        accessibility_.Attach(control->Handle(), *elements[i],
+                              [part = control.get()](int index) { return part->PartArea(index); });
         controls_.push_back(std::move(control));
     }
     for (const auto& control : controls_) {
@@ -239,7 +240,15 @@ void FormWindow::SyncPending() {
 }
 
 bool FormWindow::FocusMoves() const {
-    return userClicks_ > 0 && ::GetFocus() == window_.Get();
+    if (userClicks_ == 0) {
+        return false;
+    }
+    // The window has the keyboard, or a grid holds it for the window.
+    const HWND focus = ::GetFocus();
+    const ui::Element* focused = form_.Focused();
+    return focus == window_.Get() || (focus != nullptr && focused != nullptr &&
+                                      focused->Kind() == ui::ElementKind::CellGrid &&
+                                      byElement_.at(focused)->Handle() == focus);
 }
 
 void FormWindow::OrderTabStops() {
@@ -256,7 +265,15 @@ void FormWindow::OrderTabStops() {
 void FormWindow::SyncFocus() {
     const HWND focus = ::GetFocus();
     const ui::Element* focused = form_.Focused();
-    if (focused == nullptr || (focus != window_.Get() && !::IsChild(window_.Get(), focus))) {
+    if (focus != window_.Get() && !::IsChild(window_.Get(), focus)) {
+        return;
+    }
+    if (focused == nullptr) {
+        // The tab stop that had it went away (the grid of a layout no longer shown): the keys
+        // are the window's again.
+        if (focus != window_.Get() && !::IsWindowVisible(focus)) {
+            ::SetFocus(window_.Get());
+        }
         return;
     }
     const HWND child = byElement_.at(focused)->Handle();

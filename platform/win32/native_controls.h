@@ -58,6 +58,9 @@ class NativeControl {
     // A press at this point of the control closed a dropped list and counts as its click
     // (see ui::Element::ClickThroughOpenList).
     virtual void ClickedThrough(POINT client);
+    // Where a part of an element drawn in parts lies, in client pixels (see
+    // ui::AccessibleChildCount); nothing for an element that is one whole.
+    virtual RECT PartArea(int /*part*/) const { return RECT{}; }
 
   protected:
     // WS_TABSTOP exactly for the model's tab stops: dialog navigation visits nothing else.
@@ -152,14 +155,15 @@ class CellGridControl final : public ClickableControl {
     void Sync() override;
     void Layout() override;
     void ClickedThrough(POINT client) override;
-    // A cell's rectangle in the client area.
-    RECT CellRect(int index) const;
+    // A cell's rectangle.
+    RECT PartArea(int part) const override;
 
   private:
     void Paint(HDC dc, const RECT& area) override;
     int PartAt(POINT client) const override;
     void ClickPart(int part) override;
     void DefaultAction(WPARAM child) override;
+    void FocusTaken() override;
     // Repaints the cells that differ from the ones last shown, or all of it.
     void InvalidateChanges();
     // One tip per enabled cell with a tip, while the grid shows.

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <imm.h>
 #include <shellapi.h>
 
@@ -20,13 +21,13 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/ui/cell_grid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/single_instance.h"
-#include "tests/win32/win32_test_support.h"
 
 namespace platform::win32 {
 namespace {
@@ -85,10 +86,32 @@ class TestForm final : public ui::Form {
     void OnDisplayChange() override { ++displayChanges; }
 };
 
+// Dispatches what is queued until done() holds (at least once) or the time is up.
+template <typename Done>
+bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(3000)) {
+    for (const auto end = std::chrono::steady_clock::now() + limit;;) {
+        for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+            ::DispatchMessageW(&message);
+        }
+        if (done() || std::chrono::steady_clock::now() >= end) {
+            return done();
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void Pump() {
+    PumpUntil([] { return true; });
+}
+
 std::wstring TextOf(HWND window) {
     wchar_t text[256]{};
     ::GetWindowTextW(window, text, 256);
     return text;
+}
+
+void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam = MAKELPARAM(2, 2)) {
+    ::SendMessageW(window, message, wParam, lParam);
 }
 
 class Win32WindowSystemTest : public ::testing::Test {
@@ -236,22 +259,18 @@ TEST_F(Win32WindowSystemTest, SurfaceAndControlsPaintTheModel) {
 
 // A window with two layouts: its elements move (a shape's old outline goes) and it resizes.
 TEST_F(Win32WindowSystemTest, ElementsMoveAndTheWindowResizes) {
-    const int middle = TwipsToPixelPosition(60 + 900, dpi);
     form.frame.SetBounds(ui::Rect{300, 60, 2500, 1800});
     form.label.SetBounds(ui::Rect{150, 1500, 900, 255});
     form.SetClientSize(4500, 3000);
     Pump();
-    EXPECT_EQ(std::pair(PixelAt(TwipsToPixelPosition(60, dpi), middle),
-                        PixelAt(TwipsToPixelPosition(300, dpi), middle)),
-              std::pair(RGB(0, 0, 0), RGB(0, 255, 0)));
     RECT client{};
     ::GetClientRect(Window(), &client);
-    const RECT label = PlaceOf(Label());
-    EXPECT_EQ(
-        std::tuple(label.left, label.top, label.right - label.left, client.right, client.bottom),
-        std::tuple(TwipsToPixelPosition(150, dpi), TwipsToPixelPosition(1500, dpi),
-                   TwipsToPixelSize(900, dpi), TwipsToPixelSize(4500, dpi),
-                   TwipsToPixelSize(3000, dpi)));
+    const int middle = TwipsToPixelPosition(960, dpi);
+    EXPECT_EQ(std::tuple(PixelAt(TwipsToPixelPosition(60, dpi), middle),
+                         PixelAt(TwipsToPixelPosition(300, dpi), middle), PlaceOf(Label()).top,
+                         client.right),
+              std::tuple(RGB(0, 0, 0), RGB(0, 255, 0), TwipsToPixelPosition(1500, dpi),
+                         TwipsToPixelSize(4500, dpi)));
 }
 
 TEST_F(Win32WindowSystemTest, ComboBoxMirrorsTheModelRunsTheUsersChoiceOnceAndDropsForAClick) {
@@ -524,6 +543,31 @@ TEST_F(Win32WindowSystemTest, TheMenuKeyAsksForTheMenuAndTheSurfaceNotASecondTim
     EXPECT_FALSE(form.menus[0]);
 }
 
+// An object's child by its id; CHILDID_SELF (0) is the object itself.
+VARIANT Self(LONG child = CHILDID_SELF) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = child;
+    return self;
+}
+
+IAccessible* ObjectOf(HWND window) {
+    constexpr IID kIidAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* object = nullptr;
+    ::AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible,
+                                 reinterpret_cast<void**>(&object));
+    return object;
+}
+
+std::wstring Said(HRESULT (STDMETHODCALLTYPE IAccessible::*ask)(VARIANT, BSTR*),
+                  IAccessible* object, LONG child = CHILDID_SELF) {
+    BSTR text = nullptr;
+    std::wstring said = SUCCEEDED((object->*ask)(Self(child), &text)) && text ? text : L"<none>";
+    ::SysFreeString(text);
+    return said;
+}
+
 // Heard from the first key, before any object was asked for: the focus follows the stand-in
 // on the user's key, not on a change from code. The swatch is pressed after the call returns.
 // (Roles and values are read end to end.)
@@ -566,6 +610,180 @@ TEST_F(Win32WindowSystemTest, ScreenReadersHearTheFocusFromTheFirstKeyAndPressBu
     for (IAccessible* object : {button, whole, focused}) {
         object->Release();
     }
+}
+
+constexpr ui::Colour kRed = 0xFF, kGreen = 0xFF00, kBlue = 0xFF0000, kYellow = 0xFFFF;
+
+// A yellow heading over 3 x 2 cells of 60 x 40 pixels at 96 dpi: a red 8 with a green 休,
+// framed in blue; one marked in yellow; one unavailable. A click frames its cell.
+class GridForm final : public ui::Form {
+  public:
+    explicit GridForm(ui::WindowSystem& system)
+        : ui::Form(system, "GridForm", "Grid", 3600, 2400, 0),
+          grid(*this, "grid", ui::Rect{300, 300, 2700, 1500}, ui::Font{"宋体", 12, true},
+               ui::Font{"宋体", 9, false}) {
+        AddElement(grid);
+        grid.SetTabIndex(0);
+        grid.SetHeadings({{ui::Rect{0, 0, 900, 300}, "一", kYellow}});
+        Frame(0);
+        grid.CellClick = [this](int index) {
+            clicks.push_back(index);
+            Frame(index);
+        };
+    }
+    void Frame(int framed) {
+        std::vector<ui::GridCell> cells(6);
+        for (int i = 0; i < 6; ++i) {
+            ui::GridCell& cell = cells[static_cast<std::size_t>(i)];
+            const std::string n = std::to_string(i);
+            cell.Bounds = {900 * (i % 3), 300 + 600 * (i / 3), 900, 600};
+            std::tie(cell.Text, cell.Corner, cell.ToolTip, cell.AccessibleName) =
+                std::tuple(i == 0 ? "8" : n, i == 0 ? "休" : "", i == 0 || i > 2 ? "tip " + n : "",
+                           "day " + n);
+            std::tie(cell.TextColour, cell.CornerColour, cell.FrameColour, cell.MarkColour) =
+                std::tuple(i == 0 ? kRed : kGreen, kGreen, kBlue, kYellow);
+            std::tie(cell.Framed, cell.Marked, cell.Enabled) =
+                std::tuple(i == framed, i == 1, i != 2);
+        }
+        grid.SetCells(cells);
+    }
+
+    ui::CellGrid grid;
+    std::vector<int> clicks;
+};
+
+class CellGridTest : public Win32WindowSystemTest {
+  protected:
+    void SetUp() override { grids.Show(); }
+    HWND Grid() const {
+        return ::FindWindowExW(static_cast<HWND>(system.NativeHandle(grids)), nullptr,
+                               L"LunadeskGrid", nullptr);
+    }
+    // A cell's rectangle in the grid's client pixels.
+    RECT Cell(int index) const {
+        const ui::Rect& b = grids.grid.Cell(index).Bounds;
+        return RECT{TwipsToPixelPosition(b.Left, dpi), TwipsToPixelPosition(b.Top, dpi),
+                    TwipsToPixelPosition(b.Right(), dpi), TwipsToPixelPosition(b.Bottom(), dpi)};
+    }
+    // How many pixels of the area show the colour, as painted now.
+    int Count(const RECT& area, COLORREF colour) const {
+        ::RedrawWindow(Grid(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const WindowDc dc(Grid());
+        const LONG width = area.right - area.left;
+        int count = 0;
+        for (LONG i = 0; i < width * (area.bottom - area.top); ++i) {
+            count += ::GetPixel(dc.Get(), area.left + i % width, area.top + i / width) == colour;
+        }
+        return count;
+    }
+    // Pressed in the middle of one cell, released in the middle of another.
+    void Click(int press, int release) const {
+        for (const auto& [message, cell] :
+             {std::pair(WM_LBUTTONDOWN, press), {WM_LBUTTONUP, release}}) {
+            const RECT area = Cell(cell);
+            Send(Grid(), message, MK_LBUTTON,
+                 MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2));
+        }
+    }
+
+    GridForm grids{system};
+};
+
+// A cell's tool among the grid's tips: its text ("-" for none) and place.
+std::wstring CellTip(HWND grid, UINT_PTR cell, RECT& place) {
+    HWND tips = nullptr;
+    while ((tips = ::FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           ::GetWindow(tips, GW_OWNER) != ::GetParent(grid)) {
+    }
+    wchar_t text[80]{};
+    TTTOOLINFOW tool{sizeof(tool), 0, grid, cell, {}, nullptr, text, 0, nullptr};
+    const bool known = ::SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+    place = tool.rect;
+    return known ? text : L"-";
+}
+
+// Painted, repainted when a cell changes, a tip tool per enabled cell with a tip; a press and
+// release in one enabled cell is its click.
+TEST_F(CellGridTest, PaintsTipsAndClicksTheCells) {
+    RECT place{};
+    EXPECT_EQ(
+        std::tuple(CellTip(Grid(), 0, place), CellTip(Grid(), 2, place), CellTip(Grid(), 5, place)),
+        std::tuple(L"tip 0", L"-", L"tip 5"));
+    const RECT first = Cell(0);
+    const RECT corner{(first.left + first.right) / 2 + 4, 0, first.right, first.bottom / 2};
+    EXPECT_GT(Count(RECT{0, 0, first.right, first.top}, kYellow), 4) << "the heading";
+    EXPECT_GT(Count(first, kRed), 4) << "the number";
+    EXPECT_GT(Count(corner, kGreen), 4) << "休 at the top right";
+    EXPECT_EQ(Count(RECT{0, first.top, 1, first.bottom}, kBlue), 40) << "the frame";
+    EXPECT_GT(Count(Cell(1), kYellow), 20) << "the outline of the marked cell";
+    EXPECT_EQ(Count(Cell(2), 0), 60 * 40) << "an unavailable cell is empty";
+    for (const auto& [press, release] : {std::pair(4, 4), {2, 2}, {3, 5}, {1, 1}}) {
+        Click(press, release);
+    }
+    EXPECT_EQ(grids.clicks, (std::vector<int>{4, 1}));
+    Pump();
+    EXPECT_EQ(std::pair(Count(first, kBlue), Count(Cell(1), kBlue) > 0), std::pair(0, true));
+    std::vector<ui::GridCell> cells = grids.grid.Cells();
+    std::tie(cells[3].Enabled, cells[5].ToolTip, cells[5].Bounds) =
+        std::tuple(false, "新", ui::Rect{});
+    grids.grid.SetCells(cells);
+    Pump();
+    EXPECT_EQ(std::tuple(CellTip(Grid(), 3, place), CellTip(Grid(), 5, place), place.right),
+              std::tuple(L"-", L"新", 0L));
+    grids.grid.SetVisible(false);
+    Pump();
+    EXPECT_EQ(CellTip(Grid(), 0, place), L"-");
+}
+
+std::vector<std::tuple<DWORD, LONG>> gridEvents;  // the grid's focus and selection events
+void CALLBACK OnGridEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG child, DWORD, DWORD) {
+    if (::FindWindowExW(::GetParent(window), nullptr, L"LunadeskGrid", nullptr) == window) {
+        gridEvents.emplace_back(event, child);
+    }
+}
+
+// Each cell a child of the grid's object, pressed after the call returns; events name it.
+TEST_F(CellGridTest, ScreenReadersHearEachCellAsAChildOfTheGrid) {
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr, OnGridEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ::SetFocus(nullptr);
+    ::SetFocus(Grid());
+    Click(4, 4);
+    Pump();
+    ::UnhookWinEvent(hook);
+    using Events = std::vector<std::tuple<DWORD, LONG>>;
+    EXPECT_EQ(std::count(gridEvents.begin(), gridEvents.end(), std::tuple(EVENT_OBJECT_FOCUS, 1L)),
+              1);
+    EXPECT_EQ(Events(gridEvents.end() - 2, gridEvents.end()),
+              (Events{{EVENT_OBJECT_FOCUS, 5}, {EVENT_OBJECT_SELECTION, 5}}));
+    IAccessible* const grid = ObjectOf(Grid());
+    ASSERT_NE(grid, nullptr);
+    LONG count = 0, place[4]{};
+    VARIANT role{}, state{}, focus{};
+    grid->get_accChildCount(&count);
+    grid->get_accRole(Self(), &role);
+    grid->get_accState(Self(5), &state);
+    grid->accLocation(&place[0], &place[1], &place[2], &place[3], Self(4));
+    grid->get_accFocus(&focus);
+    POINT corner{Cell(3).left, Cell(3).top};
+    ::ClientToScreen(Grid(), &corner);
+    EXPECT_EQ(std::tuple(count, role.lVal, focus.lVal, state.lVal & ~STATE_SYSTEM_FOCUSABLE,
+                         place[0], place[1], place[2], place[3]),
+              std::tuple(6L, LONG{ROLE_SYSTEM_TABLE}, 5L,
+                         STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED,
+                         corner.x, corner.y, 60L, 40L));
+    EXPECT_EQ(std::tuple(Said(&IAccessible::get_accName, grid, 1),
+                         Said(&IAccessible::get_accDescription, grid, 1),
+                         Said(&IAccessible::get_accDefaultAction, grid, 4),
+                         Said(&IAccessible::get_accDefaultAction, grid, 3)),
+              std::tuple(L"day 0", L"tip 0", L"按下", L"<none>"));
+    EXPECT_EQ(std::tuple(grid->accDoDefaultAction(Self(2)), grid->accDoDefaultAction(Self(3)),
+                         grids.clicks),
+              std::tuple(S_OK, DISP_E_MEMBERNOTFOUND, std::vector<int>{4}));
+    Pump();
+    EXPECT_EQ(grids.clicks, (std::vector<int>{4, 1}));
+    grid->Release();
 }
 
 }  // namespace

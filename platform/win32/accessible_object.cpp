@@ -1,0 +1,396 @@
+#include "platform/win32/accessible_object.h"
+
+#include <atomic>
+#include <optional>
+#include <string>
+
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+namespace {
+
+void ReleaseInterface(IUnknown* object) {
+    object->Release();
+}
+using StandardObject = UniqueHandle<IAccessible*, ReleaseInterface>;
+
+bool IsSelf(const VARIANT& child) {
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+LONG RoleOf(ui::AccessibleRole role) {
+    switch (role) {
+        case ui::AccessibleRole::StaticText:
+            return ROLE_SYSTEM_STATICTEXT;
+        case ui::AccessibleRole::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case ui::AccessibleRole::ComboBox:
+            return ROLE_SYSTEM_COMBOBOX;
+        case ui::AccessibleRole::Slider:
+            return ROLE_SYSTEM_SLIDER;
+        case ui::AccessibleRole::CheckBox:
+            return ROLE_SYSTEM_CHECKBUTTON;
+        case ui::AccessibleRole::Table:
+            return ROLE_SYSTEM_TABLE;
+        case ui::AccessibleRole::Graphic:
+            break;
+    }
+    return ROLE_SYSTEM_GRAPHIC;
+}
+
+// The states the model decides: what is shown, chosen, ticked, out of use and reachable by
+// Tab, and whether it has the focus now.
+constexpr LONG kModelStates = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_SELECTABLE |
+                              STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED |
+                              STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED;
+LONG ModelState(const ui::AccessibleInfo& info, bool focused) {
+    return (info.Invisible ? STATE_SYSTEM_INVISIBLE : 0) |
+           (info.Selectable ? STATE_SYSTEM_SELECTABLE : 0) |
+           (info.Selected ? STATE_SYSTEM_SELECTED : 0) | (info.Checked ? STATE_SYSTEM_CHECKED : 0) |
+           (info.Focusable ? STATE_SYSTEM_FOCUSABLE : 0) | (focused ? STATE_SYSTEM_FOCUSED : 0) |
+           (info.Unavailable ? STATE_SYSTEM_UNAVAILABLE : 0);
+}
+
+HRESULT ChildAnswer(VARIANT* answer, std::optional<LONG> child) {
+    answer->vt = child ? VT_I4 : VT_EMPTY;
+    answer->lVal = child.value_or(0);
+    return child ? S_OK : S_FALSE;
+}
+
+// The system's object for a window, told what the element model knows better: an element's
+// role, name, state, value and default action, and for the form's own window which element
+// has its focus. An element drawn in parts (a grid) has them as simple children, which the
+// model describes and places. Everything else (place, parent, keyboard shortcut) is the
+// system's.
+class AccessibleElement final : public IAccessible, public IOleWindow {
+  public:
+    AccessibleElement(std::shared_ptr<const AccessibleBinding> binding, StandardObject standard)
+        : binding_(std::move(binding)), standard_(std::move(standard)) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == kIidAccessible) {
+            *object = static_cast<IAccessible*>(this);
+        } else if (iid == __uuidof(IOleWindow)) {
+            *object = static_cast<IOleWindow*>(this);
+        } else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    // IDispatch: screen readers call the interface directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IOleWindow: how a client finds the window of an object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        *window = binding_->window;
+        return *window != nullptr ? S_OK : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // What the model says.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        const auto info = Describe(child);
+        if (info) {
+            return Answer(info->Name, name);
+        }
+        return Standard() ? standard_.Get()->get_accName(child, name) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        const auto info = Describe(child);
+        if (!info) {
+            return Standard() ? standard_.Get()->get_accRole(child, role) : RPC_E_DISCONNECTED;
+        }
+        role->vt = VT_I4;
+        role->lVal = RoleOf(info->Role);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return ModelText(child, &ui::AccessibleInfo::Value, value, &IAccessible::get_accValue);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return ModelText(child, &ui::AccessibleInfo::DefaultAction, action,
+                         &IAccessible::get_accDefaultAction);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        const auto info = Describe(child);
+        if (!info || info->DefaultAction.empty()) {
+            if (Part(child)) {
+                return DISP_E_MEMBERNOTFOUND;  // an unavailable cell
+            }
+            return Standard() ? standard_.Get()->accDoDefaultAction(child) : RPC_E_DISCONNECTED;
+        }
+        if (info->Invisible) {
+            return E_FAIL;  // nobody can press what is not there
+        }
+        const auto which = static_cast<WPARAM>(Part(child) ? child.lVal : CHILDID_SELF);
+        return ::PostMessageW(binding_->window, kDefaultActionMessage, which, 0) ? S_OK : E_FAIL;
+    }
+    // The window's own object: its focus is the element that stands for it (the framed day).
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        if (PartCount() > 0) {
+            // The grid with the keyboard: its focused cell, or itself.
+            if (::GetFocus() != binding_->window) {
+                return ChildAnswer(child, std::nullopt);
+            }
+            return ChildAnswer(child,
+                               FindPart(&ui::AccessibleInfo::Focused).value_or(CHILDID_SELF));
+        }
+        if (binding_->element == nullptr && binding_->owner != nullptr) {
+            if (IDispatch* focused = binding_->owner->FocusedObject()) {
+                child->vt = VT_DISPATCH;
+                child->pdispVal = focused;
+                return S_OK;
+            }
+        }
+        return Standard() ? standard_.Get()->get_accFocus(child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (!Standard()) {
+            return RPC_E_DISCONNECTED;
+        }
+        const auto info = Describe(child);
+        if (info && Part(child)) {
+            // A part has the focus its grid has.
+            state->vt = VT_I4;
+            state->lVal = ModelState(*info, info->Focused && ::GetFocus() == binding_->window);
+            return S_OK;
+        }
+        const HRESULT result = standard_.Get()->get_accState(child, state);
+        if (FAILED(result) || state->vt != VT_I4 || !info) {
+            return result;
+        }
+        // The states the model decides are its own; the focus is where the model puts it once
+        // the window has the keyboard: a tab stop's own window, or the form's window for the
+        // element that stands for its focus.
+        const HWND focus = ::GetFocus();
+        const bool focused =
+            info->Focused && focus != nullptr &&
+            (focus == binding_->window ||
+             (!info->Focusable && focus == ::GetAncestor(binding_->window, GA_ROOT)));
+        state->lVal &= ~kModelStates;
+        state->lVal |= ModelState(*info, focused);
+        return S_OK;
+    }
+
+    // The system's.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return Standard() ? standard_.Get()->get_accParent(parent) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (PartCount() > 0) {
+            *count = PartCount();
+            return S_OK;
+        }
+        return Standard() ? standard_.Get()->get_accChildCount(count) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        if (Part(child)) {
+            *object = nullptr;
+            return S_FALSE;  // a simple child: its parent answers for it
+        }
+        return Standard() ? standard_.Get()->get_accChild(child, object) : RPC_E_DISCONNECTED;
+    }
+    // The model's (a day's tip), else the system's.
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return ModelText(child, &ui::AccessibleInfo::Description, text,
+                         &IAccessible::get_accDescription);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        if (Part(child)) {
+            return Nothing(help);
+        }
+        return Standard() ? standard_.Get()->get_accHelp(child, help) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        if (Part(child)) {
+            *topic = -1;
+            return Nothing(file);
+        }
+        return Standard() ? standard_.Get()->get_accHelpTopic(file, child, topic)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+        if (Part(child)) {
+            return Nothing(keys);
+        }
+        return Standard() ? standard_.Get()->get_accKeyboardShortcut(child, keys)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        if (PartCount() > 0) {
+            return ChildAnswer(children, FindPart(&ui::AccessibleInfo::Selected));
+        }
+        return Standard() ? standard_.Get()->get_accSelection(children) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return Standard() ? standard_.Get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        if (const auto part = Part(child); part && binding_->partArea) {
+            const RECT area = binding_->partArea(*part);
+            POINT corner{area.left, area.top};
+            ::ClientToScreen(binding_->window, &corner);
+            *left = corner.x;
+            *top = corner.y;
+            *width = area.right - area.left;
+            *height = area.bottom - area.top;
+            return S_OK;
+        }
+        return Standard() ? standard_.Get()->accLocation(left, top, width, height, child)
+                          : RPC_E_DISCONNECTED;
+    }
+    // Among the parts: the first and last from the grid, the next and previous from a part.
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        const LONG count = PartCount();
+        if (count > 0 && IsSelf(start) &&
+            (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD)) {
+            return ChildAnswer(end, direction == NAVDIR_FIRSTCHILD ? 1 : count);
+        }
+        if (Part(start)) {
+            const LONG next = start.lVal + (direction == NAVDIR_NEXT       ? 1
+                                            : direction == NAVDIR_PREVIOUS ? -1
+                                                                           : count);
+            return ChildAnswer(end,
+                               next >= 1 && next <= count ? std::optional(next) : std::nullopt);
+        }
+        return Standard() ? standard_.Get()->accNavigate(direction, start, end)
+                          : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        POINT point{x, y};
+        RECT client{};
+        if (PartCount() > 0 && binding_->partArea && ::ScreenToClient(binding_->window, &point) &&
+            ::GetClientRect(binding_->window, &client) && ::PtInRect(&client, point)) {
+            for (int part = 0; part < PartCount(); ++part) {
+                const RECT area = binding_->partArea(part);
+                if (::PtInRect(&area, point)) {
+                    return ChildAnswer(child, part + 1);
+                }
+            }
+            return ChildAnswer(child, CHILDID_SELF);
+        }
+        return Standard() ? standard_.Get()->accHitTest(x, y, child) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+  private:
+    ~AccessibleElement() = default;
+
+    static HRESULT Answer(const std::string& text, BSTR* answer) {
+        *answer = Ole().sysAllocString(ToWide(text).c_str());
+        return *answer != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+    static HRESULT Nothing(BSTR* answer) {
+        *answer = nullptr;
+        return S_FALSE;
+    }
+
+    // The model's text where it has one, else the system's answer (none for a part).
+    HRESULT ModelText(const VARIANT& child, std::string ui::AccessibleInfo::*field, BSTR* answer,
+                      HRESULT (STDMETHODCALLTYPE IAccessible::*system)(VARIANT, BSTR*)) {
+        const auto info = Describe(child);
+        if (info && !((*info).*field).empty()) {
+            return Answer((*info).*field, answer);
+        }
+        if (Part(child)) {
+            return Nothing(answer);
+        }
+        return Standard() ? (standard_.Get()->*system)(child, answer) : RPC_E_DISCONNECTED;
+    }
+
+    bool Standard() const { return binding_->window != nullptr; }
+    // The parts of the element (a grid's cells), each a child by its position from 1.
+    LONG PartCount() const {
+        const ui::Element* element = binding_->element;
+        return element != nullptr ? ui::AccessibleChildCount(*element) : 0;
+    }
+    std::optional<int> Part(const VARIANT& child) const {
+        if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > PartCount()) {
+            return std::nullopt;
+        }
+        return static_cast<int>(child.lVal) - 1;
+    }
+    // The child id of the first part for which the model says yes.
+    std::optional<LONG> FindPart(bool ui::AccessibleInfo::*which) const {
+        for (LONG id = 1; id <= PartCount(); ++id) {
+            VARIANT child{};
+            child.vt = VT_I4;
+            child.lVal = id;
+            if (const auto info = Describe(child); info && (*info).*which) {
+                return id;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The model's word on the object itself or one of its parts: nothing for the form's own
+    // window or once the window is gone; nothing either if the model cannot say (a failure
+    // must not unwind into the caller's COM).
+    std::optional<ui::AccessibleInfo> Describe(const VARIANT& child) const {
+        const ui::Element* element = binding_->element;
+        const auto part = Part(child);
+        if (element == nullptr || (!IsSelf(child) && !part)) {
+            return std::nullopt;
+        }
+        try {
+            return part ? element->Owner().AccessibleChild(*element, *part)
+                        : element->Owner().Accessible(*element);
+        } catch (const std::exception& failure) {
+            ::OutputDebugStringA(failure.what());
+            return std::nullopt;
+        }
+    }
+
+    std::atomic<ULONG> references_{1};
+    std::shared_ptr<const AccessibleBinding> binding_;
+    StandardObject standard_;
+};
+
+}  // namespace
+
+const OleLibraries& Ole() {
+    static const OleLibraries libraries;
+    return libraries;
+}
+
+IAccessible* NewAccessibleObject(std::shared_ptr<const AccessibleBinding> binding) {
+    StandardObject standard;
+    if (!Ole().Ready() ||
+        FAILED(Ole().createStdAccessibleObject(binding->window, OBJID_CLIENT, kIidAccessible,
+                                               reinterpret_cast<void**>(standard.Receive())))) {
+        return nullptr;
+    }
+    return new AccessibleElement(std::move(binding), std::move(standard));
+}
+
+}  // namespace platform::win32
