@@ -2,11 +2,11 @@
 read as a screen reader reads them, a cell's tip and a click on a day of the next month."""
 
 from harness import CALENDAR, SCREEN, SETTINGS, LunadeskCase, eventually, px
-from test_lunadesk import DATE
 
 MONTH_VIEW = (SCREEN[0] - px(4560), 0, px(4560), px(4815))
 COMPACT = (SCREEN[0] - px(2895), 0, px(2895), px(3270))
 SELECTED = 0x2
+DATE = (120, 3990)  # the date line's place in the month view
 
 
 class MonthView(LunadeskCase):
