@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/painting.h"
 #include "platform/win32/wide_text.h"
@@ -50,6 +51,7 @@ class CellPainter {
         : dc_(dc), grid_(grid), fonts_(fonts), dpi_(dpi), line_(LineWidth(dpi)) {
         const ui::Font& small = grid.SmallFont();
         cornerFont_ = ui::Font{small.Name, small.Points * kCornerScale, small.Bold};
+        cornerHeight_ = PointsToPixelHeight(cornerFont_.Points, dpi);
     }
 
     void Heading(const ui::GridHeading& heading) {
@@ -65,12 +67,14 @@ class CellPainter {
         const std::wstring detail = ToWide(cell.Detail);
         const HFONT large = fonts_.For(grid_.GetFont(), dpi_, text);
         const HFONT small = fonts_.For(grid_.SmallFont(), dpi_, detail);
-        // The two lines as one block in the middle of the cell, the outline round the large
-        // text never touching the frame.
+        // The two lines as one block in the middle of the cell, or lower where that keeps a
+        // wide number clear of the corner mark; the outline round the large text never
+        // touches the frame.
         const int largeHeight = TextHeight(dc_, large);
         const int smallHeight = detail.empty() ? 0 : TextHeight(dc_, small);
         const int room = area.bottom - area.top - largeHeight - smallHeight;
-        const int top = area.top + std::max(3 * line_, room / 2);
+        const int below = std::min(std::max(room / 2, cornerHeight_ * 4 / 5), room - line_);
+        const int top = area.top + std::max(3 * line_, below);
         const RECT textArea{area.left, top, area.right, top + largeHeight};
         if (cell.Marked && !text.empty()) {
             Ring(cell, textArea, TextWidth(dc_, large, text), largeHeight);
@@ -116,6 +120,7 @@ class CellPainter {
     int dpi_;
     int line_;
     ui::Font cornerFont_;
+    int cornerHeight_ = 0;
 };
 
 }  // namespace

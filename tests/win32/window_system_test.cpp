@@ -665,9 +665,9 @@ class CellGridTest : public Win32WindowSystemTest {
         return RECT{TwipsToPixelPosition(b.Left, dpi), TwipsToPixelPosition(b.Top, dpi),
                     TwipsToPixelPosition(b.Right(), dpi), TwipsToPixelPosition(b.Bottom(), dpi)};
     }
-    // How many pixels of the area show the colour, as painted now.
+    // How many pixels of the area show the colour once what the grid repaints is painted.
     int Count(const RECT& area, COLORREF colour) const {
-        ::RedrawWindow(Grid(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ::UpdateWindow(Grid());
         const WindowDc dc(Grid());
         const LONG width = area.right - area.left;
         int count = 0;
