@@ -95,6 +95,8 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     // The month view's parts show only with it; the grid then has the keyboard.
     grdmonth.SetVisible(false);
     grdmonth.SetTabIndex(0);
+    // As for the day labels: a press that closes a dropped list still picks the day under it.
+    grdmonth.SetClickThroughOpenList(true);
     lblnotice.SetVisible(false);
 
     for (auto& day : lblnumber) {

@@ -130,12 +130,13 @@ int CellOf(const platform::Date& date, const platform::Date& selected, int first
 }
 
 std::string FullDayName(const platform::Date& date) {
-    std::string name = platform::LongDate(date) + " " + WeekdayName(platform::Weekday(date));
+    std::string name = platform::LongDate(date);
+    name.append(" ").append(WeekdayName(platform::Weekday(date)));
     try {
-        name +=
-            " " + lunar::LunarDayCaption(lunar::ToLunarDate(
-                      static_cast<int>(date.year()), Number(static_cast<unsigned>(date.month())),
-                      Number(static_cast<unsigned>(date.day()))));
+        const std::string lunarDay = lunar::LunarDayCaption(lunar::ToLunarDate(
+            static_cast<int>(date.year()), Number(static_cast<unsigned>(date.month())),
+            Number(static_cast<unsigned>(date.day()))));
+        name.append(" ").append(lunarDay);
     } catch (const lunar::OutOfRange&) {
         // Outside the lunar tables the date alone is all there is to say.
     }

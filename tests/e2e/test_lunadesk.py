@@ -135,10 +135,10 @@ class SettingsWindow(LunadeskCase):
                          dict(FIRST_RUN, formbackcol="201"))
         self.assertEqual(eventually(lambda: self.opacity(self.xid), lambda a: a == 201), 201)
 
-        # End; Tab to the main red slider, Right; Shift+Tab back round (past the log-on box) to
+        # End; Tab to the main red slider, Right; Shift+Tab back round (past the two boxes) to
         # orange, Space.
         for keys, name, value in ((["End"], "formbackcol", "255"), (["Tab", "Right"], "fontR1", "1"),
-                                  (["shift+Tab"] * 5 + ["space"], "setcol", "33023")):
+                                  (["shift+Tab"] * 6 + ["space"], "setcol", "33023")):
             self.x("xdotool", "key", "--delay", "100", *keys)
             self.assertEqual(self.stored(lambda v: v[name] == value)[name], value)
         self.assertEqual(self.element(self.read()[SETTINGS], *PERCENT)["text"], "100%")
