@@ -77,17 +77,6 @@ TEST_F(CalendarStartup, AStoredPlaceIsRestoredOnlyWhereItCanBeSeen) {
     }
 }
 
-// Screens 2185 or more pixels wide overflowed a 16-bit position.
-TEST_F(CalendarStartup, WideScreenFirstRunStoresTheExactPosition) {
-    windows.SetScreen(2560, 1440);
-    Start();
-    EXPECT_EQ(Stored("formX"), "35505");
-    EXPECT_EQ(cal->Left(), 35505);
-    cal.reset();
-    Start();
-    EXPECT_EQ(cal->Left(), 35505);
-}
-
 TEST_F(CalendarStartup, UnreadableStoredValuesReadAsFirstRunValues) {
     for (const char* bad : {"garbage", "", "-1", "16777216"}) {
         SCOPED_TRACE(bad);
