@@ -49,7 +49,7 @@ void frmcalendar::OnContextMenu(std::optional<ui::Point> at) {
         ui::Rect day;
         if (monthView_) {
             const ui::Rect grid = grdmonth.Bounds();
-            day = grdmonth.Cell(month_view::CellOf(selected_, selected_, firstDayOfWeek_)).Bounds;
+            day = grdmonth.Cell(month_view::SelectedCell(selected_, firstDayOfWeek_)).Bounds;
             day.Left += grid.Left;
             day.Top += grid.Top;
         } else {

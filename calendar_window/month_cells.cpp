@@ -69,8 +69,8 @@ ui::GridCell DayCell(const year_month_day& date, bool neighbour, const Colours& 
 
 }  // namespace
 
-platform::Date FirstShownDay(int yearNumber, int monthNumber, int firstDayOfWeek) {
-    const sys_days first{year{yearNumber} / month{static_cast<unsigned>(monthNumber)} / 1};
+platform::Date FirstShownDay(const platform::Date& inMonth, int firstDayOfWeek) {
+    const sys_days first{inMonth.year() / inMonth.month() / 1};
     const int before = (MondayBased(first) - firstDayOfWeek + kColumns) % kColumns;
     return year_month_day{first - days{before}};
 }
@@ -91,9 +91,7 @@ std::vector<ui::GridHeading> Headings(int firstDayOfWeek, const Colours& colours
 std::vector<ui::GridCell> Cells(const platform::Date& selected, const platform::Date& today,
                                 int firstDayOfWeek, const Colours& colours,
                                 const lunar::HolidaySchedule& holidays) {
-    const sys_days first{FirstShownDay(static_cast<int>(selected.year()),
-                                       Number(static_cast<unsigned>(selected.month())),
-                                       firstDayOfWeek)};
+    const sys_days first{FirstShownDay(selected, firstDayOfWeek)};
     std::vector<ui::GridCell> cells;
     cells.reserve(kCells);
     for (int i = 0; i < kCells; ++i) {
@@ -121,12 +119,9 @@ std::vector<ui::GridCell> Cells(const platform::Date& selected, const platform::
     return cells;
 }
 
-int CellOf(const platform::Date& date, const platform::Date& selected, int firstDayOfWeek) {
-    const sys_days first{FirstShownDay(static_cast<int>(selected.year()),
-                                       Number(static_cast<unsigned>(selected.month())),
-                                       firstDayOfWeek)};
-    const auto index = (sys_days{date} - first).count();
-    return index >= 0 && index < kCells ? static_cast<int>(index) : -1;
+int SelectedCell(const platform::Date& selected, int firstDayOfWeek) {
+    return static_cast<int>(
+        (sys_days{selected} - sys_days{FirstShownDay(selected, firstDayOfWeek)}).count());
 }
 
 std::string FullDayName(const platform::Date& date) {

@@ -28,9 +28,10 @@ struct Colours {
     bool operator==(const Colours&) const = default;
 };
 
-// The day in the first cell of a month's view: the month's first day, or the last days of the
-// month before it, so that each column is one weekday. firstDayOfWeek: 0 Monday ... 6 Sunday.
-platform::Date FirstShownDay(int year, int month, int firstDayOfWeek);
+// The day in the first cell of the view of the month a date lies in: the month's first day, or
+// one of the last days of the month before it, so that each column is one weekday.
+// firstDayOfWeek: 0 Monday ... 6 Sunday.
+platform::Date FirstShownDay(const platform::Date& inMonth, int firstDayOfWeek);
 
 // The weekday headings (一 ... 日) from the first day of the week, the weekend's in the Sunday
 // colour.
@@ -43,8 +44,8 @@ std::vector<ui::GridCell> Cells(const platform::Date& selected, const platform::
                                 int firstDayOfWeek, const Colours& colours,
                                 const lunar::HolidaySchedule& holidays);
 
-// The cell of a date in the month of `selected`, or -1.
-int CellOf(const platform::Date& date, const platform::Date& selected, int firstDayOfWeek);
+// The cell of the selected day in its month's view.
+int SelectedCell(const platform::Date& selected, int firstDayOfWeek);
 
 // A day as a screen reader names it: "2026年12月7日 星期一 农历十月廿九" (without the lunar date
 // where the tables end).

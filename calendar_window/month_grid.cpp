@@ -121,7 +121,7 @@ void frmcalendar::ShowMonthView() {
         lblnotice.SetVisible(!known);
         return;
     }
-    const int framed = month_view::CellOf(selected_, selected_, firstDayOfWeek_);
+    const int framed = month_view::SelectedCell(selected_, firstDayOfWeek_);
     for (int i = 0; i < grdmonth.CellCount(); ++i) {
         if (grdmonth.Cell(i).Framed != (i == framed)) {
             ui::GridCell cell = grdmonth.Cell(i);
@@ -133,9 +133,7 @@ void frmcalendar::ShowMonthView() {
 
 // A day of the month around it is selected in its own month, as the keys would reach it.
 void frmcalendar::grdmonth_CellClick(int index) {
-    const platform::Date first = month_view::FirstShownDay(
-        static_cast<int>(selected_.year()),
-        static_cast<int>(static_cast<unsigned>(selected_.month())), firstDayOfWeek_);
+    const platform::Date first = month_view::FirstShownDay(selected_, firstDayOfWeek_);
     ShowDate(std::chrono::year_month_day{std::chrono::sys_days{first} + std::chrono::days{index}});
 }
 
