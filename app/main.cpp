@@ -71,6 +71,7 @@ int Run() {
     calendar.Show();
     // Its window could not be created: nothing would ever show.
     if (!calendar.Loaded()) {
+        ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
     // Ends with WM_QUIT, which the window system posts when the last window is gone.

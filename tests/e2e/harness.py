@@ -14,6 +14,7 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -71,8 +72,11 @@ class Session:
             raise
 
     def env(self, prefix):
-        return dict(os.environ, WINEPREFIX=prefix, WINEARCH="win64", WINEDEBUG="-all",
-                    WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=self.display,
+        # Wine's errors and the program's debugger output stay on: a program that ends without a
+        # window says why in its log.
+        return dict(os.environ, WINEPREFIX=prefix, WINEARCH="win64",
+                    WINEDEBUG="-all,err+all,+debugstr", WINEDLLOVERRIDES="mscoree,mshtml=",
+                    DISPLAY=self.display,
                     LC_ALL="C.UTF-8")  # titles and tool output in UTF-8 whatever the host's
 
     def new_prefix(self, name):
@@ -143,12 +147,25 @@ class LunadeskCase(unittest.TestCase):
     def launch(self, exe=None):
         """Starts lunadesk.exe (the build's unless told) and waits for its window; what the
         probe reads of it."""
-        with open(os.path.join(self.prefix, "lunadesk.log"), "wb") as log:
-            self.program = subprocess.Popen(["wine", exe or self.session.exe], env=self.env,
-                                            stdout=log, stderr=subprocess.STDOUT)
-        found = eventually(lambda: self.xids(CALENDAR),
-                           lambda ids: ids or self.program.poll() is not None, TIMEOUT)
-        self.assertTrue(found, f"no window; exit code {self.program.poll()}")
+        log = os.path.join(self.prefix, "lunadesk.log")
+        for attempt in (1, 2):
+            with open(log, "wb") as output:
+                self.program = subprocess.Popen(["wine", exe or self.session.exe], env=self.env,
+                                                stdout=output, stderr=subprocess.STDOUT)
+            found = eventually(lambda: self.xids(CALENDAR),
+                               lambda ids: ids or self.program.poll() is not None, TIMEOUT)
+            if found:
+                break
+            with open(log, encoding="utf-8", errors="replace") as output:
+                printed = output.read()[-4000:]
+            # Wine reports its own set-up failing (no display connection, no desktop process)
+            # as "winediag": a fault of the test machine, not of the program, so once more.
+            ended = self.program.poll() is not None
+            if attempt == 1 and ended and ":winediag:" in printed:
+                print(f"{self.name}: Wine did not start; once more. It printed:\n{printed}",
+                      file=sys.stderr)
+                continue
+            self.fail(f"no window; exit code {self.program.poll()}; it printed:\n{printed}")
         self.xid = found[0]
         return self.read()[CALENDAR]
 
