@@ -180,7 +180,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     ui::Colour sundayColour_ = 0;
     bool monthView_ = false;
     bool locked_ = false;
-    // 0 Monday ... 6 Sunday, from the system as the month view is shown.
+    // 0 Monday ... 6 Sunday, from the system as the month view is shown and as the regional
+    // settings change.
     int firstDayOfWeek_ = 0;
     // What the month view's cells were last filled from; only the frame moves while it holds.
     struct GridSource {

@@ -150,8 +150,12 @@ void frmcalendar::Timer1_Timer() {
     }
 }
 
-// The clock was set or the time zone changed: today may be another day already.
+// The clock was set or the time zone or the regional settings changed: today may be another
+// day already, and the week may begin on another day.
 void frmcalendar::OnTimeChange() {
     clock_.ReloadZone();
+    if (monthView_) {
+        firstDayOfWeek_ = System().FirstDayOfWeek();
+    }
     Label3_Click();
 }

@@ -135,7 +135,8 @@ TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
 }
 
 // A day of the month before or after is selected in its own month, across the year too; the
-// footer says so of a year the schedule lacks.
+// footer says so of a year the schedule lacks. A new first weekday in the regional settings
+// counts at once.
 TEST_F(MonthView, ANeighbourDayIsSelectedInItsOwnMonth) {
     Put("view", "1");
     StartOn(2026y / December / 7d);
@@ -149,6 +150,9 @@ TEST_F(MonthView, ANeighbourDayIsSelectedInItsOwnMonth) {
     EXPECT_EQ(cal->lbldate.Caption(), "2026年12月29日");
     EXPECT_FALSE(cal->lblnotice.Visible());
     EXPECT_TRUE(cal->Label3.Visible());
+    windows.SetFirstDayOfWeek(6);  // the regional settings now begin weeks on Sunday
+    cal->RaiseTimeChange();
+    EXPECT_TRUE(cal->grdmonth.Cell(8).Framed);  // back to today, a Monday in the second column
 }
 
 // Locked, a drag neither moves the window nor writes; a right press still opens the menu.
