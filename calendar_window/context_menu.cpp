@@ -53,7 +53,7 @@ void frmcalendar::OnContextMenu(std::optional<ui::Point> at) {
             day.Left += grid.Left;
             day.Top += grid.Top;
         } else {
-            day = lblnumber[static_cast<int>(static_cast<unsigned>(selected_.day())) - 1].Bounds();
+            day = lblnumber[platform::DayOf(selected_) - 1].Bounds();
         }
         at = ui::Point{day.Left, day.Bottom()};
     }

@@ -40,8 +40,7 @@ void frmcalendar::ShowWayBackToToday() {
 }
 
 std::string frmcalendar::ShowLunar() const {
-    return lunar::LunarCaption(
-        lunar::ToLunarDate(static_cast<int>(selected_.year()),
-                           static_cast<int>(static_cast<unsigned>(selected_.month())),
-                           static_cast<int>(static_cast<unsigned>(selected_.day()))));
+    return lunar::LunarCaption(lunar::ToLunarDate(static_cast<int>(selected_.year()),
+                                                  platform::MonthOf(selected_),
+                                                  platform::DayOf(selected_)));
 }

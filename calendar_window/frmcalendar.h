@@ -132,7 +132,6 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // Keyboard: each key runs the handlers a click runs.
     bool OnKeyDown(int key, int shift) override;
     bool OnNavigationKey(int key, int shift);
-    platform::Date ShownDate() const { return selected_; }
     void MoveDays(int days);
     void MoveMonths(int months);
     void ShowDate(const platform::Date& date);

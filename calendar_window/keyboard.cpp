@@ -13,10 +13,6 @@ using namespace std::chrono;
 constexpr int kDaysAWeek = 7;
 constexpr int kMonthsAYear = 12;
 
-int DayOf(const platform::Date& date) {
-    return static_cast<int>(static_cast<unsigned>(date.day()));
-}
-
 }  // namespace
 
 bool frmcalendar::OnKeyDown(int key, int shift) {
@@ -69,15 +65,15 @@ bool frmcalendar::OnNavigationKey(int key, int shift) {
 }
 
 void frmcalendar::MoveDays(int days) {
-    ShowDate(year_month_day{sys_days{ShownDate()} + std::chrono::days{days}});
+    ShowDate(year_month_day{sys_days{selected_} + std::chrono::days{days}});
 }
 
 // The same day number in the other month, or that month's last day when it is shorter.
 void frmcalendar::MoveMonths(int months) {
-    const platform::Date shown = ShownDate();
-    const year_month target = year_month{shown.year(), shown.month()} + std::chrono::months{months};
+    const year_month target =
+        year_month{selected_.year(), selected_.month()} + std::chrono::months{months};
     const day last = year_month_day_last{target.year(), month_day_last{target.month()}}.day();
-    ShowDate(year_month_day{target.year(), target.month(), std::min(shown.day(), last)});
+    ShowDate(year_month_day{target.year(), target.month(), std::min(selected_.day(), last)});
 }
 
 // Another month or year is chosen in its box as the user would choose it, then the day is
@@ -88,12 +84,12 @@ void frmcalendar::ShowDate(const platform::Date& date) {
         return;
     }
     const int yearPosition = year - kFirstYear;
-    const int monthPosition = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
+    const int monthPosition = platform::MonthOf(date) - 1;
     if (cboyear.ListIndex() != yearPosition) {
         cboyear.SetListIndex(yearPosition);
     }
     if (cbomonth.ListIndex() != monthPosition) {
         cbomonth.SetListIndex(monthPosition);
     }
-    lblnumber_Click(static_cast<std::int16_t>(DayOf(date) - 1));
+    lblnumber_Click(static_cast<std::int16_t>(platform::DayOf(date) - 1));
 }

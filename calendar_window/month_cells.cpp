@@ -27,15 +27,11 @@ ui::Colour Dimmed(ui::Colour colour) {
     return ui::Rgb(ui::RedOf(colour) / 2, ui::GreenOf(colour) / 2, ui::BlueOf(colour) / 2);
 }
 
-int Number(unsigned value) {
-    return static_cast<int>(value);
-}
-
 ui::GridCell DayCell(const year_month_day& date, bool neighbour, const Colours& colours,
                      const lunar::HolidaySchedule& holidays) {
     const int y = static_cast<int>(date.year());
-    const int m = Number(static_cast<unsigned>(date.month()));
-    const int d = Number(static_cast<unsigned>(date.day()));
+    const int m = platform::MonthOf(date);
+    const int d = platform::DayOf(date);
     const lunar::DayParts parts = lunar::DayPartsOn(y, m, d, holidays);
     const int column = MondayBased(sys_days{date});
     const lunar::DayStatus status = parts.Scheduled.Status;
@@ -129,8 +125,7 @@ std::string FullDayName(const platform::Date& date) {
     name.append(" ").append(WeekdayName(platform::Weekday(date)));
     try {
         const std::string lunarDay = lunar::LunarDayCaption(lunar::ToLunarDate(
-            static_cast<int>(date.year()), Number(static_cast<unsigned>(date.month())),
-            Number(static_cast<unsigned>(date.day()))));
+            static_cast<int>(date.year()), platform::MonthOf(date), platform::DayOf(date)));
         name.append(" ").append(lunarDay);
     } catch (const lunar::OutOfRange&) {
         // Outside the lunar tables the date alone is all there is to say.

@@ -58,7 +58,7 @@ void frmcalendar::OnLoad() {
     MakeTranslucent();
 
     const platform::Date today = ViewToday();
-    const int day = static_cast<int>(static_cast<unsigned>(today.day()));
+    const int day = platform::DayOf(today);
     selDay = static_cast<std::int16_t>(day);
     FillMonths();
     FillYears();
@@ -119,15 +119,15 @@ void frmcalendar::FillYears() {
 void frmcalendar::SelectToday() {
     const platform::Date today = ViewToday();
     cboyear.SetListIndex(static_cast<int>(today.year()) - kFirstYear);
-    cbomonth.SetListIndex(static_cast<int>(static_cast<unsigned>(today.month())) - 1);
-    const int day = static_cast<int>(static_cast<unsigned>(today.day()));
+    cbomonth.SetListIndex(platform::MonthOf(today) - 1);
+    const int day = platform::DayOf(today);
     lblnumber[day - 1].SetBorderStyle(1);
     selDay = static_cast<std::int16_t>(day);
 }
 
 void frmcalendar::Label3_Click() {
     const platform::Date today = ViewToday();
-    const int day = static_cast<int>(static_cast<unsigned>(today.day()));
+    const int day = platform::DayOf(today);
     selDay = static_cast<std::int16_t>(day);
     SelectToday();
     lblday.SetCaption(WeekdayName(platform::Weekday(today)));
@@ -154,8 +154,6 @@ void frmcalendar::Timer1_Timer() {
 // day already, and the week may begin on another day.
 void frmcalendar::OnTimeChange() {
     clock_.ReloadZone();
-    if (monthView_) {
-        firstDayOfWeek_ = System().FirstDayOfWeek();
-    }
+    firstDayOfWeek_ = System().FirstDayOfWeek();
     Label3_Click();
 }

@@ -22,6 +22,14 @@ std::string FormatDate(const Date& date, std::string_view pattern);
 inline constexpr std::string_view kLongDatePattern = "yyyy年m月d日";
 std::string LongDate(const Date& date);
 
+// The month (1 January ... 12 December) and the day of a date as plain numbers.
+inline int MonthOf(const Date& date) {
+    return static_cast<int>(static_cast<unsigned>(date.month()));
+}
+inline int DayOf(const Date& date) {
+    return static_cast<int>(static_cast<unsigned>(date.day()));
+}
+
 // 1 = Sunday ... 7 = Saturday.
 int Weekday(const Date& date);
 
