@@ -118,10 +118,8 @@ class Form1Test : public ::testing::Test {
 };
 
 TEST_F(Form1Test, DesignFitsTheWindowAndOrdersTheSwatches) {
-    EXPECT_EQ(form.Caption(), "设置");
     // The menu background of the system scheme.
     EXPECT_EQ(static_cast<std::uint32_t>(form.BackColor()), 0x80000004u);
-    EXPECT_EQ(form.Elements().size(), 37u);
     for (const ui::Element* element : form.Elements()) {
         // Label6 is designed wider than the room it has; the window clips it.
         const int right =
@@ -139,8 +137,6 @@ TEST_F(Form1Test, DesignFitsTheWindowAndOrdersTheSwatches) {
         EXPECT_EQ(swatch.Bounds().Left, 120 + 360 * place);
         EXPECT_EQ(swatch.BackColor(), byPlace[place].second) << "swatch " << place;
     }
-    EXPECT_EQ(form.Label8.GetFont().Name, "宋体");
-    EXPECT_EQ(form.HScroll1.LargeChange(), 5);
 }
 
 // A stored opacity the slider can hold goes through the slider's handler, which applies
