@@ -1,7 +1,6 @@
 #include "platform/ui/accessible.h"
 
 #include "platform/ui/cell_grid.h"
-
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 

@@ -24,17 +24,6 @@ void CellGrid::SetCell(int index, GridCell cell) {
     Assign(cells_[static_cast<std::size_t>(index)], std::move(cell));
 }
 
-int CellGrid::CellAt(Point point) const {
-    for (int i = 0; i < CellCount(); ++i) {
-        const Rect& area = cells_[static_cast<std::size_t>(i)].Bounds;
-        if (cells_[static_cast<std::size_t>(i)].Enabled && point.X >= area.Left &&
-            point.X < area.Right() && point.Y >= area.Top && point.Y < area.Bottom()) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 void CellGrid::RaiseCellClick(int index) {
     if (index < 0 || index >= CellCount() || !cells_[static_cast<std::size_t>(index)].Enabled) {
         return;

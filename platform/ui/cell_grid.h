@@ -68,8 +68,6 @@ class CellGrid final : public Element {
     void SetCell(int index, GridCell cell);
     const std::vector<GridHeading>& Headings() const { return headings_; }
     void SetHeadings(std::vector<GridHeading> headings) { Assign(headings_, std::move(headings)); }
-    // The enabled cell at a point of the grid (twips within it), or -1.
-    int CellAt(Point point) const;
 
     // The click event of a cell; the window wires its handler here.
     std::function<void(int)> CellClick;

@@ -427,7 +427,6 @@ void FormWindow::OnContextMenu(HWND from, LPARAM screenPoint) {
         ::ScreenToClient(window_.Get(), &point);
         at = ui::Point{PixelsToTwips(point.x, dpi_), PixelsToTwips(point.y, dpi_)};
     }
-    form_.System().NoteUserInput();
     AsUserInput([&] {
         form_.RaiseContextMenu(at);
         return true;
