@@ -10,7 +10,7 @@
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
-#include "calendar_window/holiday_folder.h"
+#include "user_files/holiday_folder.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
@@ -19,7 +19,7 @@
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "settings/settings_store.h"
 
 namespace {

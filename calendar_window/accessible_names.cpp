@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "calendar_window/frmcalendar.h"
-#include "calendar_window/month_cells.h"
+#include "lunar/lunar.h"
 #include "platform/dates.h"
 
 namespace {
@@ -21,7 +21,10 @@ std::string DayName(const ui::Label& day, const platform::Date& selected) {
     const std::chrono::year_month_day date{
         selected.year(), selected.month(),
         std::chrono::day(static_cast<unsigned>(day.Index() + 1))};
-    return selected.ok() && date.ok() ? month_view::FullDayName(date) : day.Caption();
+    return selected.ok() && date.ok()
+               ? lunar::FullDayName(static_cast<int>(date.year()), platform::MonthOf(date),
+                                    platform::DayOf(date))
+               : day.Caption();
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Selecting a day: the frame, the date lines and the lunar caption.
 #include "calendar_window/frmcalendar.h"
-#include "calendar_window/weekday_names.h"
 #include "lunar/lunar.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -20,7 +19,7 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
         const platform::Date date =
             platform::ParseDateText(platform::DateText(month, selDay, year));
         selected_ = date;
-        lblday.SetCaption(WeekdayName(platform::Weekday(date)));
+        lblday.SetCaption(lunar::WeekdayName(platform::Weekday(date)));
         lbldate.SetCaption(platform::LongDate(date));
         ShowWayBackToToday();
         ShowMonthView();

@@ -3,7 +3,6 @@
 #include <array>
 #include <chrono>
 
-#include "calendar_window/weekday_names.h"
 #include "lunar/lunar.h"
 
 namespace month_view {
@@ -51,7 +50,8 @@ ui::GridCell DayCell(const year_month_day& date, bool neighbour, const Colours& 
         cell.CornerUse = off ? ui::ColourUse::MarkedText : ui::ColourUse::Text;
     }
     cell.ToolTip = lunar::DayTip(parts);
-    cell.AccessibleName = FullDayName(date);
+    cell.AccessibleName = lunar::FullDayName(static_cast<int>(date.year()), platform::MonthOf(date),
+                                             platform::DayOf(date));
     if (neighbour) {
         for (auto [colour, use] : {std::pair{&cell.TextColour, &cell.TextUse},
                                    std::pair{&cell.DetailColour, &cell.DetailUse},
@@ -118,19 +118,6 @@ std::vector<ui::GridCell> Cells(const platform::Date& selected, const platform::
 int SelectedCell(const platform::Date& selected, int firstDayOfWeek) {
     return static_cast<int>(
         (sys_days{selected} - sys_days{FirstShownDay(selected, firstDayOfWeek)}).count());
-}
-
-std::string FullDayName(const platform::Date& date) {
-    std::string name = platform::LongDate(date);
-    name.append(" ").append(WeekdayName(platform::Weekday(date)));
-    try {
-        const std::string lunarDay = lunar::LunarDayCaption(lunar::ToLunarDate(
-            static_cast<int>(date.year()), platform::MonthOf(date), platform::DayOf(date)));
-        name.append(" ").append(lunarDay);
-    } catch (const lunar::OutOfRange&) {
-        // Outside the lunar tables the date alone is all there is to say.
-    }
-    return name;
 }
 
 }  // namespace month_view

@@ -47,8 +47,4 @@ std::vector<ui::GridCell> Cells(const platform::Date& selected, const platform::
 // The cell of the selected day in its month's view.
 int SelectedCell(const platform::Date& selected, int firstDayOfWeek);
 
-// A day as a screen reader names it: "2026年12月7日 星期一 农历十月廿九" (without the lunar date
-// where the tables end).
-std::string FullDayName(const platform::Date& date);
-
 }  // namespace month_view

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calendar_window/frmcalendar.h"
-#include "calendar_window/weekday_names.h"
+#include "lunar/lunar.h"
 #include "platform/conversions.h"
 #include "platform/ui/placement.h"
 #include "settings/setting_values.h"
@@ -63,7 +63,7 @@ void frmcalendar::OnLoad() {
     FillMonths();
     FillYears();
     SelectToday();
-    lblday.SetCaption(WeekdayName(platform::Weekday(today)));
+    lblday.SetCaption(lunar::WeekdayName(platform::Weekday(today)));
     lblnumber_Click(static_cast<std::int16_t>(day - 1));
     Label5.SetCaption(platform::PlainText(GetYear()));
     setcol(store_.ReadSetting(std::string(settings::kSetCol.Name)));
@@ -130,7 +130,7 @@ void frmcalendar::Label3_Click() {
     const int day = platform::DayOf(today);
     selDay = static_cast<std::int16_t>(day);
     SelectToday();
-    lblday.SetCaption(WeekdayName(platform::Weekday(today)));
+    lblday.SetCaption(lunar::WeekdayName(platform::Weekday(today)));
     lblnumber_Click(static_cast<std::int16_t>(day - 1));
     Label5.SetCaption(platform::PlainText(GetYear()));
 }

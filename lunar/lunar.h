@@ -77,6 +77,12 @@ std::string DayLine(const DayParts& parts);
 std::string DayTip(int year, int month, int day);
 std::string DayTip(int year, int month, int day, const HolidaySchedule& schedule);
 
+// The weekday as the date lines write it: 1 "星期日" ... 7 "星期六", anything else "星期六".
+std::string WeekdayName(int weekday);
+// A day as a screen reader names it: "2026年12月7日 星期一 农历十月廿九" (without the lunar date
+// where the tables end). The date must exist.
+std::string FullDayName(int year, int month, int day);
+
 // The first day of 初伏, 中伏, 末伏 and of each nine of 数九, or "" on the other days. Fails with
 // OutOfRange for a day outside 1922-2099 and for a date that does not exist.
 std::string_view SeasonalMarkOn(int year, int month, int day);

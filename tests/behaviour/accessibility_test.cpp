@@ -8,7 +8,7 @@
 #include "platform/ui/accessible_watch.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/headless_window_system.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {

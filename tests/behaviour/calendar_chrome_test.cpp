@@ -1,6 +1,6 @@
 // Dragging, the notification icon, opacity and closing.
 #include "platform/ui/keys.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {

@@ -1,6 +1,6 @@
 // The settings window, headless: what it shows, what it asks of the calendar window and
 // what it stores, in which order.
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 
 #include <gtest/gtest.h>
 

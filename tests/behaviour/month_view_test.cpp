@@ -2,7 +2,7 @@
 // menu and what is stored, and the lock.
 #include "calendar_window/month_cells.h"
 #include "platform/ui/keys.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/ui/placement.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {

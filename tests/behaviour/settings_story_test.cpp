@@ -1,7 +1,7 @@
 // The settings window working on the real calendar window.
 #include <memory>
 
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {

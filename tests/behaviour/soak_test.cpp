@@ -2,10 +2,9 @@
 // every event what must always hold.
 #include <random>
 
-#include "calendar_window/weekday_names.h"
 #include "lunar/lunar.h"
 #include "platform/dates.h"
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -77,7 +76,7 @@ class Soak : public CalendarTest {
         ASSERT_EQ(framed, 1);
 
         const platform::Date shown = platform::ParseLongDate(cal->lbldate.Caption());
-        ASSERT_EQ(cal->lblday.Caption(), WeekdayName(platform::Weekday(shown)));
+        ASSERT_EQ(cal->lblday.Caption(), lunar::WeekdayName(platform::Weekday(shown)));
         ASSERT_EQ(cal->Label2.Caption(),
                   lunar::LunarCaption(
                       lunar::ToLunarDate(static_cast<int>(shown.year()),

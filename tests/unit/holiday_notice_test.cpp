@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "calendar_window/holiday_folder.h"
+#include "user_files/holiday_folder.h"
 #include "lunar/lunar.h"
 
 namespace {

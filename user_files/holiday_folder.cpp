@@ -1,4 +1,4 @@
-#include "calendar_window/holiday_folder.h"
+#include "user_files/holiday_folder.h"
 
 #include "platform/folder_files.h"
 

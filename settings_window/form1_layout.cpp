@@ -1,6 +1,6 @@
 // The settings window's design: every element with its place, value and colours, and the
 // way back to that design when a closed window is opened again.
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 
 #include <array>
 #include <string>

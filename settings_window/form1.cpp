@@ -1,6 +1,6 @@
 // The settings window's handlers: each applies its change to the calendar window first and
 // then stores it, so the calendar never shows a value that the store would not give back.
-#include "settings/form1.h"
+#include "settings_window/form1.h"
 
 #include <algorithm>
 #include <array>

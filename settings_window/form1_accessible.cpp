@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "platform/conversions.h"
-#include "settings/form1.h"
 #include "settings/setting_values.h"
+#include "settings_window/form1.h"
 
 namespace {
 
