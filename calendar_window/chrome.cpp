@@ -59,17 +59,9 @@ void frmcalendar::OnMouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
     }
 }
 
-// A calendar that no monitor shows any more comes to the default place; the stored place
-// stays the user's, for a start with that monitor back.
-void frmcalendar::OnDisplayChange() {
-    const ui::Place place = ui::KeepReachable(System().Monitors(), ui::Place{Left(), Top()},
-                                              ClientWidth(), ClientHeight());
-    SetLeft(place.Left);
-    SetTop(place.Top);
-}
-
 void frmcalendar::RestoreFromTray() {
-    // Monitors may have changed while it was hidden, with no news to a hidden window.
+    // Monitors may have changed while it was hidden, with no news to a hidden window; the
+    // stored place stays the user's, for a start with that monitor back.
     OnDisplayChange();
     Show();
     System().RemoveNotifyIcon(trayIcon);

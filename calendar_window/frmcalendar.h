@@ -156,7 +156,6 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void OnMouseMove(int button, int shift, int x, int y) override;
     void OnCloseRequest() override;
     void OnActivateRequest() override;
-    void OnDisplayChange() override;
     void RestoreFromTray();
     void Label6_Click();
     void Label7_Click();

@@ -56,6 +56,7 @@ void frmcalendar::OnLoad() {
              Component(store_, settings::kFontB2));
     SetBackColor(ui::Rgb(0, 0, 0));
     MakeTranslucent();
+    System().KeepAboveDesktop(*this, store_.ReadSetting(settings::kKeepOnDesktop) != "0");
 
     const platform::Date today = ViewToday();
     const int day = platform::DayOf(today);

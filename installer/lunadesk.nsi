@@ -25,6 +25,8 @@ RequestExecutionLevel user
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunadesk"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+; Where Task Manager and Settings keep a Run value switched off, by the value's name.
+!define APPROVED_KEY "Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 !define SETTINGS_KEY "Software\Lunadesk"
 !define SHORTCUT "$SMPROGRAMS\Lunadesk 日历.lnk"
 ; What the running calendar is known by: its window and its single-instance lock.
@@ -181,14 +183,19 @@ Section "!$(ProductName)" ProgramSection
 SectionEnd
 
 Section "$(StartAtLogOn)" StartSection
-  ; Exactly what the program itself writes when its box is ticked.
+  ; Exactly what the program itself writes when its box is ticked; a mark left from switching
+  ; it off in Task Manager would keep it from starting all the same.
   WriteRegStr HKCU "${RUN_KEY}" "Lunadesk" "$StartCommand"
+  DeleteRegValue HKCU "${APPROVED_KEY}" "Lunadesk"
 SectionEnd
 
 Section "-Finish"
   ${IfNot} ${SectionIsSelected} ${StartSection}
     ReadRegStr $0 HKCU "${RUN_KEY}" "Lunadesk"
-    ${IfThen} $0 == $StartCommand ${|} DeleteRegValue HKCU "${RUN_KEY}" "Lunadesk" ${|}
+    ${If} $0 == $StartCommand
+      DeleteRegValue HKCU "${RUN_KEY}" "Lunadesk"
+      DeleteRegValue HKCU "${APPROVED_KEY}" "Lunadesk"
+    ${EndIf}
   ${EndIf}
   ; A silent upgrade puts back a calendar that was running, without taking the focus from
   ; whatever the user is doing; the finish page offers to start it otherwise.
@@ -226,9 +233,14 @@ Section "-un.Program"
   ; Only when empty: anything the user put there stays.
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
-  ; A portable copy's own entry is not ours to remove.
+  ; A portable copy's own entry, and its mark, are not ours to remove; a mark without an entry
+  ; is nobody's.
   ReadRegStr $0 HKCU "${RUN_KEY}" "Lunadesk"
-  ${IfThen} $0 == '"$INSTDIR\lunadesk.exe" /autostart' ${|} DeleteRegValue HKCU "${RUN_KEY}" "Lunadesk" ${|}
+  ${If} $0 == '"$INSTDIR\lunadesk.exe" /autostart'
+  ${OrIf} $0 == ""
+    DeleteRegValue HKCU "${RUN_KEY}" "Lunadesk"
+    DeleteRegValue HKCU "${APPROVED_KEY}" "Lunadesk"
+  ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 

@@ -39,6 +39,9 @@ inline constexpr const char* kBalloonShown = "balloon";
 // or absent: the compact view, and a window that can be dragged. Not of the ten either.
 inline constexpr const char* kView = "view";
 inline constexpr const char* kLocked = "locked";
+// "0": the desktop brought forward ("show desktop") covers the calendar like any window;
+// anything else or absent: the calendar stays visible above it.
+inline constexpr const char* kKeepOnDesktop = "keepOnDesktop";
 
 // In the order the first run writes them.
 inline constexpr std::array<const SettingKey*, 10> kAllKeys{

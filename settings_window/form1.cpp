@@ -102,6 +102,15 @@ void Form1::PlaceWindow() {
     SetTop(place.Top);
 }
 
+// Out of every monitor's reach after a change of the monitors or the task bar: below the
+// calendar again, where the user looks for it.
+void Form1::OnDisplayChange() {
+    if (!ui::IsReachable(System().Monitors(), ui::Place{Left(), Top()}, ClientWidth(),
+                         ClientHeight())) {
+        PlaceWindow();
+    }
+}
+
 void Form1::OpenTransparency() {
     const auto stored = settings::ReadOptionalNumber(store_, settings::kFormBackCol);
     if (stored && *stored >= kMinAlpha) {

@@ -62,6 +62,7 @@ class Form1 final : public ui::Form {
     void Check2_Click();
 
     void PlaceWindow();
+    void OnDisplayChange() override;
     void OpenTransparency();
     // Shows alpha beside the slider and gives it to the calendar; stores it when asked.
     void ApplyTransparency(int alpha, bool store);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ui/keys.h"
+#include "platform/ui/placement.h"
 #include "platform/ui/window_system.h"
 
 namespace ui {
@@ -148,6 +149,13 @@ void Form::RaiseTimeChange() {
 void Form::RaiseDisplayChange() {
     const platform::EventEpoch::Scope event(system_.Events());
     OnDisplayChange();
+}
+
+void Form::OnDisplayChange() {
+    const Place place =
+        KeepReachable(system_.Monitors(), Place{left_, top_}, clientWidth_, clientHeight_);
+    SetLeft(place.Left);
+    SetTop(place.Top);
 }
 
 void Form::RaiseMouseMove(int button, int shift, int x, int y) {

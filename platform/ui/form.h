@@ -126,7 +126,9 @@ class Form {
     virtual void OnCloseRequest() { Unload(); }
     virtual void OnActivateRequest();
     virtual void OnTimeChange() {}
-    virtual void OnDisplayChange() {}
+    // Monitors or work areas changed: a window no monitor shows any more comes to the default
+    // place.
+    virtual void OnDisplayChange();
     virtual void OnMouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
     virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}

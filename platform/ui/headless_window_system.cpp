@@ -168,6 +168,11 @@ bool HeadlessWindowSystem::NativeVisible(const Form& form) const {
     return found != windows_.end() && found->second.visible;
 }
 
+bool HeadlessWindowSystem::KeptAboveDesktop(const Form& form) const {
+    const auto found = windows_.find(&form);
+    return found != windows_.end() && found->second.aboveDesktop;
+}
+
 int HeadlessWindowSystem::RunningTimerCount() const {
     return static_cast<int>(runningTimers_.size());
 }

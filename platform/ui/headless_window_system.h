@@ -30,6 +30,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     void MakeLayered(Form& form) override;
     void SetAlpha(Form& form, std::uint8_t alpha) override;
     bool HighContrast() const override { return highContrast_; }
+    void KeepAboveDesktop(Form& form, bool keep) override { WindowOf(form).aboveDesktop = keep; }
     void ReleaseCapture() override;
     void RunMoveLoop(Form& form) override;
     bool AddNotifyIcon(const NotifyIconData& icon) override;
@@ -68,6 +69,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     bool IsLayered(const Form& form) const;
     std::optional<int> Alpha(const Form& form) const;
     bool NativeVisible(const Form& form) const;
+    // Whether the form stays above the desktop brought forward.
+    bool KeptAboveDesktop(const Form& form) const;
     bool Exists(const Form& form) const { return windows_.count(&form) != 0; }
     // The pixels the form's window covers on this screen.
     PixelRect PixelBounds(const Form& form) const;
@@ -81,6 +84,7 @@ class HeadlessWindowSystem final : public WindowSystem {
         bool layered = false;
         std::optional<int> alpha;
         bool visible = false;
+        bool aboveDesktop = false;
     };
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     Window& WindowOf(const Form& form);

@@ -66,6 +66,10 @@ class WindowSystem {
     virtual bool HighContrast() const = 0;
     virtual void SetAlpha(Form& form, std::uint8_t alpha) = 0;
 
+    // While shown, the form stays visible when the shell brings the desktop forward ("show
+    // desktop"), without taking the focus or becoming topmost; false ends that.
+    virtual void KeepAboveDesktop(Form& form, bool keep) = 0;
+
     // The interactive move: gives up the capture, then moves the window with the pointer and
     // returns once the button is released, with the form's position updated.
     virtual void ReleaseCapture() = 0;

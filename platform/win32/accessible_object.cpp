@@ -1,8 +1,13 @@
 #include "platform/win32/accessible_object.h"
 
+#include <servprov.h>
+
 #include <atomic>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/ui/cell_navigation.h"
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
@@ -14,6 +19,14 @@ void ReleaseInterface(IUnknown* object) {
     object->Release();
 }
 using StandardObject = UniqueHandle<IAccessible*, ReleaseInterface>;
+
+// Spelled out for the same reason as kIidAccessible.
+constexpr IID kIidEnumVariant = {
+    0x00020404, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidAccIdentity = {
+    0x7852b78d, 0x1cfd, 0x41c1, {0xa6, 0x15, 0x9c, 0x0c, 0x85, 0x96, 0x0b, 0x5f}};
+constexpr IID kIidServiceProvider = {
+    0x6d5140c1, 0x7436, 0x11ce, {0x80, 0x34, 0x00, 0xaa, 0x00, 0x60, 0x09, 0xfa}};
 
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -63,7 +76,14 @@ HRESULT ChildAnswer(VARIANT* answer, std::optional<LONG> child) {
 // has its focus. An element drawn in parts (a grid) has them as simple children, which the
 // model describes and places. Everything else (place, parent, keyboard shortcut) is the
 // system's.
-class AccessibleElement final : public IAccessible, public IOleWindow {
+// What the system's object offers besides (the children's enumeration, identity strings,
+// services) passes through to it, so that UI Automation's bridge treats the object as the
+// system's own.
+class AccessibleElement final : public IAccessible,
+                                public IOleWindow,
+                                public IEnumVARIANT,
+                                public IAccIdentity,
+                                public IServiceProvider {
   public:
     AccessibleElement(std::shared_ptr<const AccessibleBinding> binding, StandardObject standard)
         : binding_(std::move(binding)), standard_(std::move(standard)) {}
@@ -77,6 +97,13 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
             *object = static_cast<IAccessible*>(this);
         } else if (iid == __uuidof(IOleWindow)) {
             *object = static_cast<IOleWindow*>(this);
+        } else if (iid == kIidEnumVariant && PartCount() == 0 && SystemOffers(iid)) {
+            // The parts are no windows the system could enumerate: clients count them instead.
+            *object = static_cast<IEnumVARIANT*>(this);
+        } else if (iid == kIidAccIdentity && SystemOffers(iid)) {
+            *object = static_cast<IAccIdentity*>(this);
+        } else if (iid == kIidServiceProvider && SystemOffers(iid)) {
+            *object = static_cast<IServiceProvider*>(this);
         } else {
             *object = nullptr;
             return E_NOINTERFACE;
@@ -113,6 +140,39 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         return *window != nullptr ? S_OK : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IEnumVARIANT, IAccIdentity, IServiceProvider: the system object's.
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* children, ULONG* fetched) override {
+        return ThroughSystem<IEnumVARIANT>(
+            kIidEnumVariant, [&](IEnumVARIANT* e) { return e->Next(count, children, fetched); });
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        return ThroughSystem<IEnumVARIANT>(kIidEnumVariant,
+                                           [&](IEnumVARIANT* e) { return e->Skip(count); });
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        return ThroughSystem<IEnumVARIANT>(kIidEnumVariant,
+                                           [](IEnumVARIANT* e) { return e->Reset(); });
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
+        return ThroughSystem<IEnumVARIANT>(kIidEnumVariant,
+                                           [&](IEnumVARIANT* e) { return e->Clone(copy); });
+    }
+    HRESULT STDMETHODCALLTYPE GetIdentityString(DWORD child, BYTE** identity,
+                                                DWORD* length) override {
+        return ThroughSystem<IAccIdentity>(kIidAccIdentity, [&](IAccIdentity* i) {
+            return i->GetIdentityString(child, identity, length);
+        });
+    }
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** object) override {
+        // Asked for the accessible object itself: this one, which knows the model.
+        if (service == kIidAccessible) {
+            return QueryInterface(iid, object);
+        }
+        return ThroughSystem<IServiceProvider>(kIidServiceProvider, [&](IServiceProvider* p) {
+            return p->QueryService(service, iid, object);
+        });
+    }
 
     // What the model says.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -249,8 +309,22 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         }
         return Standard() ? standard_.Get()->get_accSelection(children) : RPC_E_DISCONNECTED;
     }
+    // One part is chosen at a time: taking the focus or the selection chooses it, as a click.
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return Standard() ? standard_.Get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+        if (!Part(child)) {
+            return Standard() ? standard_.Get()->accSelect(flags, child) : RPC_E_DISCONNECTED;
+        }
+        if (flags == 0 || (flags & ~(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)) != 0) {
+            return E_INVALIDARG;
+        }
+        const auto info = Describe(child);
+        if (!info || info->Unavailable || info->Invisible || !info->Selectable) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        return ::PostMessageW(binding_->window, kDefaultActionMessage,
+                              static_cast<WPARAM>(child.lVal), 0)
+                   ? S_OK
+                   : E_FAIL;
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
@@ -267,19 +341,16 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
         return Standard() ? standard_.Get()->accLocation(left, top, width, height, child)
                           : RPC_E_DISCONNECTED;
     }
-    // Among the parts: the first and last from the grid, the next and previous from a part.
+    // Among the parts: the first and last from the grid; from a part, the next and previous
+    // and the neighbours by place.
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
         const LONG count = PartCount();
         if (count > 0 && IsSelf(start) &&
             (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD)) {
             return ChildAnswer(end, direction == NAVDIR_FIRSTCHILD ? 1 : count);
         }
-        if (Part(start)) {
-            const LONG next = start.lVal + (direction == NAVDIR_NEXT       ? 1
-                                            : direction == NAVDIR_PREVIOUS ? -1
-                                                                           : count);
-            return ChildAnswer(end,
-                               next >= 1 && next <= count ? std::optional(next) : std::nullopt);
+        if (const auto part = Part(start)) {
+            return ChildAnswer(end, PartBeside(*part, direction));
         }
         return Standard() ? standard_.Get()->accNavigate(direction, start, end)
                           : RPC_E_DISCONNECTED;
@@ -329,6 +400,60 @@ class AccessibleElement final : public IAccessible, public IOleWindow {
     }
 
     bool Standard() const { return binding_->window != nullptr; }
+
+    bool SystemOffers(const IID& iid) const {
+        void* offered = nullptr;
+        if (!Standard() || FAILED(standard_.Get()->QueryInterface(iid, &offered))) {
+            return false;
+        }
+        static_cast<IUnknown*>(offered)->Release();
+        return true;
+    }
+    // Runs the call on the system object's interface of that kind.
+    template <typename Interface, typename Call>
+    HRESULT ThroughSystem(const IID& iid, Call&& call) const {
+        void* offered = nullptr;
+        if (!Standard() || FAILED(standard_.Get()->QueryInterface(iid, &offered))) {
+            return RPC_E_DISCONNECTED;
+        }
+        auto* system = static_cast<Interface*>(offered);
+        const HRESULT result = call(system);
+        system->Release();
+        return result;
+    }
+
+    // The child id of the part beside a part in a navigation direction, if there is one.
+    std::optional<LONG> PartBeside(int part, LONG direction) const {
+        const LONG id = part + 1;
+        switch (direction) {
+            case NAVDIR_NEXT:
+                return id < PartCount() ? std::optional(id + 1) : std::nullopt;
+            case NAVDIR_PREVIOUS:
+                return id > 1 ? std::optional(id - 1) : std::nullopt;
+            case NAVDIR_UP:
+                return PartByPlace(part, ui::CellDirection::Up);
+            case NAVDIR_DOWN:
+                return PartByPlace(part, ui::CellDirection::Down);
+            case NAVDIR_LEFT:
+                return PartByPlace(part, ui::CellDirection::Left);
+            case NAVDIR_RIGHT:
+                return PartByPlace(part, ui::CellDirection::Right);
+            default:
+                return std::nullopt;  // a simple child has no children
+        }
+    }
+    std::optional<LONG> PartByPlace(int part, ui::CellDirection direction) const {
+        if (!binding_->partArea) {
+            return std::nullopt;
+        }
+        std::vector<ui::Rect> places;
+        for (int i = 0; i < PartCount(); ++i) {
+            const RECT r = binding_->partArea(i);
+            places.push_back({r.left, r.top, r.right - r.left, r.bottom - r.top});
+        }
+        const auto found = ui::NeighbourCell(places, part, direction);
+        return found ? std::optional<LONG>(*found + 1) : std::nullopt;
+    }
     // The parts of the element (a grid's cells), each a child by its position from 1.
     LONG PartCount() const {
         const ui::Element* element = binding_->element;

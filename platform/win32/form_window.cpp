@@ -93,8 +93,11 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
         return;
     }
     tooltips_.SetOwner(window_.Get());
-    // Run as administrator, the calendar still hears a later start at the user's own level.
-    ::ChangeWindowMessageFilterEx(window_.Get(), context.activateMessage, MSGFLT_ALLOW, nullptr);
+    // Run as administrator, the calendar still hears a later start at the user's own level,
+    // and a restarted Explorer, which runs at that level too.
+    for (const UINT message : {context.activateMessage, context.taskbarCreatedMessage}) {
+        ::ChangeWindowMessageFilterEx(window_.Get(), message, MSGFLT_ALLOW, nullptr);
+    }
     accessibility_.AttachForm(window_.Get());
     FollowKeyboardCues();
     // Created on a monitor of another DPI (per-monitor aware): size it for that one.
@@ -418,7 +421,9 @@ void FormWindow::OnUiStateChange(WPARAM change) {
 
 void FormWindow::OnContextMenu(HWND from, LPARAM screenPoint) {
     std::optional<ui::Point> at;
-    if (screenPoint != -1) {
+    // From the keyboard x and y are both -1; the whole LPARAM is not -1 where the system
+    // packs the two into its low 32 bits only.
+    if (GET_X_LPARAM(screenPoint) != -1 || GET_Y_LPARAM(screenPoint) != -1) {
         // The surface's own right press opened the menu already (a press that is no drag).
         if (from == window_.Get()) {
             return;
@@ -685,6 +690,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnContrastChange();
             } else if (wParam == SPI_SETKEYBOARDCUES) {
                 FollowKeyboardCues();
+            } else if (wParam == SPI_SETWORKAREA) {
+                // A task bar moved or resized may now cover the window's only reachable part.
+                form_.RaiseDisplayChange();
+                return 0;
             }
             if (IsTimeZoneChange(lParam)) {
                 form_.RaiseTimeChange();

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/win32/desktop_keeper.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/notify_icon.h"
@@ -20,11 +21,13 @@ Win32WindowSystem::Win32WindowSystem(int iconResourceId)
     : classes_(std::make_unique<WindowClasses>(::GetModuleHandleW(nullptr), iconResourceId)),
       notifyIcon_(std::make_unique<NotifyIcon>(iconResourceId, ToWide(ThisProgramPath()))),
       context_(
-          std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_, Events())) {}
+          std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_, Events())),
+      desktopKeeper_(std::make_unique<DesktopKeeper>()) {}
 
 // Windows first, then the icon, then the classes they were made of.
 Win32WindowSystem::~Win32WindowSystem() {
     windows_.clear();
+    desktopKeeper_.reset();
     context_.reset();
     notifyIcon_.reset();
     classes_.reset();
@@ -107,6 +110,7 @@ void Win32WindowSystem::DestroyNativeWindow(ui::Form& form) {
     std::unique_ptr<FormWindow> window = std::move(found->second);
     windows_.erase(found);
     notifyIcon_->WindowDestroyed(window->Handle());
+    desktopKeeper_->Keep(window->Handle(), false);
     window->Destroy();
     context_->Retire(std::move(window));
     // The program ends when its last window is gone.
@@ -168,6 +172,12 @@ void Win32WindowSystem::MakeLayered(ui::Form& form) {
         const HWND handle = window->Handle();
         const LONG_PTR style = ::GetWindowLongPtrW(handle, GWL_EXSTYLE);
         ::SetWindowLongPtrW(handle, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    }
+}
+
+void Win32WindowSystem::KeepAboveDesktop(ui::Form& form, bool keep) {
+    if (const FormWindow* window = WindowOf(form)) {
+        desktopKeeper_->Keep(window->Handle(), keep);
     }
 }
 

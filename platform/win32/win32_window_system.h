@@ -13,6 +13,7 @@ struct tagMSG;  // MSG, without all of <windows.h>
 
 namespace platform::win32 {
 
+class DesktopKeeper;
 class FormWindow;
 class NotifyIcon;
 class WindowClasses;
@@ -40,6 +41,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     void MakeLayered(ui::Form& form) override;
     void SetAlpha(ui::Form& form, std::uint8_t alpha) override;
     bool HighContrast() const override;
+    void KeepAboveDesktop(ui::Form& form, bool keep) override;
     int FirstDayOfWeek() const override;
 
     void ReleaseCapture() override;
@@ -72,6 +74,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     std::unique_ptr<WindowClasses> classes_;
     std::unique_ptr<NotifyIcon> notifyIcon_;
     std::unique_ptr<WindowContext> context_;
+    std::unique_ptr<DesktopKeeper> desktopKeeper_;
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
     bool nextWithoutFocus_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "platform/ui/accessible_watch.h"
 #include "platform/ui/cell_grid.h"
+#include "platform/ui/cell_navigation.h"
 #include "platform/ui/headless_window_system.h"
 #include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
@@ -156,6 +157,8 @@ class GridWindow final : public ui::Form {
         grid.SetTabIndex(0);
         Frame(0);
     }
+    // The window gains an element after the screen reader has looked.
+    void AddLate() { AddElement(late); }
     // The third cell is unavailable and renamed while the second is framed.
     void Frame(std::size_t framed) {
         std::vector<ui::GridCell> cells(3);
@@ -165,6 +168,7 @@ class GridWindow final : public ui::Form {
         grid.SetCells(cells);
     }
     ui::CellGrid grid;
+    ui::Label late{*this, "late", -1, {}, "迟", 0, {}};
 };
 
 // Each cell is heard as a child of its own while the grid shows: the new framed cell is the
@@ -191,6 +195,44 @@ TEST(AccessibleWatchTest, TheCellsOfAGridAreToldAsItsChildren) {
     window.grid.SetVisible(false);
     window.Frame(2);
     EXPECT_EQ(watch.Changes(true), (std::vector{on(Event::StateChange, 0)}));
+}
+
+// Between two looks the cells grow or shrink in number and the window gains an element: only
+// what both looks saw is compared.
+TEST(AccessibleWatchTest, OnlyWhatBothLooksSawIsCompared) {
+    ui::HeadlessWindowSystem system;
+    GridWindow window(system);
+    window.Show();
+    ui::AccessibleWatch watch(window);
+    std::vector<ui::GridCell> cells(5);
+    cells[4].Framed = true;
+    window.grid.SetCells(cells);
+    EXPECT_EQ(watch.Changes(true),
+              (std::vector{ui::AccessibleNotice{&window.grid, Event::StateChange, 1}}));
+    cells.resize(1);
+    cells[0].AccessibleName = "一";
+    window.grid.SetCells(cells);
+    window.AddLate();
+    EXPECT_EQ(watch.Changes(true),
+              (std::vector{ui::AccessibleNotice{&window.grid, Event::NameChange, 1}}));
+}
+
+// A screen reader moves among a grid's cells by their places, whatever the columns: 3 x 2
+// cells, a wide one under them and an empty one, which is passed over.
+TEST(NeighbourCell, TheNearestCellThatWayOverlappingAcross) {
+    const std::vector<ui::Rect> cells{{0, 0, 10, 10},  {10, 0, 10, 10},  {20, 0, 10, 10},
+                                      {0, 10, 10, 10}, {10, 10, 10, 10}, {20, 10, 10, 10},
+                                      {0, 20, 30, 10}, {5, 5, 0, 0}};
+    using enum ui::CellDirection;
+    const std::tuple<int, ui::CellDirection, std::optional<int>> cases[] = {
+        {4, Up, 1},   {1, Down, 4}, {4, Left, 3}, {4, Right, 5}, {5, Right, {}},
+        {3, Up, 0},   {0, Up, {}},  {5, Down, 6}, {6, Up, 4},    {6, Left, {}},
+        {-1, Up, {}}, {8, Up, {}},  {2, Left, 1},
+    };
+    for (const auto& [from, direction, expected] : cases) {
+        EXPECT_EQ(ui::NeighbourCell(cells, from, direction), expected)
+            << from << " " << static_cast<int>(direction);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Living on a desktop: another start of the program, a clock or zone that changes under the
-// window, a window that cannot be created.
+// window, a window that cannot be created, the desktop brought forward.
+#include "platform/ui/show_desktop.h"
 #include "tests/behaviour/calendar_fixture.h"
 
 namespace calendar_test {
@@ -58,6 +59,51 @@ TEST_F(Desktop, AWindowThatCannotBeCreatedStaysUnloaded) {
     EXPECT_FALSE(cal->Loaded());
     EXPECT_FALSE(windows.Running());
     EXPECT_TRUE(backing.Writes().empty());  // the load handler did not run
+}
+
+// Kept above the desktop brought forward unless the stored value says "0".
+TEST_F(Desktop, TheCalendarStaysAboveTheDesktopUnlessTurnedOff) {
+    for (const auto& [stored, kept] :
+         {std::pair("", true), {"0", false}, {"1", true}, {"x", true}}) {
+        cal.reset();
+        if (*stored != '\0') {  // absent first
+            Put("keepOnDesktop", stored);
+        }
+        Start();
+        EXPECT_EQ(windows.KeptAboveDesktop(*cal), kept) << "keepOnDesktop " << stored;
+    }
+}
+
+// Raised only over the shell's desktop that came over it; shown again only where the shell
+// hid it for the desktop on this virtual desktop.
+TEST(ShowDesktop, RaisedOrShownAgainOnlyOverTheShellsDesktop) {
+    using enum ui::DesktopAction;
+    constexpr unsigned kShell = ui::kCloakedByShell;
+    const struct {
+        bool kept, shown, desktop, above;
+        unsigned cloaked;
+        bool current;
+        ui::DesktopAction action;
+    } cases[] = {
+        {true, true, true, true, 0, true, Raise},
+        {true, true, true, false, 0, true, None},  // a click on the desktop below it
+        {false, true, true, true, 0, true, None},  // turned off
+        {true, false, true, true, 0, true, None},  // in the notification area
+        {true, true, false, true, 0, true, None},  // another window came forward
+        {true, true, true, false, kShell, true, ShowAgainRaise},
+        {true, true, true, true, kShell, false, None},  // another virtual desktop's
+        {true, true, true, true, kShell | ui::kCloakedInherited, true, None},
+        {true, true, true, true, ui::kCloakedByApp, true, None},
+    };
+    for (const auto& c : cases) {
+        const ui::DesktopScene scene{c.kept, c.shown, c.desktop, c.above, c.cloaked, c.current};
+        EXPECT_EQ(ui::ActionFor(scene), c.action) << &c - cases;
+    }
+    EXPECT_EQ(
+        std::tuple(ui::IsShellDesktop(L"Progman", false), ui::IsShellDesktop(L"WorkerW", true),
+                   ui::IsShellDesktop(L"WorkerW", false),
+                   ui::IsShellDesktop(L"Shell_TrayWnd", true)),
+        std::tuple(true, true, false, false));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The element model under both windows: every change a window shows must reach the window
-// system, which repaints it; a list choice must name an entry or none.
+// system, which repaints it; a list choice must name an entry or none, a cell a cell.
 #include <algorithm>
+#include <functional>
 
 #include "platform/errors.h"
 #include "settings_window/form1.h"
@@ -29,6 +30,7 @@ class RecordingSystem final : public ui::WindowSystem {
     void MakeLayered(ui::Form&) override {}
     void SetAlpha(ui::Form&, std::uint8_t) override {}
     bool HighContrast() const override { return false; }
+    void KeepAboveDesktop(ui::Form&, bool) override {}
     void ReleaseCapture() override {}
     void RunMoveLoop(ui::Form&) override {}
     bool AddNotifyIcon(const ui::NotifyIconData&) override { return true; }
@@ -59,13 +61,38 @@ TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {
     calendar.SetLeft(200);
     calendar.SetTop(300);
     calendar.SetBackColor(1);
+    calendar.SetClientSize(calendar.ClientWidth() + 15, calendar.ClientHeight());
+    calendar.SetClientSize(calendar.ClientWidth(), calendar.ClientHeight() + 15);
     calendar.Timer1.SetInterval(1000);
     settings.HScroll1.SetSteps(2, 6);
     settings.HScroll1.SetMin(60);
     settings.HScroll1.SetMax(100);  // pulls the value along, which runs the handler
-    EXPECT_EQ(system.notices, (Names{"Label2", "cbomonth", "cbomonth", "frmcalendar", "frmcalendar",
-                                     "frmcalendar", "Timer1", "HScroll1", "HScroll1", "HScroll1",
-                                     "HScroll1", "Label4", "Shape4"}));
+    EXPECT_EQ(system.notices,
+              (Names{"Label2", "cbomonth", "cbomonth", "frmcalendar", "frmcalendar", "frmcalendar",
+                     "frmcalendar", "frmcalendar", "Timer1", "HScroll1", "HScroll1", "HScroll1",
+                     "HScroll1", "Label4", "Shape4"}));
+}
+
+// A cell outside a grid is refused as an element array refuses an index.
+TEST_F(CalendarTest, AGridCellOutsideTheGridIsRefused) {
+    Start();
+    ui::CellGrid grid(*cal, "grid", ui::Rect{}, {}, {});
+    grid.SetCells(std::vector<ui::GridCell>(3));
+    ui::GridCell first;
+    first.Text = "一";
+    grid.SetCell(0, first);
+    EXPECT_EQ(grid.Cell(0).Text + grid.Cell(2).Text, "一");
+    for (const int index : {-1, 3}) {
+        for (const auto& touch : {std::function([&] { grid.Cell(index); }),
+                                  std::function([&] { grid.SetCell(index, {}); })}) {
+            try {
+                touch();
+                ADD_FAILURE() << index << " taken";
+            } catch (const platform::Error& error) {
+                EXPECT_EQ(error.Code(), platform::ErrorCode::SubscriptOutOfRange);
+            }
+        }
+    }
 }
 
 TEST_F(CalendarTest, AListChoiceMustNameAnEntryOrNone) {

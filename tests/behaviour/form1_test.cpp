@@ -282,6 +282,7 @@ TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
         {R"("D:\Portable\lunadesk.exe" /autostart)", std::nullopt, false},
         {R"("C:\Users\Ärger\Программы\Ωmega\lunadesk.exe.old" /autostart)", std::nullopt, false},
         {R"(C:\Users\Ärger\Программы\Ωmega\lunadesk.exe2)", std::nullopt, false},
+        {kProgram, std::nullopt, true},  // unquoted, without arguments
     };
     for (const auto& [stored, mark, ticked] : openings) {
         runEntry.value = stored;

@@ -165,6 +165,26 @@ TEST_F(Placement, AMonitorGoneBringsTheCalendarOnItToTheDefaultPlace) {
     }
 }
 
+// The settings window on the monitor unplugged comes back below the calendar; where it can
+// still be reached it stays.
+TEST_F(Placement, AMonitorGoneBringsTheSettingsWindowBackBelowTheCalendar) {
+    windows.SetMonitors(kLayouts[0]);
+    StoreFirstRunValuesWith("formX", std::to_string(2000 * 15));
+    Restart();
+    Form1 settings(windows, store, *cal, startAtLogOn);
+    cal->SetSettingsWindow(&settings);
+    cal->Label8.RaiseClick();
+    windows.SetMonitors({kLayouts[0][0]});
+    for (ui::Form* form : {static_cast<ui::Form*>(&settings), static_cast<ui::Form*>(cal.get())}) {
+        form->RaiseDisplayChange();
+    }
+    EXPECT_EQ(windows.PixelBounds(settings), (PixelRect{1618, 325, 302, 398}));
+    settings.SetLeft(100 * 15);
+    settings.RaiseDisplayChange();
+    EXPECT_EQ(windows.PixelBounds(settings).Left, 100);
+    cal->SetSettingsWindow(nullptr);
+}
+
 // A window belongs to the monitor it covers most, by a single pixel's column too; off every
 // monitor, to the nearest.
 TEST(MonitorOf, TheMostCoveredElseTheNearest) {

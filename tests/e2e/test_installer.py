@@ -13,6 +13,7 @@ from test_lunadesk import CLOSE, SETTINGS_MARK
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lunadesk"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+APPROVED_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 OLDER = "0.9.0"
 BOX, CLOSE_MARK, CHECK_BUTTON, CHECKED = (120, 3600), (2760, 0), 0x2C, 0x10
 # Known DLLs of Windows 7 on, and the common controls from the store the manifest names.
@@ -85,8 +86,16 @@ class Installer(LunadeskCase):
         self.assertEqual(eventually(lambda: self.xids(SETTINGS), lambda ids: not ids), [])
         open_box()
 
+        # Switched off in Task Manager meanwhile: the mark goes with a ticked install, and with
+        # the uninstaller.
+        def mark():
+            self.wine("reg", "add", APPROVED_KEY, "/v", "Lunadesk", "/t", "REG_BINARY",
+                      "/d", "030000000000000000000000", "/f")
+            self.assertIn("Lunadesk", self.registry(APPROVED_KEY))
+        mark()
         # A repair over the running calendar: closed, then started again in the background.
         install(setup)
+        self.assertNotIn("Lunadesk", self.registry(APPROVED_KEY))
         self.assertEqual(self.program.wait(TIMEOUT), 0)
         self.assertEqual(len(eventually(lambda: self.xids(CALENDAR), bool, TIMEOUT)), 1)
         self.assertNotEqual(self.probe("foreground")[0]["title"], CALENDAR)
@@ -97,11 +106,13 @@ class Installer(LunadeskCase):
         self.assertEqual(os.stat(f"{folder}/lunadesk.exe").st_mtime_ns, built)
 
         # The uninstaller goes on from a copy of itself, closing the calendar first.
+        mark()
         self.assertEqual(self.wine(f"{folder}/uninstall.exe", "/S")[0], 0)
         self.assertFalse(eventually(lambda: os.path.exists(folder), lambda e: not e, TIMEOUT))
         self.assertEqual(self.xids(CALENDAR), [])
         self.assertFalse(os.path.exists(shortcut), "the shortcut stayed")
         self.assertNotIn("Lunadesk", self.registry(RUN_KEY))
+        self.assertNotIn("Lunadesk", self.registry(APPROVED_KEY))
         self.assertEqual(self.registry(UNINSTALL_KEY), {})
         self.assertEqual(self.stored(), before)
 

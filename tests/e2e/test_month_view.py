@@ -10,11 +10,15 @@ DATE = (120, 3990)  # the date line's place in the month view
 
 
 class MonthView(LunadeskCase):
-    def menu(self, window, item):
+    def menu(self, window, item, shot=None):
         """Chooses the menu's item (1 = the first) from a right click on the bare surface
-        right of the header's boxes."""
+        right of the header's boxes; with shot, saves the open menu's picture by that name."""
         surface = {"x": window["x"] + px(2300), "y": window["y"] + px(400), "w": 1, "h": 1}
         self.click(window, surface, button=3)
+        menu = eventually(lambda: self.probe("menu")[0], lambda m: m and m["visible"])
+        self.assertTrue(menu, "no menu opened")
+        if shot:
+            self.screenshot(shot, [menu[k] for k in "xywh"])
         self.x("xdotool", "key", *["Down"] * item, "Return")
 
     def grid(self):
@@ -24,7 +28,7 @@ class MonthView(LunadeskCase):
 
     def test_switched_by_the_menu_and_the_settings_box_and_kept_at_the_next_start(self):
         window = self.launch()
-        self.menu(window, 2)  # 完整月历
+        self.menu(window, 2, shot="menu")  # 完整月历
         self.assertEqual(eventually(lambda: self.geometry(self.xid), lambda g: g == MONTH_VIEW),
                          MONTH_VIEW)
         self.assertEqual(self.stored(lambda v: "view" in v)["view"], "1")

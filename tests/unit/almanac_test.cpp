@@ -71,6 +71,7 @@ TEST(SeasonalMarks, FuAndNinesBeginOnTheirFirstDayOnly) {
         {{2025, 12, 20}, ""},    {{2025, 12, 30}, "二九"}, {{2026, 1, 8}, "三九"},
         {{2026, 3, 3}, "九九"},  {{2026, 3, 12}, ""},      {{2026, 1, 9}, ""},
         {{1922, 1, 1}, ""},      {{2099, 12, 21}, "一九"}, {{2026, 6, 21}, ""},
+        {{2024, 3, 12}, ""},     {{2024, 3, 21}, ""},      {{2024, 3, 3}, "九九"},  // 81, 90 days
     };
     for (const auto& [date, mark] : marks) {
         EXPECT_EQ(lunar::SeasonalMarkOn(date.y, date.m, date.d), mark)

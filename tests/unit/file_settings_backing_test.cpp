@@ -13,6 +13,10 @@
 #include <sstream>
 #include <string>
 
+#include "platform/event_epoch.h"
+#include "platform/posix/file_io.h"
+#include "settings/settings_store.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -173,8 +177,8 @@ TEST_F(FileSettingsBackingTest, AnUnusableLocationHoldsNothingAndRefusesWrites) 
     EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), std::nullopt);
 }
 
-// The file is parsed once until the store says a new event began; anything but
-// a regular file is refused at once (opening a FIFO would wait for a writer).
+// The file is parsed once until the store says a new event began, and read again in the next;
+// anything but a regular file is refused at once (opening a FIFO would wait for a writer).
 TEST_F(FileSettingsBackingTest, ParsesOncePerEventAndOnlyARegularFile) {
     fs::create_directories(Directory());
     WriteFile(File(), "[set]\nformX=1\n");
@@ -184,6 +188,14 @@ TEST_F(FileSettingsBackingTest, ParsesOncePerEventAndOnlyARegularFile) {
     EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), "1");
     backing.Forget();
     EXPECT_EQ(backing.Read("Lunadesk", "set", "formX"), "2");
+    SettingsStore store(std::make_unique<FileSettingsBacking>(home));
+    platform::EventEpoch events;
+    store.KeepReadsWithin(events);
+    for (const char* value : {"2", "3"}) {
+        const platform::EventEpoch::Scope event(events);
+        EXPECT_EQ(store.ReadSetting("formX"), value);
+        WriteFile(File(), "[set]\nformX=3\n");
+    }
 
     fs::remove(File());
     ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
@@ -224,6 +236,18 @@ TEST_F(FileSettingsBackingTest, TheUsersFileFollowsTheBaseDirectoryRules) {
     configHome.Set((home / "config").string());
     platform::MakeUserSettingsBacking()->Write("Lunadesk", "set", "formX", "1");
     EXPECT_EQ(FileText(home / "config" / "lunadesk" / "settings.ini"), "[set]\nformX=1\n");
+}
+
+// A file the system reports as 0 bytes long may hold text all the same (/proc, some network
+// file systems): it is read to its end.
+TEST(FileIo, AFileReportedAsEmptyIsReadToItsEnd) {
+    struct stat status {};
+    ASSERT_EQ(::stat("/proc/self/status", &status), 0);
+    ASSERT_EQ(status.st_size, 0);
+    const auto whole = platform::posix::ReadWholeFile("/proc/self/status");
+    const auto bounded = platform::posix::ReadRegularFile("/proc/self/status", 1 << 20);
+    EXPECT_TRUE(whole && whole->starts_with("Name:"));
+    EXPECT_TRUE(bounded && bounded->starts_with("Name:"));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "user_files/holiday_folder.h"
 #include "lunar/lunar.h"
+#include "user_files/holiday_folder.h"
 
 namespace {
 
@@ -52,6 +52,7 @@ TEST_F(HolidayFolderTest, ValidFilesReplaceTheirYearAndAddNewYears) {
                                             Day("2026-12-31", R"("元旦")", "false")));
     Write("2018.json", Notice("2018", Day("2018-12-29", R"("早")")));
     Write("2027.txt", Notice("2027", Day("2027-01-03")));
+    Write("2099.json", Notice("2099", Day("2099-09-29")));  // 9 in every place it can stand
     const lunar::HolidaySchedule schedule = Load();
     EXPECT_EQ(schedule.On(2026, 1, 1).Status, lunar::DayStatus::None);
     EXPECT_EQ(lunar::DayTip(2026, 1, 5, schedule), "冬月十七 小寒 休（测试）");
@@ -62,6 +63,7 @@ TEST_F(HolidayFolderTest, ValidFilesReplaceTheirYearAndAddNewYears) {
     EXPECT_EQ(schedule.On(2027, 1, 3).Status, lunar::DayStatus::None);
     EXPECT_EQ(lunar::DayTip(2018, 12, 29, schedule), "冬月廿三 班（元旦）");  // 2019's notice
     EXPECT_TRUE(schedule.Knows(2027));
+    EXPECT_EQ(schedule.On(2099, 9, 29).Status, lunar::DayStatus::Off);
     EXPECT_EQ(lunar::DayTip(2026, 2, 17), "正月初一 春节 休");  // the built-in one unchanged
 }
 

@@ -9,8 +9,9 @@
 // (null when there is none), and an object with parts of its own (the month grid) lists them as
 // "cells", each with "name", "description", "state" and its screen rectangle "x", "y", "w", "h".
 // Other arguments: `tip` gives the text of the pointer tip shown now (null when none), `foreground`
-// gives {"title", "focus"} of the foreground window (focus: the keyboard focus is in it), and
-// `close=TITLE` posts a close request to that window, as an installer would, and gives {"posted"}.
+// gives {"title", "focus"} of the foreground window (focus: the keyboard focus is in it), `menu`
+// the open popup menu as a window (null when none is open), and `close=TITLE` posts a close request
+// to that window, as an installer would, and gives {"posted"}.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -203,6 +204,8 @@ int wmain(int argc, wchar_t** argv) {
             out += std::string(",\"focus\":") + (focus ? "true}" : "false}");
         } else if (arg == L"tip") {
             out += Tip();
+        } else if (const HWND menu = arg == L"menu" ? ::FindWindowW(L"#32768", nullptr) : nullptr) {
+            Report(out, menu);
         } else if (arg.starts_with(L"close=")) {
             const HWND window = ::FindWindowW(nullptr, argv[i] + 6);
             const bool posted = window && ::PostMessageW(window, WM_CLOSE, 0, 0);
