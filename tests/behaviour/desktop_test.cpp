@@ -63,14 +63,13 @@ TEST_F(Desktop, AWindowThatCannotBeCreatedStaysUnloaded) {
 
 // Kept above the desktop brought forward unless the stored value says "0".
 TEST_F(Desktop, TheCalendarStaysAboveTheDesktopUnlessTurnedOff) {
-    for (const auto& [stored, kept] :
-         {std::pair("", true), {"0", false}, {"1", true}, {"x", true}}) {
+    for (const char* stored : {"", "0", "1", "x"}) {
         cal.reset();
         if (*stored != '\0') {  // absent first
             Put("keepOnDesktop", stored);
         }
         Start();
-        EXPECT_EQ(windows.KeptAboveDesktop(*cal), kept) << "keepOnDesktop " << stored;
+        EXPECT_EQ(windows.KeptAboveDesktop(*cal), *stored != '0') << "keepOnDesktop " << stored;
     }
 }
 
@@ -79,25 +78,20 @@ TEST_F(Desktop, TheCalendarStaysAboveTheDesktopUnlessTurnedOff) {
 TEST(ShowDesktop, RaisedOrShownAgainOnlyOverTheShellsDesktop) {
     using enum ui::DesktopAction;
     constexpr unsigned kShell = ui::kCloakedByShell;
-    const struct {
-        bool kept, shown, desktop, above;
-        unsigned cloaked;
-        bool current;
-        ui::DesktopAction action;
-    } cases[] = {
-        {true, true, true, true, 0, true, Raise},
-        {true, true, true, false, 0, true, None},  // a click on the desktop below it
-        {false, true, true, true, 0, true, None},  // turned off
-        {true, false, true, true, 0, true, None},  // in the notification area
-        {true, true, false, true, 0, true, None},  // another window came forward
-        {true, true, true, false, kShell, true, ShowAgainRaise},
-        {true, true, true, true, kShell, false, None},  // another virtual desktop's
-        {true, true, true, true, kShell | ui::kCloakedInherited, true, None},
-        {true, true, true, true, ui::kCloakedByApp, true, None},
+    // Kept, shown, desktop in front, above the window, cloaked, on this virtual desktop.
+    const std::pair<ui::DesktopScene, ui::DesktopAction> cases[] = {
+        {{true, true, true, true, 0, true}, Raise},
+        {{true, true, true, false, 0, true}, None},  // a click on the desktop below it
+        {{false, true, true, true, 0, true}, None},  // turned off
+        {{true, false, true, true, 0, true}, None},  // in the notification area
+        {{true, true, false, true, 0, true}, None},  // another window came forward
+        {{true, true, true, false, kShell, true}, ShowAgainRaise},
+        {{true, true, true, true, kShell, false}, None},  // another virtual desktop's
+        {{true, true, true, true, kShell | ui::kCloakedInherited, true}, None},
+        {{true, true, true, true, ui::kCloakedByApp, true}, None},
     };
-    for (const auto& c : cases) {
-        const ui::DesktopScene scene{c.kept, c.shown, c.desktop, c.above, c.cloaked, c.current};
-        EXPECT_EQ(ui::ActionFor(scene), c.action) << &c - cases;
+    for (const auto& [scene, action] : cases) {
+        EXPECT_EQ(ui::ActionFor(scene), action) << &scene - &cases[0].first;
     }
     EXPECT_EQ(
         std::tuple(ui::IsShellDesktop(L"Progman", false), ui::IsShellDesktop(L"WorkerW", true),
