@@ -157,7 +157,8 @@ TEST_F(CalendarStartup, TheTimerAndTheMarkReturnToTodayAndFollowMidnight) {
 TEST_F(CalendarStartup, EachEventReadsAStoredValueOnce) {
     StoreFirstRunValuesWith("setcol", "255");
     Start();
-    EXPECT_EQ(backing.ReadCount(), settings::kAllKeys.size() + 2);  // and the view and the lock
+    // And the view, the lock and whether to stay above the desktop.
+    EXPECT_EQ(backing.ReadCount(), settings::kAllKeys.size() + 3);
     const std::size_t before = backing.ReadCount();
     {
         const platform::EventEpoch::Scope choice(windows.Events());

@@ -281,8 +281,8 @@ TEST_F(Form1Test, StartAtLogOnBoxFollowsTheEntryForThisProgram) {
         {"C:\\Users\\\xC4rger\\Программы\\Ωmega\\lunadesk.exe", std::nullopt, false},
         {R"("D:\Portable\lunadesk.exe" /autostart)", std::nullopt, false},
         {R"("C:\Users\Ärger\Программы\Ωmega\lunadesk.exe.old" /autostart)", std::nullopt, false},
-        {R"(C:\Users\Ärger\Программы\Ωmega\lunadesk.exe2)", std::nullopt, false},
         {kProgram, std::nullopt, true},  // unquoted, without arguments
+        {R"(C:\Users\Ärger\Программы\Ωmega\lunadesk.exe2)", std::nullopt, false},
     };
     for (const auto& [stored, mark, ticked] : openings) {
         runEntry.value = stored;

@@ -47,8 +47,9 @@ void ThousandMonthChanges(bool monthView) {
     frmcalendar calendar(windows, store, clock);
     calendar.Show();
     // The start is one event (whatever messages creating the windows sent), each key another.
-    // "formX" before the first run's writes, then all ten, the view and the lock.
-    EXPECT_EQ(backing.ReadCount(), 13u);
+    // "formX" before the first run's writes, then all ten, the view, the lock and whether to
+    // stay above the desktop.
+    EXPECT_EQ(backing.ReadCount(), 14u);
     backing.ClearLog();
     const HWND window = static_cast<HWND>(windows.NativeHandle(calendar));
     const auto before = Objects(window);
