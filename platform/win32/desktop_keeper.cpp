@@ -102,9 +102,9 @@ void DesktopKeeper::Keep(HWND window, bool keep) {
         foregroundHook_.Reset(::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND,
                                                 nullptr, OnEvent, 0, 0,
                                                 WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+        // From every process: the shell raises the cloaking of our windows, not we.
         cloakHook_.Reset(::SetWinEventHook(kEventObjectCloaked, kEventObjectCloaked, nullptr,
-                                           OnEvent, ::GetCurrentProcessId(), 0,
-                                           WINEVENT_OUTOFCONTEXT));
+                                           OnEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
     }
 }
 
