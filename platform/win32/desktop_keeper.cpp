@@ -102,7 +102,7 @@ void DesktopKeeper::Keep(HWND window, bool keep) {
         foregroundHook_.Reset(::SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND,
                                                 nullptr, OnEvent, 0, 0,
                                                 WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
-        // From every process: the shell raises the cloaking of our windows, not we.
+        // From any process, as the system raises the cloaking; only kept windows count.
         cloakHook_.Reset(::SetWinEventHook(kEventObjectCloaked, kEventObjectCloaked, nullptr,
                                            OnEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
     }
