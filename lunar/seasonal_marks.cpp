@@ -57,7 +57,8 @@ std::string_view SeasonalMarkOn(int year, int month, int day) {
     if (sinceSolstice < 0 || sinceSolstice % 9 != 0 || sinceSolstice / 9 >= 9) {
         return {};
     }
-    return Nines[static_cast<std::size_t>(sinceSolstice / 9)];
+    // Checked: a count past the ninth nine must fail loudly, not read past the names.
+    return Nines.at(static_cast<std::size_t>(sinceSolstice / 9));
 }
 
 }  // namespace lunar
