@@ -31,6 +31,12 @@ int PositionOf(std::int32_t info, int month) {
 
 }  // namespace
 
+std::string LunarMonthName(int month, bool leap) {
+    std::string name;
+    AppendMonth(name, LunarDate{0, leap ? -month : month, 1});
+    return name;
+}
+
 int LeapMonthOfLunarYear(int lunarYear) {
     const auto info = YearInfo(lunarYear);
     if (!info) {
@@ -72,9 +78,7 @@ std::string UserDayText(const UserDay& day, const UserDayOnDate& on) {
         }
     }
     if (on.NoLeapMonth) {
-        std::string month = "当年无";
-        AppendMonth(month, LunarDate{0, -day.Month, 1});
-        reasons.push_back(std::move(month));
+        reasons.push_back("当年无" + LunarMonthName(day.Month, true));
     }
     if (on.NoThirtieth) {
         reasons.push_back("本月无三十");

@@ -45,6 +45,8 @@ struct UserDayOnDate {
 // "妈妈生日（63周岁，当年无闰四月）", "外婆生日（本月无三十）", "祭祖".
 std::string UserDayText(const UserDay& day, const UserDayOnDate& on);
 
+// "四月", "闰四月".
+std::string LunarMonthName(int month, bool leap);
 // The leap month of a lunar year (the month it follows), 0 for none; -1 outside the tables.
 int LeapMonthOfLunarYear(int lunarYear);
 // The Gregorian date of a lunar date (a leap month as a negative month); nullopt when the tables

@@ -1,0 +1,282 @@
+// days.json: every fault refusing the whole file, the rewrite keeping what the user wrote, and
+// writes that fail, race with another editor or meet a broken file.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "user_files/days_file.h"
+
+namespace {
+
+using user_files::DaysFile;
+using user_files::ParseDaysFile;
+
+std::string Fault(const std::string& text) {
+    const auto read = ParseDaysFile(text);
+    return read.Fault ? user_files::FaultText(*read.Fault) : "";
+}
+
+// A file of one good day and then `day`.
+std::string WithDay(const std::string& day) {
+    return R"({"days": [{"id": "a", "name": "甲", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1}, )" +
+           day + "]}";
+}
+std::string Day(const std::string& fields) {
+    return R"({"id": "b", "name": "乙", "kind": "birthday", "calendar": "lunar", )" + fields + "}";
+}
+
+TEST(DaysFile, EveryFaultRefusesTheWholeFileWithItsReason) {
+    const std::string p = "days.json：第2项：";
+    const struct {
+        std::string Text, Fault;
+    } cases[] = {
+        {WithDay(Day(R"("month": 4, "day": 15)")), ""},
+        {"\xEF\xBB\xBF" + WithDay(Day(R"("month": 4, "day": 15)")), ""},
+        {"", "days.json：不是有效的JSON（第1行第1列）"},
+        {R"({"days": {}})", "days.json：缺少“days”列表"},
+        {R"([])", "days.json：缺少“days”列表"},
+        {R"({"days": [], "days": []})", "days.json：键“days”出现两次"},
+        {WithDay("3"), p + "应为一个对象"},
+        {WithDay(R"({"id": "b c", "name": "乙"})"), p + "“id”应为1到64个字母、数字或“-”"},
+        {WithDay(R"({"id": "", "name": "乙"})"), p + "“id”应为1到64个字母、数字或“-”"},
+        {WithDay(R"({"id": ")" + std::string(65, 'x') + "\"}"),
+         p + "“id”应为1到64个字母、数字或“-”"},
+        {WithDay(
+             R"({"id": "a", "name": "乙", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 2})"),
+         p + "“id”与前面的一项相同"},
+        {WithDay(R"({"id": "b", "name": ""})"), p + "“name”应为1到40个字符"},
+        {WithDay(R"({"id": "b", "name": ")" + std::string(41, 'x') + "\"}"),
+         p + "“name”应为1到40个字符"},
+        {WithDay(R"({"id": "b", "name": "a\tb"})"), p + "“name”含有控制字符"},
+        {WithDay(R"({"id": "b", "name": "乙", "kind": "Birthday"})"),
+         p + "“kind”应为birthday、anniversary、yearly或once"},
+        {WithDay(R"({"id": "b", "name": "乙", "kind": "once", "calendar": "julian"})"),
+         p + "“calendar”应为lunar或gregorian"},
+        {WithDay(Day(R"("year": 1899, "month": 4, "day": 15)")), p + "“year”应为1900到2099的整数"},
+        {WithDay(Day(R"("year": "1963", "month": 4, "day": 15)")),
+         p + "“year”应为1900到2099的整数"},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "lunar", "month": 4, "day": 15})"),
+         p + "once的日子缺少“year”"},
+        {WithDay(Day(R"("month": 13, "day": 15)")), p + "“month”应为1到12的整数"},
+        {WithDay(Day(R"("month": 4.0, "day": 15)")), p + "“month”应为1到12的整数"},
+        {WithDay(Day(R"("month": 4, "leap": 1, "day": 15)")), p + "“leap”应为true或false"},
+        {WithDay(Day(R"("month": 4, "day": 31)")), p + "“day”应为1到30的整数"},
+        {WithDay(Day(R"("month": 4, "day": 0)")), p + "“day”应为1到30的整数"},
+        {WithDay(Day(R"("month": 4, "day": 1, "remind": [0, 1, 2, 3, 4])")),
+         p + "“remind”应为至多4个不同的0到30的整数"},
+        {WithDay(Day(R"("month": 4, "day": 1, "remind": [3, 3])")),
+         p + "“remind”应为至多4个不同的0到30的整数"},
+        {WithDay(Day(R"("month": 4, "day": 1, "remind": [31])")),
+         p + "“remind”应为至多4个不同的0到30的整数"},
+        {WithDay(Day(R"("month": 4, "day": 1, "note": ")" + std::string(201, 'x') + "\"")),
+         p + "“note”应为至多200个字符的文字"},
+        // Dates: the leap month must be that year's; a one-off 三十 must exist.
+        {WithDay(Day(R"("year": 2023, "month": 4, "leap": true, "day": 15)")),
+         p + "日期不存在（农历2023年无闰四月）"},
+        {WithDay(Day(R"("year": 1963, "month": 4, "leap": true, "day": 30)")), ""},
+        {WithDay(Day(R"("year": 1910, "month": 4, "leap": true, "day": 30)")), ""},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "lunar", "year": 2026, "month": 4, "day": 30})"),
+         p + "日期不存在（农历2026年四月无三十）"},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "lunar", "year": 2099, "month": 12, "day": 20})"),
+         p + "日期超出1922-01-01至2099-12-31"},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "gregorian", "year": 1921, "month": 12, "day": 31})"),
+         p + "日期超出1922-01-01至2099-12-31"},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "yearly", "calendar": "gregorian", "month": 2, "day": 29})"),
+         ""},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "birthday", "calendar": "gregorian", "year": 2001, "month": 2, "day": 29})"),
+         p + "日期不存在（2001-02-29）"},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "yearly", "calendar": "gregorian", "month": 4, "day": 31})"),
+         p + "日期不存在（04-31）"},
+        {WithDay(
+             R"({"id": "b", "name": "乙", "kind": "yearly", "calendar": "gregorian", "month": 4, "leap": true, "day": 3})"),
+         p + "公历日期没有闰月（“leap”）"},
+        {"{\"days\": []}\n x", "days.json：不是有效的JSON（第2行第2列）"},
+        {std::string("{\"days\": []}\0", 13), "days.json：含有NUL字符"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fault(c.Text), c.Fault) << c.Text;
+    }
+}
+
+TEST(DaysFile, ReadsTypedValuesAndRewritesKeepingOrderAndUnknownFields) {
+    const std::string text =
+        R"({"version": 1, "days": [{"day": 15, "leap": true, "id": "2b1e6c0a", "name": "妈妈生日", "kind": "birthday", "calendar": "lunar", "year": 1963, "month": 4, "remind": [0, 3], "colour": "red"}, )"
+        R"({"id": "e81f", "name": "体检", "kind": "once", "calendar": "gregorian", "year": 2027, "month": 1, "day": 15, "note": "空腹"}]})";
+    auto read = ParseDaysFile(text);
+    ASSERT_FALSE(read.Fault);
+    const lunar::UserDay mother{"2b1e6c0a",
+                                "妈妈生日",
+                                lunar::UserDayKind::Birthday,
+                                lunar::UserCalendar::Lunar,
+                                1963,
+                                4,
+                                true,
+                                15,
+                                {0, 3},
+                                {}};
+    EXPECT_EQ(read.File.UserDays().at(0), mother);
+    EXPECT_EQ(read.File.UserDays().at(1).Note, "空腹");
+    read.File.Days[0].Day.Name = "母亲生日";
+    read.File.Days[1].Day.Note.reset();
+    EXPECT_EQ(
+        user_files::DaysFileText(read.File),
+        "{\"days\": [\n"
+        R"(  {"day":15,"leap":true,"id":"2b1e6c0a","name":"母亲生日","kind":"birthday","calendar":"lunar","year":1963,"month":4,"remind":[0,3],"colour":"red"},)"
+        "\n"
+        R"(  {"id":"e81f","name":"体检","kind":"once","calendar":"gregorian","year":2027,"month":1,"day":15})"
+        "\n],\n\"version\": 1}\n");
+}
+
+TEST(DaysFile, LimitsOfSizeAndCount) {
+    std::string days;
+    for (int i = 0; i < 1001; ++i) {
+        days += (i ? ", " : "") + std::string(R"({"id": "d)") + std::to_string(i) +
+                R"(", "name": "n", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1})";
+    }
+    EXPECT_EQ(Fault("{\"days\": [" + days + "]}"), "days.json：多于1000个日子");
+    EXPECT_EQ(Fault("{\"days\": [" + days.substr(0, days.rfind(", {")) + "]}"), "");
+    const std::string padded = R"({"days": []})";
+    const std::string exact =
+        padded + std::string(user_files::kLargestDaysFile - padded.size(), ' ');
+    EXPECT_EQ(Fault(exact), "");
+    EXPECT_EQ(Fault(exact + " "), "days.json：文件大于1 MiB");
+}
+
+// Files in memory; a replace can be made to fail halfway, after the temporary file was begun.
+class MemoryFiles final : public platform::UserFileStore {
+  public:
+    platform::FileRead Read(const std::string& path, std::size_t maxBytes) override {
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            return {};
+        }
+        if (found->second.size() > maxBytes) {
+            return {true, true, {}, {}};
+        }
+        return {true, false, found->second, {}};
+    }
+    std::string Replace(const std::string& path, std::string_view bytes,
+                        const std::string& backup) override {
+        files[path + ".tmp"] = std::string(bytes.substr(0, bytes.size() / 2));
+        if (failHalfway) {
+            files.erase(path + ".tmp");
+            return "磁盘已满";
+        }
+        if (files.contains(path)) {
+            files[backup] = files[path];
+        }
+        files[path] = files[path + ".tmp"] + std::string(bytes.substr(bytes.size() / 2));
+        files.erase(path + ".tmp");
+        return {};
+    }
+    std::map<std::string, std::string> files;
+    bool failHalfway = false;
+};
+
+class DaysWriteTest : public ::testing::Test {
+  protected:
+    static constexpr const char* kPath = "/u/days.json";
+    std::string DayJson(const std::string& id, const std::string& name) {
+        return R"({"id": ")" + id + R"(", "name": ")" + name +
+               R"(", "kind": "yearly", "calendar": "gregorian", "month": 5, "day": 20})";
+    }
+    std::string FileOf(const std::string& days) { return "{\"days\": [" + days + "]}"; }
+    // Loads, renames day `id` to `name`, writes.
+    user_files::DaysWrite Rename(
+        const std::string& id, const std::string& name,
+        const std::function<void()>& meanwhile = [] {}) {
+        auto load = user_files::LoadDays(files, "/u");
+        for (auto& stored : load.File.Days) {
+            if (stored.Day.Id == id) {
+                stored.Day.Name = name;
+            }
+        }
+        meanwhile();
+        return user_files::WriteDays(files, "/u", load.Bytes, load.File);
+    }
+    std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        for (const auto& day : user_files::LoadDays(files, "/u").File.UserDays()) {
+            names.push_back(day.Name);
+        }
+        return names;
+    }
+    MemoryFiles files;
+};
+
+TEST_F(DaysWriteTest, ReplacesKeepingTheOldFileAsBackup) {
+    files.files[kPath] = FileOf(DayJson("a", "甲"));
+    const auto write = Rename("a", "乙");
+    EXPECT_TRUE(write.Written) << write.Failure;
+    EXPECT_EQ(files.files["/u/days.json.bak"], FileOf(DayJson("a", "甲")));
+    EXPECT_EQ(Names(), std::vector<std::string>{"乙"});
+    EXPECT_EQ(write.Bytes, files.files[kPath]);
+}
+
+TEST_F(DaysWriteTest, FailingHalfwayLeavesTheFileAndBackupAndSaysSo) {
+    files.files[kPath] = FileOf(DayJson("a", "甲"));
+    files.files["/u/days.json.bak"] = "older";
+    files.failHalfway = true;
+    const auto write = Rename("a", "乙");
+    EXPECT_FALSE(write.Written);
+    EXPECT_EQ(write.Failure, "无法保存days.json：磁盘已满");
+    EXPECT_EQ(files.files[kPath], FileOf(DayJson("a", "甲")));
+    EXPECT_EQ(files.files["/u/days.json.bak"], "older");
+    EXPECT_EQ(files.files.size(), 2u);
+}
+
+TEST_F(DaysWriteTest, AChangeOnDiskMeanwhileIsMergedById) {
+    files.files[kPath] =
+        FileOf(DayJson("a", "甲") + "," + DayJson("b", "乙") + "," + DayJson("c", "丙"));
+    // Another editor renamed b, removed c and added d since the file was read.
+    const auto write = Rename("a", "甲甲", [&] {
+        files.files[kPath] =
+            FileOf(DayJson("d", "丁") + "," + DayJson("b", "乙乙") + "," + DayJson("a", "甲"));
+    });
+    EXPECT_TRUE(write.Written) << write.Failure;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"丁", "乙乙", "甲甲"}));
+}
+
+TEST_F(DaysWriteTest, AFaultyFileOnDiskIsNeverWrittenOver) {
+    files.files[kPath] = FileOf(DayJson("a", "甲"));
+    const std::string broken = FileOf(DayJson("a", "甲") + "," + DayJson("a", "乙"));
+    const auto write = Rename("a", "乙", [&] { files.files[kPath] = broken; });
+    EXPECT_FALSE(write.Written);
+    EXPECT_EQ(write.Failure, "days.json：第2项：“id”与前面的一项相同");
+    EXPECT_EQ(files.files[kPath], broken);
+    EXPECT_FALSE(files.files.contains("/u/days.json.bak"));
+}
+
+TEST_F(DaysWriteTest, RefusesToWriteWhatTheReaderRefuses) {
+    files.files[kPath] = FileOf(DayJson("a", "甲"));
+    const auto write = Rename("a", std::string(41, 'x'));
+    EXPECT_EQ(write.Failure, "days.json：第1项：“name”应为1到40个字符");
+    EXPECT_EQ(Names(), std::vector<std::string>{"甲"});
+    // A new file where there was none.
+    files.files.clear();
+    auto load = user_files::LoadDays(files, "/u");
+    EXPECT_FALSE(load.Bytes);
+    load.File.Days.push_back({{"x",
+                               "新",
+                               lunar::UserDayKind::Yearly,
+                               lunar::UserCalendar::Lunar,
+                               std::nullopt,
+                               1,
+                               false,
+                               1,
+                               {},
+                               {}}});
+    EXPECT_TRUE(user_files::WriteDays(files, "/u", load.Bytes, load.File).Written);
+    EXPECT_EQ(Names(), std::vector<std::string>{"新"});
+}
+
+}  // namespace
