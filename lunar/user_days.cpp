@@ -206,7 +206,7 @@ std::vector<std::vector<UserDayOnDate>> UserDayIndex::OnDates(const year_month_d
 std::string UserDayIndex::TipSuffix(const year_month_day& date) const {
     std::string suffix;
     for (const UserDayOnDate& on : On(date)) {
-        suffix += " " + UserDayText(days_[on.Index], on);
+        suffix.append(" ").append(UserDayText(days_[on.Index], on));
     }
     return suffix;
 }

@@ -88,8 +88,8 @@ ReminderBalloon ReminderBalloonFor(const UserDayIndex& index, const std::vector<
             text += (i == 0 ? "" : "\n") + lines[i];
         }
         if (shown < lines.size()) {
-            text += (shown == 0 ? "" : "\n") + std::string("……另有") +
-                    std::to_string(lines.size() - shown) + "项";
+            text.append(shown == 0 ? "" : "\n").append("……另有");
+            text.append(std::to_string(lines.size() - shown)).append("项");
         }
         return text;
     };

@@ -18,92 +18,74 @@ std::string Fault(const std::string& text) {
     return read.Fault ? user_files::FaultText(*read.Fault) : "";
 }
 
-// A file of one good day and then `day`.
-std::string WithDay(const std::string& day) {
+// A file of a good day and a lunar birthday with `patch` laid over it (null removes a key).
+std::string WithSecond(const std::string& patch) {
+    auto second = nlohmann::ordered_json::parse(
+        R"({"id": "b", "name": "乙", "kind": "birthday", "calendar": "lunar", "month": 4, "day": 15})");
+    second.merge_patch(nlohmann::ordered_json::parse(patch));
     return R"({"days": [{"id": "a", "name": "甲", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1}, )" +
-           day + "]}";
-}
-std::string Day(const std::string& fields) {
-    return R"({"id": "b", "name": "乙", "kind": "birthday", "calendar": "lunar", )" + fields + "}";
+           second.dump() + "]}";
 }
 
 TEST(DaysFile, EveryFaultRefusesTheWholeFileWithItsReason) {
-    const std::string p = "days.json：第2项：";
+    const std::string x41(41, 'x');
+    const struct {
+        std::string Patch, Fault;  // the second day's fault, "" for none
+    } items[] = {
+        {"{}", ""},
+        {"3", "应为一个对象"},
+        {R"({"id": "b c"})", "“id”应为1到64个字母、数字或“-”"},
+        {R"({"id": ""})", "“id”应为1到64个字母、数字或“-”"},
+        {R"({"id": ")" + std::string(65, 'x') + "\"}", "“id”应为1到64个字母、数字或“-”"},
+        {R"({"id": "a"})", "“id”与前面的一项相同"},
+        {R"({"name": ""})", "“name”应为1到40个字符"},
+        {R"({"name": ")" + x41 + "\"}", "“name”应为1到40个字符"},
+        {R"({"name": "a\tb"})", "“name”含有控制字符"},
+        {R"({"kind": "Birthday"})", "“kind”应为birthday、anniversary、yearly或once"},
+        {R"({"calendar": "julian"})", "“calendar”应为lunar或gregorian"},
+        {R"({"year": 1899})", "“year”应为1900到2099的整数"},
+        {R"({"year": "1963"})", "“year”应为1900到2099的整数"},
+        {R"({"kind": "once"})", "once的日子缺少“year”"},
+        {R"({"month": 13})", "“month”应为1到12的整数"},
+        {R"({"month": 4.0})", "“month”应为1到12的整数"},
+        {R"({"leap": 1})", "“leap”应为true或false"},
+        {R"({"day": 31})", "“day”应为1到30的整数"},
+        {R"({"day": null})", "“day”应为1到30的整数"},
+        {R"({"remind": [0, 1, 2, 3, 4]})", "“remind”应为至多4个不同的0到30的整数"},
+        {R"({"remind": [3, 3]})", "“remind”应为至多4个不同的0到30的整数"},
+        {R"({"remind": [31]})", "“remind”应为至多4个不同的0到30的整数"},
+        {R"({"note": ")" + std::string(201, 'x') + "\"}", "“note”应为至多200个字符的文字"},
+        // Dates: the leap month must be that year's; a one-off 三十 must exist.
+        {R"({"year": 2023, "leap": true})", "日期不存在（农历2023年无闰四月）"},
+        {R"({"year": 1963, "leap": true, "day": 30})", ""},
+        {R"({"year": 1910, "leap": true, "day": 30})", ""},
+        {R"({"kind": "once", "year": 2026, "day": 30})", "日期不存在（农历2026年四月无三十）"},
+        {R"({"kind": "once", "year": 2099, "month": 12})", "日期超出1922-01-01至2099-12-31"},
+        {R"({"kind": "once", "calendar": "gregorian", "year": 1921, "month": 12})",
+         "日期超出1922-01-01至2099-12-31"},
+        {R"({"kind": "yearly", "calendar": "gregorian", "month": 2, "day": 29})", ""},
+        {R"({"calendar": "gregorian", "year": 2001, "month": 2, "day": 29})",
+         "日期不存在（2001-02-29）"},
+        {R"({"calendar": "gregorian", "day": 31})", "日期不存在（04-31）"},
+        {R"({"calendar": "gregorian", "leap": true})", "公历日期没有闰月（“leap”）"},
+    };
+    for (const auto& c : items) {
+        EXPECT_EQ(Fault(WithSecond(c.Patch)), c.Fault.empty() ? "" : "days.json：第2项：" + c.Fault)
+            << c.Patch;
+    }
+    EXPECT_EQ(Fault("\xEF\xBB\xBF" + WithSecond("{}")), "");
     const struct {
         std::string Text, Fault;
-    } cases[] = {
-        {WithDay(Day(R"("month": 4, "day": 15)")), ""},
-        {"\xEF\xBB\xBF" + WithDay(Day(R"("month": 4, "day": 15)")), ""},
-        {"", "days.json：不是有效的JSON（第1行第1列）"},
-        {R"({"days": {}})", "days.json：缺少“days”列表"},
-        {R"([])", "days.json：缺少“days”列表"},
-        {R"({"days": [], "days": []})", "days.json：键“days”出现两次"},
-        {WithDay("3"), p + "应为一个对象"},
-        {WithDay(R"({"id": "b c", "name": "乙"})"), p + "“id”应为1到64个字母、数字或“-”"},
-        {WithDay(R"({"id": "", "name": "乙"})"), p + "“id”应为1到64个字母、数字或“-”"},
-        {WithDay(R"({"id": ")" + std::string(65, 'x') + "\"}"),
-         p + "“id”应为1到64个字母、数字或“-”"},
-        {WithDay(
-             R"({"id": "a", "name": "乙", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 2})"),
-         p + "“id”与前面的一项相同"},
-        {WithDay(R"({"id": "b", "name": ""})"), p + "“name”应为1到40个字符"},
-        {WithDay(R"({"id": "b", "name": ")" + std::string(41, 'x') + "\"}"),
-         p + "“name”应为1到40个字符"},
-        {WithDay(R"({"id": "b", "name": "a\tb"})"), p + "“name”含有控制字符"},
-        {WithDay(R"({"id": "b", "name": "乙", "kind": "Birthday"})"),
-         p + "“kind”应为birthday、anniversary、yearly或once"},
-        {WithDay(R"({"id": "b", "name": "乙", "kind": "once", "calendar": "julian"})"),
-         p + "“calendar”应为lunar或gregorian"},
-        {WithDay(Day(R"("year": 1899, "month": 4, "day": 15)")), p + "“year”应为1900到2099的整数"},
-        {WithDay(Day(R"("year": "1963", "month": 4, "day": 15)")),
-         p + "“year”应为1900到2099的整数"},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "lunar", "month": 4, "day": 15})"),
-         p + "once的日子缺少“year”"},
-        {WithDay(Day(R"("month": 13, "day": 15)")), p + "“month”应为1到12的整数"},
-        {WithDay(Day(R"("month": 4.0, "day": 15)")), p + "“month”应为1到12的整数"},
-        {WithDay(Day(R"("month": 4, "leap": 1, "day": 15)")), p + "“leap”应为true或false"},
-        {WithDay(Day(R"("month": 4, "day": 31)")), p + "“day”应为1到30的整数"},
-        {WithDay(Day(R"("month": 4, "day": 0)")), p + "“day”应为1到30的整数"},
-        {WithDay(Day(R"("month": 4, "day": 1, "remind": [0, 1, 2, 3, 4])")),
-         p + "“remind”应为至多4个不同的0到30的整数"},
-        {WithDay(Day(R"("month": 4, "day": 1, "remind": [3, 3])")),
-         p + "“remind”应为至多4个不同的0到30的整数"},
-        {WithDay(Day(R"("month": 4, "day": 1, "remind": [31])")),
-         p + "“remind”应为至多4个不同的0到30的整数"},
-        {WithDay(Day(R"("month": 4, "day": 1, "note": ")" + std::string(201, 'x') + "\"")),
-         p + "“note”应为至多200个字符的文字"},
-        // Dates: the leap month must be that year's; a one-off 三十 must exist.
-        {WithDay(Day(R"("year": 2023, "month": 4, "leap": true, "day": 15)")),
-         p + "日期不存在（农历2023年无闰四月）"},
-        {WithDay(Day(R"("year": 1963, "month": 4, "leap": true, "day": 30)")), ""},
-        {WithDay(Day(R"("year": 1910, "month": 4, "leap": true, "day": 30)")), ""},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "lunar", "year": 2026, "month": 4, "day": 30})"),
-         p + "日期不存在（农历2026年四月无三十）"},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "lunar", "year": 2099, "month": 12, "day": 20})"),
-         p + "日期超出1922-01-01至2099-12-31"},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "once", "calendar": "gregorian", "year": 1921, "month": 12, "day": 31})"),
-         p + "日期超出1922-01-01至2099-12-31"},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "yearly", "calendar": "gregorian", "month": 2, "day": 29})"),
-         ""},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "birthday", "calendar": "gregorian", "year": 2001, "month": 2, "day": 29})"),
-         p + "日期不存在（2001-02-29）"},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "yearly", "calendar": "gregorian", "month": 4, "day": 31})"),
-         p + "日期不存在（04-31）"},
-        {WithDay(
-             R"({"id": "b", "name": "乙", "kind": "yearly", "calendar": "gregorian", "month": 4, "leap": true, "day": 3})"),
-         p + "公历日期没有闰月（“leap”）"},
-        {"{\"days\": []}\n x", "days.json：不是有效的JSON（第2行第2列）"},
-        {std::string("{\"days\": []}\0", 13), "days.json：含有NUL字符"},
+    } files[] = {
+        {"", "不是有效的JSON（第1行第1列）"},
+        {"{\"days\": []}\n x", "不是有效的JSON（第2行第2列）"},
+        {std::string("{\"days\": []}\0", 13), "含有NUL字符"},
+        {R"({"days": {}})", "缺少“days”列表"},
+        {R"([])", "缺少“days”列表"},
+        {R"({"days": [], "days": []})", "键“days”出现两次"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Fault(c.Text), c.Fault) << c.Text;
+    for (const auto& c : files) {
+        EXPECT_EQ(Fault(c.Text), "days.json：" + c.Fault) << c.Text;
     }
 }
 
