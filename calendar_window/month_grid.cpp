@@ -82,8 +82,9 @@ void frmcalendar::ShowDayTips() {
         std::string tip;
         if (day->Visible()) {
             try {
-                tip = lunar::DayTip(year, month, day->Index() + 1, *holidays_) +
-                      UserDaysTip(platform::MakeDate(year, month, day->Index() + 1));
+                tip = lunar::DayTip(year, month, day->Index() + 1, *holidays_);
+                // Only a date the almanac could name gets this far.
+                tip += UserDaysTip(platform::MakeDate(year, month, day->Index() + 1));
             } catch (const lunar::OutOfRange&) {
                 // A month the grid cannot show (before the year box has a year): no tip.
             }
