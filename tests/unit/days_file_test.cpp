@@ -2,6 +2,8 @@
 // writes that fail, race with another editor or meet a broken file.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -262,3 +264,23 @@ TEST_F(DaysWriteTest, RefusesToWriteWhatTheReaderRefuses) {
 }
 
 }  // namespace
+
+// The system's own files: the replace keeps the old file as the backup and leaves no other.
+TEST(SystemUserFiles, ReplaceKeepsTheOldFileAsBackup) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("lunadesk-days-" +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    fs::create_directories(folder);
+    const std::string path = (folder / "days.json").string();
+    platform::UserFileStore& files = platform::SystemUserFiles();
+    EXPECT_FALSE(files.Read(path, 10).Exists);
+    EXPECT_EQ(files.Replace(path, "first", path + ".bak"), "");
+    EXPECT_EQ(files.Replace(path, "second", path + ".bak"), "");
+    EXPECT_EQ(files.Read(path, 10).Bytes, "second");
+    EXPECT_EQ(files.Read(path + ".bak", 10).Bytes, "first");
+    EXPECT_TRUE(files.Read(path, 5).TooLarge);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    fs::remove_all(folder);
+}

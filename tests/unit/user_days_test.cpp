@@ -136,7 +136,8 @@ TEST(UserReminders, DueDaysAndTheirBalloon) {
         Gregorian("明日", UserDayKind::Yearly, std::nullopt, 12, 8, {1}),
         Gregorian("三天", UserDayKind::Yearly, std::nullopt, 12, 10, {3}),
         Gregorian("错过", UserDayKind::Yearly, std::nullopt, 12, 5, {0}),
-        Gregorian("太早", UserDayKind::Yearly, std::nullopt, 11, 28, {0}),
+        Gregorian("太早", UserDayKind::Yearly, std::nullopt, 11, 29, {0}),
+        Gregorian("七天前", UserDayKind::Yearly, std::nullopt, 11, 30, {0}),
         Gregorian("远", UserDayKind::Yearly, std::nullopt, 12, 20, {10}),
         Gregorian("未提醒", UserDayKind::Yearly, std::nullopt, 12, 9, {}),
     });
@@ -155,8 +156,8 @@ TEST(UserReminders, DueDaysAndTheirBalloon) {
     EXPECT_EQ(
         text(2026y / 12 / 3),
         "12月5日（已过）：错过\n今天：结婚纪念日（12周年）\n明天：明日\n3天后（12月10日）：三天");
-    // A month away: only the last seven days count; 11-28 is nine days back.
-    EXPECT_EQ(text(2026y / 11 / 1), text(2026y / 12 / 3));
+    // A month away: only the last seven days count.
+    EXPECT_EQ(text(2026y / 11 / 1), "11月30日（已过）：七天前\n" + text(2026y / 12 / 3));
     EXPECT_EQ(lunar::ReminderBalloonFor(index, {}, today).Title, "日历提醒");
 }
 
