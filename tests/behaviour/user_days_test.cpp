@@ -77,7 +77,7 @@ TEST_F(UserDays, TheMorningTickRemindsAndNothingDueStoresTheDay) {
     EXPECT_EQ(Balloons(), 0);
     EXPECT_EQ(Stored(settings::kRemindedThrough), "2026-12-01");
     Tick(2026y / 12 / 7, hours{2});
-    Tick(2026y / 12 / 7, hours{9} + minutes{1});
+    Tick(2026y / 12 / 7, hours{9});
     // Missed since the 1st: only what was due since, 12-8 being tomorrow's, not due yet.
     EXPECT_EQ(windows.ShownBalloon()->Text,
               "今天：结婚纪念日（12周年）\n3天后（12月10日）：交房租");
@@ -90,6 +90,14 @@ TEST_F(UserDays, ARefusedBalloonWaitsForTheNotificationArea) {
     EXPECT_EQ(Stored(settings::kRemindedThrough), "<absent>");
     windows.SendNotifyEvent(ui::NotifyEvent::AreaCreated);
     EXPECT_TRUE(windows.ShownBalloon());
+    EXPECT_EQ(Stored(settings::kRemindedThrough), "2026-12-07");
+    // The next minute tick tries again too.
+    Put(settings::kRemindedThrough, "2026-12-06");
+    windows.SetBalloonFails(true);
+    StartWithDays(2026y / 12 / 7);
+    windows.SetBalloonFails(false);
+    EXPECT_EQ(Stored(settings::kRemindedThrough), "2026-12-06");
+    Tick(2026y / 12 / 7, hours{10} + minutes{1});
     EXPECT_EQ(Stored(settings::kRemindedThrough), "2026-12-07");
 }
 
