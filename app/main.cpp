@@ -10,17 +10,19 @@
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
-#include "user_files/holiday_folder.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
+#include "platform/user_file_store.h"
 #include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
-#include "settings_window/form1.h"
 #include "settings/settings_store.h"
+#include "settings_window/form1.h"
+#include "user_files/days_file.h"
+#include "user_files/holiday_folder.h"
 
 namespace {
 
@@ -59,10 +61,18 @@ int Run() {
     // Read once: a notice added later counts from the next start.
     const lunar::HolidaySchedule holidays =
         LoadHolidaySchedule(platform::UserDataFolder("holidays"));
+    // The user's days, read once: a change made to the file counts from the next start.
+    const user_files::DaysLoad days =
+        user_files::LoadDays(platform::SystemUserFiles(), platform::UserDataFolder(""));
+    const lunar::UserDayIndex userDays(days.File.UserDays());
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
     calendar.SetHolidaySchedule(holidays);
+    calendar.SetUserDays(userDays);
+    if (days.Fault) {
+        calendar.AddFileFault(user_files::FaultText(*days.Fault));
+    }
     Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
     if (atLogOn) {
@@ -74,6 +84,7 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
+    calendar.StartReminders();
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

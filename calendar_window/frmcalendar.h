@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "calendar_window/calendar_operations.h"
+#include "calendar_window/day_reminders.h"
 #include "lunar/holidays.h"
+#include "lunar/user_days.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/ui/cell_grid.h"
@@ -41,6 +43,16 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // The holiday schedule the day tips show, which must outlive the window; the built-in one
     // until this is called.
     void SetHolidaySchedule(const lunar::HolidaySchedule& holidays);
+
+    // The user's days the tips name and the reminders are for, which must outlive the window;
+    // none until this is called.
+    void SetUserDays(const lunar::UserDayIndex& days);
+    // Why a file of the user's is not used, as user_files::FaultText says it; in the order
+    // they were found.
+    void AddFileFault(std::string text) { fileFaults_.push_back(std::move(text)); }
+    const std::vector<std::string>& FileFaults() const { return fileFaults_; }
+    // The window shows: the reminders due go out now and on each new date.
+    void StartReminders() { reminders_.Start(); }
 
     // Operations the settings window uses.
     void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override;
@@ -118,6 +130,10 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void FindMonthLength(std::int16_t month, std::int16_t year);
     void ShowDayLabels(std::int16_t n);
     void ShowDayTips();
+    // What a day's tip ends with in both views: the user's days on it.
+    std::string UserDaysTip(const platform::Date& date) const;
+    std::vector<ui::GridCell> WithUserDays(std::vector<ui::GridCell> cells) const;
+    static const lunar::UserDayIndex& NoUserDays();
 
     // The month view: its cells follow the selected date, today, the colours and the schedule.
     void ShowMonthView();
@@ -157,6 +173,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void OnCloseRequest() override;
     void OnActivateRequest() override;
     void RestoreFromTray();
+    void OnNotifyEvent(ui::NotifyEvent event) override { reminders_.OnNotifyEvent(event); }
+    // A click on a reminder: the calendar forward, showing the day.
+    void ShowReminded(const platform::Date& date);
     void Label6_Click();
     void Label7_Click();
     void Label8_Click();
@@ -190,9 +209,13 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
         ui::Colour Secondary;
         ui::Colour Sunday;
         const lunar::HolidaySchedule* Holidays;
+        const lunar::UserDayIndex* UserDays;
         bool operator==(const GridSource&) const = default;
     };
     std::optional<GridSource> gridSource_;
     // Each element's place in the compact view (its design place).
     std::vector<ui::Rect> compactBounds_;
+    const lunar::UserDayIndex* userDays_;
+    std::vector<std::string> fileFaults_;
+    DayReminders reminders_;
 };

@@ -55,7 +55,9 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
                 kSong9),
       Timer1(*this, "Timer1"),
       store_(store),
-      clock_(clock) {
+      clock_(clock),
+      userDays_(&NoUserDays()),
+      reminders_(system, *this, store, clock, [this](platform::Date d) { ShowReminded(d); }) {
     SetLeft(14865);
     SetTop(4530);
 

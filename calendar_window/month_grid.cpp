@@ -83,6 +83,8 @@ void frmcalendar::ShowDayTips() {
         if (day->Visible()) {
             try {
                 tip = lunar::DayTip(year, month, day->Index() + 1, *holidays_);
+                // Only a date the almanac could name gets this far.
+                tip += UserDaysTip(platform::MakeDate(year, month, day->Index() + 1));
             } catch (const lunar::OutOfRange&) {
                 // A month the grid cannot show (before the year box has a year): no tip.
             }
@@ -104,13 +106,14 @@ void frmcalendar::ShowMonthView() {
                             lbldate.ForeColor(),
                             Label2.ForeColor(),
                             sundayColour_,
-                            holidays_};
+                            holidays_,
+                            userDays_};
     if (gridSource_ != source) {
         gridSource_ = source;
         const month_view::Colours colours{source.Main, source.Secondary, source.Sunday};
         grdmonth.SetHeadings(month_view::Headings(firstDayOfWeek_, colours));
-        grdmonth.SetCells(
-            month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_));
+        grdmonth.SetCells(WithUserDays(
+            month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_)));
         const int year = static_cast<int>(selected_.year());
         const bool known = holidays_->Knows(year);
         std::string notice;

@@ -149,6 +149,7 @@ void frmcalendar::Timer1_Timer() {
         ShowWayBackToToday();
         ShowMonthView();
     }
+    reminders_.OnTick();
 }
 
 // The clock was set or the time zone or the regional settings changed: today may be another
@@ -157,4 +158,5 @@ void frmcalendar::OnTimeChange() {
     clock_.ReloadZone();
     firstDayOfWeek_ = System().FirstDayOfWeek();
     Label3_Click();
+    reminders_.OnTick();
 }

@@ -35,6 +35,9 @@ inline constexpr SettingKey kSetCol{"setcol", 0, 0xFFFFFF, 16711680};
 // of the ten, so absent until the first minimising.
 inline constexpr const char* kBalloonShown = "balloon";
 
+// The last day the user's days were reminded of, "yyyy-mm-dd"; absent before the first reminder.
+inline constexpr const char* kRemindedThrough = "remindedThrough";
+
 // "1" while the calendar shows the month view, and while its place is locked; anything else
 // or absent: the compact view, and a window that can be dragged. Not of the ten either.
 inline constexpr const char* kView = "view";

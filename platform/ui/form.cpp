@@ -163,6 +163,11 @@ void Form::RaiseMouseMove(int button, int shift, int x, int y) {
     OnMouseMove(button, shift, x, y);
 }
 
+void Form::RaiseNotifyEvent(NotifyEvent what) {
+    const platform::EventEpoch::Scope event(system_.Events());
+    OnNotifyEvent(what);
+}
+
 void Form::RaiseContextMenu(std::optional<Point> at) {
     const platform::EventEpoch::Scope event(system_.Events());
     system_.NoteUserInput();

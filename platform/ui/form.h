@@ -93,6 +93,7 @@ class Form {
     // it first, then Tab / Shift+Tab move the focus, then the window's own handler runs.
     bool RaiseKeyDown(int key, int shift);
     void RaiseMouseMove(int button, int shift, int x, int y);
+    void RaiseNotifyEvent(NotifyEvent event);
     // The user asked for the window's menu: with the right button over a point of the
     // window, or from the keyboard (no point).
     void RaiseContextMenu(std::optional<Point> at);
@@ -133,6 +134,7 @@ class Form {
     virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
     virtual void OnContextMenu(std::optional<Point> /*at*/) {}
+    virtual void OnNotifyEvent(NotifyEvent /*event*/) {}
 
   private:
     WindowSystem& system_;

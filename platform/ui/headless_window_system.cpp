@@ -122,6 +122,50 @@ void HeadlessWindowSystem::RemoveNotifyIcon(const NotifyIconData& icon) {
     }
 }
 
+bool HeadlessWindowSystem::ShowBalloon(Form& form, const Balloon& balloon) {
+    Record("ShowBalloon " + balloon.Title + ": " + balloon.Text);
+    balloonForm_ = &form;
+    if (balloonFails_) {
+        return false;
+    }
+    // From the window's icon while it is in the notification area, else from one of its own.
+    balloonIcon_ = !(icon_ && icon_->Window == &form);
+    if (balloonIcon_) {
+        Record("AddNotifyIcon balloon");
+    }
+    balloon_ = balloon;
+    return true;
+}
+
+void HeadlessWindowSystem::RemoveBalloon(Form& /*form*/) {
+    if (balloonIcon_) {
+        Record("RemoveNotifyIcon balloon");
+    }
+    balloonIcon_ = false;
+    balloon_.reset();
+}
+
+void HeadlessWindowSystem::SendNotifyEvent(NotifyEvent event) {
+    // Only the window that asked for a balloon hears of it.
+    Form* form = balloonForm_;
+    if (form == nullptr || !Exists(*form)) {
+        return;
+    }
+    switch (event) {
+        case NotifyEvent::BalloonClicked:
+        case NotifyEvent::BalloonDismissed:
+            if (!balloon_) {
+                return;
+            }
+            RemoveBalloon(*form);
+            break;
+        case NotifyEvent::AreaCreated:
+            balloonFails_ = false;
+            break;
+    }
+    form->RaiseNotifyEvent(event);
+}
+
 int HeadlessWindowSystem::ShowMenu(Form& form, const std::vector<MenuItem>& items,
                                    std::optional<Point> at) {
     WindowOf(form);

@@ -35,6 +35,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     void RunMoveLoop(Form& form) override;
     bool AddNotifyIcon(const NotifyIconData& icon) override;
     void RemoveNotifyIcon(const NotifyIconData& icon) override;
+    bool ShowBalloon(Form& form, const Balloon& balloon) override;
+    void RemoveBalloon(Form& form) override;
     int ShowMenu(Form& form, const std::vector<MenuItem>& items, std::optional<Point> at) override;
     int FirstDayOfWeek() const override { return firstDayOfWeek_; }
 
@@ -56,6 +58,11 @@ class HeadlessWindowSystem final : public WindowSystem {
     // Any mouse activity over the icon: its callback message with the identifier as the
     // first parameter, which the window reads as a pointer move with that button state.
     void SendNotifyIconMessage();
+    // Makes the notification area refuse balloons (not there yet).
+    void SetBalloonFails(bool fails) { balloonFails_ = fails; }
+    // The notification area about the balloon shown (its own icon goes on a click or
+    // dismissal), or about itself.
+    void SendNotifyEvent(NotifyEvent event);
     // The user turns a contrast theme on or off.
     void SetHighContrast(bool on) { highContrast_ = on; }
     // The user's first day of the week, 0 Monday (the default) ... 6 Sunday.
@@ -78,6 +85,9 @@ class HeadlessWindowSystem final : public WindowSystem {
     bool Running() const { return !windows_.empty(); }
     const std::optional<NotifyIconData>& NotifyIcon() const { return icon_; }
     int RunningTimerCount() const;
+    // The balloon shown and whether it came with an icon of its own.
+    const std::optional<Balloon>& ShownBalloon() const { return balloon_; }
+    bool BalloonIcon() const { return balloonIcon_; }
 
   private:
     struct Window {
@@ -96,6 +106,10 @@ class HeadlessWindowSystem final : public WindowSystem {
     bool notifyIconFails_ = false;
     bool createFails_ = false;
     bool highContrast_ = false;
+    bool balloonFails_ = false;
+    Form* balloonForm_ = nullptr;
+    std::optional<Balloon> balloon_;
+    bool balloonIcon_ = false;
     std::map<const Form*, Window> windows_;
     std::map<Timer*, Form*> runningTimers_;
     std::optional<NotifyIconData> icon_;

@@ -54,4 +54,11 @@ struct Font {
 // Mouse button state bits as the window surface's mouse handlers receive them.
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
+// What the notification area tells a window about its balloon and itself.
+enum class NotifyEvent {
+    BalloonClicked,    // the balloon or the icon it came from was clicked
+    BalloonDismissed,  // closed by the user or timed out
+    AreaCreated,       // the notification area (re)started: a balloon refused may go now
+};
+
 }  // namespace ui

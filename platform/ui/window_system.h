@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,13 @@ constexpr std::uint32_t kNotifyIconTipFlag = 4;
 constexpr std::uint32_t kNotifyIconBalloonFlag = 16;
 // The icon's activity arrives as this message, the pointer-move message.
 constexpr std::uint32_t kMouseMoveMessage = 0x0200;
+
+// A notification balloon: the system's own, with its title and the standard information icon
+// and sound (so Focus Assist holds it back as it does others).
+struct Balloon {
+    std::string Title;  // UTF-8
+    std::string Text;   // UTF-8, lines separated by "\n"
+};
 
 // An item of a window's small menu; a checked one shows a tick.
 struct MenuItem {
@@ -79,6 +87,13 @@ class WindowSystem {
     virtual bool AddNotifyIcon(const NotifyIconData& icon) = 0;
     virtual void RemoveNotifyIcon(const NotifyIconData& icon) = 0;
 
+    // Shows the balloon from the form's notification icon while it has one, else from an icon
+    // of the balloon's own (pointing at it does nothing; it goes when the balloon is clicked or
+    // dismissed). False when the notification area is not there to take it.
+    virtual bool ShowBalloon(Form& form, const Balloon& balloon) = 0;
+    // Takes the form's balloon away, with its own icon.
+    virtual void RemoveBalloon(Form& form) = 0;
+
     // A small menu of the form, at the pointer (a click) or at a point of the form (a key);
     // returns once it is closed: the position of the item chosen, or -1 for none.
     virtual int ShowMenu(Form& form, const std::vector<MenuItem>& items,
@@ -89,14 +104,24 @@ class WindowSystem {
 
     // Clicks and keys of the user in any window of the program, counted, so that a window
     // can tell whether someone is using it (code that runs a click handler does not count).
-    void NoteUserInput() { ++userInputs_; }
+    void NoteUserInput() {
+        ++userInputs_;
+        if (inputListener_) {
+            inputListener_();
+        }
+    }
     std::uint64_t UserInputs() const { return userInputs_; }
+    // Told of each of them as it comes (one listener; empty to stop).
+    void SetUserInputListener(std::function<void()> listener) {
+        inputListener_ = std::move(listener);
+    }
 
     // The events the system delivers (each message and what it runs, and showing a window).
     platform::EventEpoch& Events() { return events_; }
 
   private:
     std::uint64_t userInputs_ = 0;
+    std::function<void()> inputListener_;
     platform::EventEpoch events_;
 };
 

@@ -547,6 +547,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             // Also the notification icon's messages, which carry its identifier in wParam.
             if (context_.notifyIcon.ShownFor(window) && IsNotifyIconBalloon(lParam)) {
+                if (const auto news = BalloonNews(lParam)) {
+                    form_.RaiseNotifyEvent(*news);
+                }
                 return 0;
             }
             form_.RaiseMouseMove(ButtonsFromKeyState(wParam), ShiftFromKeyState(wParam, AltDown()),
@@ -556,6 +559,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // it with the keyboard means the user wants to work in it.
             if (IsNotifyIconChoice(wParam, lParam)) {
                 form_.RequestActivate();
+            }
+            return 0;
+        case kBalloonIconMessage:
+            if (const auto news = BalloonNews(lParam)) {
+                context_.notifyIcon.RemoveBalloon(window);
+                form_.RaiseNotifyEvent(*news);
             }
             return 0;
         case WM_TIMER: {
@@ -723,6 +732,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             if (message == context_.taskbarCreatedMessage && message != 0) {
                 context_.notifyIcon.Restore(window);
+                form_.RaiseNotifyEvent(ui::NotifyEvent::AreaCreated);
                 return 0;
             }
             if (message == context_.activateMessage && message != 0) {

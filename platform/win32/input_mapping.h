@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/ui/types.h"
+#include "platform/ui/window_system.h"
 
 namespace platform::win32 {
 
@@ -42,6 +43,22 @@ constexpr bool IsNotifyIconChoice(WPARAM wParam, LPARAM lParam) {
 // the icon's mouse messages do but is nothing the user did at the icon.
 constexpr bool IsNotifyIconBalloon(LPARAM lParam) {
     return lParam >= (WM_USER | 2) && lParam <= (WM_USER | 5);
+}
+
+// What the news of a balloon's icon means for the window: a click on the balloon or on the
+// icon (with the mouse or the keyboard), or the balloon closed or timed out. Pointing at the
+// icon means nothing.
+inline std::optional<ui::NotifyEvent> BalloonNews(LPARAM lParam) {
+    constexpr LPARAM kSelect = WM_USER, kKeySelect = WM_USER | 1;  // NIN_SELECT, NIN_KEYSELECT
+    constexpr LPARAM kHide = WM_USER | 3, kTimeout = WM_USER | 4, kUserClick = WM_USER | 5;
+    if (lParam == kUserClick || lParam == WM_LBUTTONUP || lParam == kSelect ||
+        lParam == kKeySelect) {
+        return ui::NotifyEvent::BalloonClicked;
+    }
+    if (lParam == kHide || lParam == kTimeout) {
+        return ui::NotifyEvent::BalloonDismissed;
+    }
+    return std::nullopt;
 }
 
 // Shift 1, Ctrl 2, Alt 4 (Alt is not in the message; the caller asks the keyboard).

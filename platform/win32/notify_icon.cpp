@@ -19,6 +19,14 @@ void CopyText(const std::string& text, wchar_t (&field)[N]) {
     field[length] = L'\0';
 }
 
+// The system's information icon and sound, as any other program's notification.
+void FillBalloon(NOTIFYICONDATAW& record, const ui::Balloon& balloon) {
+    record.uFlags |= NIF_INFO;
+    CopyText(balloon.Title, record.szInfoTitle);
+    CopyText(balloon.Text, record.szInfo);
+    record.dwInfoFlags = NIIF_INFO;
+}
+
 }  // namespace
 
 // shell32 is loaded the first time the icon is needed, not at start-up, where loading it
@@ -80,6 +88,9 @@ HICON NotifyIcon::Picture() {
 }
 
 NotifyIcon::~NotifyIcon() {
+    if (balloonWindow_ != nullptr) {
+        RemoveBalloon(balloonWindow_);
+    }
     if (current_) {
         NOTIFYICONDATAW record = Record(current_->window, current_->data, current_->byGuid);
         notify_(NIM_DELETE, record);
@@ -127,7 +138,54 @@ void NotifyIcon::Remove(HWND window, const ui::NotifyIconData& icon) {
     }
 }
 
+bool NotifyIcon::ShowBalloon(HWND window, const ui::Balloon& balloon) {
+    Picture();
+    if (ShownFor(window)) {
+        NOTIFYICONDATAW record = Record(window, current_->data, current_->byGuid);
+        record.uFlags &= NIF_GUID;
+        FillBalloon(record, balloon);
+        return notify_(NIM_MODIFY, record) != FALSE;
+    }
+    RemoveBalloon(window);
+    // No GUID: that identity is the calendar's own icon's, which may come while this one shows.
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof(record);
+    record.hWnd = window;
+    record.uID = kBalloonIconId;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kBalloonIconMessage;
+    record.hIcon = icon_;
+    CopyText(balloon.Title, record.szTip);
+    FillBalloon(record, balloon);
+    if (!notify_(NIM_ADD, record)) {
+        return false;
+    }
+    balloonWindow_ = window;
+    return true;
+}
+
+void NotifyIcon::RemoveBalloon(HWND window) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof(record);
+    record.hWnd = window;
+    if (balloonWindow_ == window) {
+        record.uID = kBalloonIconId;
+        notify_(NIM_DELETE, record);
+        balloonWindow_ = nullptr;
+    } else if (ShownFor(window)) {
+        // An empty text takes the balloon off the window's own icon.
+        record = Record(window, current_->data, current_->byGuid);
+        record.uFlags = (record.uFlags & NIF_GUID) | NIF_INFO;
+        record.szInfo[0] = L'\0';
+        notify_(NIM_MODIFY, record);
+    }
+}
+
 void NotifyIcon::Restore(HWND window) {
+    // A balloon's own icon went with the old notification area; its reminder was delivered.
+    if (balloonWindow_ == window) {
+        balloonWindow_ = nullptr;
+    }
     if (current_ && current_->window == window) {
         NOTIFYICONDATAW record = Record(window, current_->data, current_->byGuid);
         notify_(NIM_ADD, record);
@@ -135,6 +193,9 @@ void NotifyIcon::Restore(HWND window) {
 }
 
 void NotifyIcon::WindowDestroyed(HWND window) {
+    if (balloonWindow_ == window) {
+        RemoveBalloon(window);
+    }
     if (current_ && current_->window == window) {
         Remove(window, current_->data);
     }

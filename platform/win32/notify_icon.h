@@ -25,6 +25,11 @@ GUID NotifyIconGuid(std::wstring_view programPath);
 using ShellNotify = BOOL (*)(DWORD message, NOTIFYICONDATAW& record);
 BOOL ShellNotifyIcon(DWORD message, NOTIFYICONDATAW& record);
 
+// A balloon's own icon, shown while the window has none in the notification area: its
+// identifier and the message its news comes as.
+inline constexpr UINT kBalloonIconId = 2;
+inline constexpr UINT kBalloonIconMessage = WM_APP + 0x4C;
+
 class NotifyIcon {
   public:
     // The picture is the icon resource with this identifier, at the small-icon size of the
@@ -43,6 +48,12 @@ class NotifyIcon {
     void Restore(HWND window);
     // The window is going away: its icon goes with it.
     void WindowDestroyed(HWND window);
+
+    // A balloon from the window's icon while it is there, else from an icon of its own; false
+    // when the notification area refused it.
+    bool ShowBalloon(HWND window, const ui::Balloon& balloon);
+    // The window's balloon goes, and its own icon with it.
+    void RemoveBalloon(HWND window);
 
     // True while the window's icon is in the notification area.
     bool ShownFor(HWND window) const { return current_ && current_->window == window; }
@@ -65,6 +76,8 @@ class NotifyIcon {
         bool byGuid;              // false where the shell refused the GUID (another path took it)
     };
     std::optional<Current> current_;
+    // The window whose balloon has an icon of its own.
+    HWND balloonWindow_ = nullptr;
 };
 
 }  // namespace platform::win32

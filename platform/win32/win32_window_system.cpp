@@ -240,6 +240,17 @@ void Win32WindowSystem::RemoveNotifyIcon(const ui::NotifyIconData& icon) {
     }
 }
 
+bool Win32WindowSystem::ShowBalloon(ui::Form& form, const ui::Balloon& balloon) {
+    const FormWindow* window = WindowOf(form);
+    return window != nullptr && notifyIcon_->ShowBalloon(window->Handle(), balloon);
+}
+
+void Win32WindowSystem::RemoveBalloon(ui::Form& form) {
+    if (const FormWindow* window = WindowOf(form)) {
+        notifyIcon_->RemoveBalloon(window->Handle());
+    }
+}
+
 int Win32WindowSystem::ShowMenu(ui::Form& form, const std::vector<ui::MenuItem>& items,
                                 std::optional<ui::Point> at) {
     FormWindow* window = WindowOf(form);

@@ -49,6 +49,8 @@ class Win32WindowSystem final : public ui::WindowSystem {
 
     bool AddNotifyIcon(const ui::NotifyIconData& icon) override;
     void RemoveNotifyIcon(const ui::NotifyIconData& icon) override;
+    bool ShowBalloon(ui::Form& form, const ui::Balloon& balloon) override;
+    void RemoveBalloon(ui::Form& form) override;
 
     int ShowMenu(ui::Form& form, const std::vector<ui::MenuItem>& items,
                  std::optional<ui::Point> at) override;

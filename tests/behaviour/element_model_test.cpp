@@ -34,6 +34,8 @@ class RecordingSystem final : public ui::WindowSystem {
     void RunMoveLoop(ui::Form&) override {}
     bool AddNotifyIcon(const ui::NotifyIconData&) override { return true; }
     void RemoveNotifyIcon(const ui::NotifyIconData&) override {}
+    bool ShowBalloon(ui::Form&, const ui::Balloon&) override { return true; }
+    void RemoveBalloon(ui::Form&) override {}
     int ShowMenu(ui::Form&, const std::vector<ui::MenuItem>&, std::optional<ui::Point>) override {
         return -1;
     }

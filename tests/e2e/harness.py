@@ -174,6 +174,14 @@ class LunadeskCase(unittest.TestCase):
         self.xid = found[0]
         return self.read()[CALENDAR]
 
+    def roaming_folder(self):
+        """The prefix user's %APPDATA%."""
+        users = os.path.join(self.prefix, "drive_c", "users")
+        roaming = [os.path.join(users, name, "AppData", "Roaming")
+                   for name in os.listdir(users) if name != "Public"]
+        self.assertEqual(len(roaming), 1, roaming)
+        return roaming[0]
+
     # Reading: the registry, Win32 through the probe, the X server.
 
     def registry(self, key):

@@ -485,6 +485,33 @@ TEST(NotifyIconTest, KnownByThePathElseByItsIdWithItsBalloonOnce) {
     }
 }
 
+// A balloon from the window's own icon while it is there, else from an icon of the balloon's
+// own (by its id: the GUID is the window's icon's), which goes with the balloon or the program.
+TEST(NotifyIconTest, ABalloonFromTheWindowsIconElseFromItsOwn) {
+    refuseGuid = false;
+    shellCalls.clear();
+    const HWND window = ::GetDesktopWindow();
+    const ui::Balloon balloon{"日历提醒", "今天：体检"};
+    const ui::NotifyIconData data{nullptr, 1, 7, ui::kMouseMoveMessage, "日历", ""};
+    {
+        NotifyIcon icon(1, L"C:\\A\\lunadesk.exe", FakeShell);
+        ASSERT_TRUE(icon.ShowBalloon(window, balloon));
+        icon.RemoveBalloon(window);
+        ASSERT_TRUE(icon.Add(window, data));
+        ASSERT_TRUE(icon.ShowBalloon(window, balloon));
+        icon.Remove(window, data);
+        ASSERT_TRUE(icon.ShowBalloon(window, balloon));
+    }
+    using Calls = std::vector<std::tuple<DWORD, UINT, bool, bool>>;
+    EXPECT_EQ(shellCalls, (Calls{{NIM_ADD, 2, false, true},
+                                 {NIM_DELETE, 2, false, false},
+                                 {NIM_ADD, 1, true, false},
+                                 {NIM_MODIFY, 1, true, true},
+                                 {NIM_DELETE, 1, true, false},
+                                 {NIM_ADD, 2, false, true},
+                                 {NIM_DELETE, 2, false, false}}));
+}
+
 // A lock this user may not open, as one run as administrator holds it, means one runs.
 TEST(SingleInstanceTest, ALockRefusedMeansAnotherCopyRuns) {
     ACL empty{};

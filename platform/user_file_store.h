@@ -1,0 +1,35 @@
+// Reading and replacing one file of the user's, behind a seam so that the code deciding what to
+// write can be tested against a file system that fails at any step.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// What a user file is read as: missing, too large, unreadable, or its bytes.
+struct FileRead {
+    bool Exists = false;
+    bool TooLarge = false;
+    std::string Bytes;
+    // Why the file could not be read though it exists; empty when it was.
+    std::string Failure;
+};
+
+class UserFileStore {
+  public:
+    virtual ~UserFileStore() = default;
+    virtual FileRead Read(const std::string& path, std::size_t maxBytes) = 0;
+    // Writes the bytes to a new file in the same folder, flushed to the disk, then puts it in
+    // the file's place in one step, the previous file (if any) becoming `backup`. On failure the
+    // file is as it was and the answer says why; on success it is empty.
+    virtual std::string Replace(const std::string& path, std::string_view bytes,
+                                const std::string& backup) = 0;
+};
+
+// The operating system's files.
+UserFileStore& SystemUserFiles();
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+"""End-to-end: the user's days file in the prefix's %APPDATA%, read by the real program."""
+
+import datetime
+import json
+import os
+
+from harness import CALENDAR, LunadeskCase
+from test_lunadesk import day_place
+
+
+class UserDays(LunadeskCase):
+    def days_file(self, content):
+        folder = os.path.join(self.roaming_folder(), "Lunadesk")
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, "days.json")
+        with open(path, "wb") as days:
+            days.write(content)
+        return path
+
+    def test_a_days_description_ends_with_it_and_its_reminder_is_stored(self):
+        today = datetime.date.today()
+        day = {"id": "e2e-1", "name": "体检日", "kind": "yearly", "calendar": "gregorian",
+               "month": today.month, "day": today.day, "remind": [0], "colour": "kept"}
+        self.days_file(json.dumps({"days": [day]}, ensure_ascii=False).encode("utf-8"))
+        self.launch()
+        days = self.probe("--accessible", CALENDAR)[0]
+        self.assertTrue(self.element(days, *day_place(today.day))["description"].endswith(" 体检日"))
+        values = self.stored(lambda v: "remindedThrough" in v)
+        self.assertEqual(values.get("remindedThrough"), today.isoformat())
+
+    def test_a_faulty_file_is_not_used_and_left_byte_for_byte(self):
+        today = datetime.date.today()
+        content = ('\ufeff{"days": [{"id": "a", "name": "坏日子", "kind": "yearly", '
+                   f'"calendar": "gregorian", "month": {today.month}, "day": {today.day}}}, '
+                   '{"id": "a"}]}').encode("utf-8")
+        path = self.days_file(content)
+        self.launch()
+        days = self.probe("--accessible", CALENDAR)[0]
+        self.assertNotIn("坏日子", self.element(days, *day_place(today.day))["description"])
+        self.assertTrue(self.stored(lambda v: "remindedThrough" in v))
+        with open(path, "rb") as kept:
+            self.assertEqual(kept.read(), content)
+        self.assertEqual(sorted(os.listdir(os.path.dirname(path))), ["days.json"])
