@@ -59,8 +59,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void SetLocked(bool locked);
 
     ui::AccessibleInfo Accessible(const ui::Element& element) const override;
-    ui::Colour ShownColour(const ui::Element* element, ui::ColourUse use,
-                           ui::Colour own) const override;
+    ui::AccessibleInfo AccessibleChild(const ui::Element& element, int child) const override;
 
     // Elements, in design order.
     ui::ElementArray<ui::Label> Label1;
@@ -71,7 +70,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     ui::Label Label7;
     ui::Label Label6;
     ui::Shape Shape1;
-    ui::ElementArray<ui::Label> lblnumber;
+    // The compact view's day numbers: cell i is day i + 1.
+    ui::CellGrid lblnumber;
     ui::Label Label3;
     ui::Label lbldate;
     ui::Label lblday;
@@ -144,6 +144,13 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
 
     // Day selection.
     void lblnumber_Click(std::int16_t index);
+    // Changes the cell of one day number (SubscriptOutOfRange outside 0..30).
+    template <typename Edit>
+    void EditDay(int index, Edit edit) {
+        ui::GridCell cell = lblnumber.Cell(index);
+        edit(cell);
+        lblnumber.SetCell(index, std::move(cell));
+    }
     std::string ShowLunar() const;
     void ShowWayBackToToday();
 

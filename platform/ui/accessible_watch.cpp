@@ -12,15 +12,25 @@ AccessibleWatch::AccessibleWatch(const Form& form) : form_(form) {
     }
 }
 
+// What is hidden is not described (its name may cost a lunar look-up) and tells nothing
+// until it shows; its parts show and hide with it.
 AccessibleWatch::Watched AccessibleWatch::Describe(const Element& element) const {
+    if (!element.Visible() || !element.Owner().Visible()) {
+        return Watched{Hidden(), {}};
+    }
     Watched watched{form_.Accessible(element), {}};
-    // Its parts show and hide with it, which its own state tells: while hidden they are not
-    // described (nor compared, nor told).
     const int count = watched.self.Invisible ? 0 : AccessibleChildCount(element);
     for (int child = 0; child < count; ++child) {
-        watched.children.push_back(form_.AccessibleChild(element, child));
+        AccessibleInfo part = form_.AccessibleChild(element, child);
+        watched.children.push_back(part.Invisible ? Hidden() : std::move(part));
     }
     return watched;
+}
+
+AccessibleInfo AccessibleWatch::Hidden() {
+    AccessibleInfo hidden;
+    hidden.Invisible = true;
+    return hidden;
 }
 
 void AccessibleWatch::Compare(const AccessibleInfo& before, const AccessibleInfo& now,
@@ -30,6 +40,13 @@ void AccessibleWatch::Compare(const AccessibleInfo& before, const AccessibleInfo
         notice.Event = event;
         notices.push_back(notice);
     };
+    if (before.Invisible || now.Invisible) {
+        // Shown or hidden is all there is to tell of it.
+        if (before.Invisible != now.Invisible) {
+            add(AccessibleEvent::StateChange);
+        }
+        return;
+    }
     if (now.Name != before.Name) {
         add(AccessibleEvent::NameChange);
     }

@@ -8,6 +8,7 @@
 #include "platform/ui/accessible_watch.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/headless_window_system.h"
+#include "platform/ui/keys.h"
 #include "settings_window/form1.h"
 #include "tests/behaviour/calendar_fixture.h"
 
@@ -41,33 +42,46 @@ void ExpectDescribed(const ui::Form& form, const std::vector<Expected>& table) {
 class Accessibility : public CalendarTest {
   protected:
     void SetUp() override { StartOn(2026y / December / 6d); }
+
+    struct ExpectedDay {
+        int day;
+        std::string name;
+        bool invisible = false;
+        bool selected = false;
+    };
+    // A day number is a push button described by its tip.
+    void ExpectDays(const std::vector<ExpectedDay>& table) const {
+        for (const ExpectedDay& row : table) {
+            const ui::AccessibleInfo info = cal->AccessibleChild(cal->lblnumber, row.day - 1);
+            SCOPED_TRACE(row.day);
+            EXPECT_EQ(std::tuple(info.Role, info.Name, info.Invisible, info.Selected, info.Focused,
+                                 info.DefaultAction, info.Description),
+                      std::tuple(Role::PushButton, row.name, row.invisible, row.selected,
+                                 row.selected, "按下", Day(row.day).ToolTip));
+        }
+    }
 };
 
 TEST_F(Accessibility, CalendarElementsByRoleNameAndState) {
-    ExpectDescribed(
-        *cal, {
-                  {&cal->Label7, Role::PushButton, "最小化"},
-                  {&cal->Label6, Role::PushButton, "关闭"},
-                  {&cal->Label8, Role::PushButton, "设置"},
-                  {&cal->lblnumber[5], Role::PushButton, "2026年12月6日 星期日 农历十月廿八", false,
-                   true},
-                  {&cal->lblnumber[30], Role::PushButton, "2026年12月31日 星期四 农历冬月廿三"},
-                  {&cal->Label4, Role::PushButton, "月份 12"},
-                  {&cal->Label5, Role::PushButton, "年份 2026"},
-                  {&cal->Label3, Role::PushButton, "回到今天", true},
-                  {&cal->Label1[0], Role::StaticText, "月份M"},
-                  {&cal->lbldate, Role::StaticText, "2026年12月6日"},
-                  {&cal->cbomonth, Role::ComboBox, "月份", true},
-                  {&cal->cboyear, Role::ComboBox, "年份", true},
-              });
+    ExpectDescribed(*cal, {
+                              {&cal->Label7, Role::PushButton, "最小化"},
+                              {&cal->Label6, Role::PushButton, "关闭"},
+                              {&cal->Label8, Role::PushButton, "设置"},
+                              {&cal->lblnumber, Role::Table, "2026年12月"},
+                              {&cal->Label4, Role::PushButton, "月份 12"},
+                              {&cal->Label5, Role::PushButton, "年份 2026"},
+                              {&cal->Label3, Role::PushButton, "回到今天", true},
+                              {&cal->Label1[0], Role::StaticText, "月份M"},
+                              {&cal->lbldate, Role::StaticText, "2026年12月6日"},
+                              {&cal->cbomonth, Role::ComboBox, "月份", true},
+                              {&cal->cboyear, Role::ComboBox, "年份", true},
+                          });
+    ExpectDays({{6, "2026年12月6日 星期日 农历十月廿八", false, true},
+                {31, "2026年12月31日 星期四 农历冬月廿三"}});
     ChooseMonth(2);
     ClickDay(1);
-    ExpectDescribed(*cal, {
-                              {&cal->lblnumber[0], Role::PushButton,
-                               "2026年2月1日 星期日 农历腊月十四", false, true},
-                              {&cal->lblnumber[30], Role::PushButton, "31", true},
-                              {&cal->Label3, Role::PushButton, "回到今天"},
-                          });
+    ExpectDays({{1, "2026年2月1日 星期日 农历腊月十四", false, true}, {31, "31", true}});
+    ExpectDescribed(*cal, {{&cal->Label3, Role::PushButton, "回到今天"}});
     cal->Hide();
     EXPECT_TRUE(cal->Accessible(cal->Label7).Invisible);
 }
@@ -114,14 +128,14 @@ TEST_F(Accessibility, SettingsElementsByRoleNameAndState) {
 TEST_F(Accessibility, ANewFramedDayIsTheSelectionAndTakesTheFocusOnlyFromTheUser) {
     ui::AccessibleWatch watch(*cal);
     ClickDay(7);
-    const auto on = [](const ui::Element& element, Event event) {
-        return ui::AccessibleNotice{&element, event};
+    const auto on = [](const ui::Element& element, Event event, int child = 0) {
+        return ui::AccessibleNotice{&element, event, child};
     };
     EXPECT_EQ(watch.Changes(true), (std::vector<ui::AccessibleNotice>{
-                                       on(cal->lblnumber[5], Event::StateChange),
-                                       on(cal->lblnumber[6], Event::StateChange),
-                                       on(cal->lblnumber[6], Event::Focus),
-                                       on(cal->lblnumber[6], Event::Selection),
+                                       on(cal->lblnumber, Event::StateChange, 6),
+                                       on(cal->lblnumber, Event::StateChange, 7),
+                                       on(cal->lblnumber, Event::Focus, 7),
+                                       on(cal->lblnumber, Event::Selection, 7),
                                        on(cal->Label3, Event::StateChange),
                                        on(cal->lbldate, Event::NameChange),
                                        on(cal->lblday, Event::NameChange),
@@ -133,18 +147,42 @@ TEST_F(Accessibility, ANewFramedDayIsTheSelectionAndTakesTheFocusOnlyFromTheUser
     const auto quiet = watch.Changes(false);
     ASSERT_GE(quiet.size(), 3u);
     EXPECT_EQ(std::vector(quiet.begin(), quiet.begin() + 3),
-              (std::vector<ui::AccessibleNotice>{on(cal->lblnumber[5], Event::StateChange),
-                                                 on(cal->lblnumber[5], Event::Selection),
-                                                 on(cal->lblnumber[6], Event::StateChange)}));
-    ChooseMonth(11);
-    const auto changes = watch.Changes(true);
-    EXPECT_NE(std::find(changes.begin(), changes.end(), on(cal->lblnumber[0], Event::NameChange)),
-              changes.end());
+              (std::vector<ui::AccessibleNotice>{on(cal->lblnumber, Event::StateChange, 6),
+                                                 on(cal->lblnumber, Event::Selection, 6),
+                                                 on(cal->lblnumber, Event::StateChange, 7)}));
     // Every element is watched, the first one too.
     ui::Element& first = *cal->Elements().front();
     first.SetVisible(!first.Visible());
     EXPECT_EQ(watch.Changes(true),
               (std::vector<ui::AccessibleNotice>{on(first, Event::StateChange)}));
+}
+
+// In either view a key is one selection and one focus, and a month change renames only the
+// days on view: what is hidden says nothing.
+TEST_F(Accessibility, OneKeyIsOneSelectionAndHiddenDaysStayQuiet) {
+    for (const bool month : {false, true}) {
+        SCOPED_TRACE(month);
+        cal->SetMonthView(month);
+        ui::AccessibleWatch watch(*cal);
+        cal->RaiseKeyDown(ui::kKeyRight, 0);
+        const ui::CellGrid& shown = month ? cal->grdmonth : cal->lblnumber;
+        std::vector<std::pair<const ui::Element*, Event>> events;
+        for (const ui::AccessibleNotice& notice : watch.Changes(true)) {
+            if (notice.Event == Event::Selection || notice.Event == Event::Focus) {
+                events.emplace_back(notice.Subject, notice.Event);
+            }
+        }
+        EXPECT_EQ(events, (std::vector<std::pair<const ui::Element*, Event>>{
+                              {&shown, Event::Focus}, {&shown, Event::Selection}}));
+        cal->RaiseKeyDown(ui::kKeyPageDown, 0);
+        int renamed = 0;
+        for (const ui::AccessibleNotice& notice : watch.Changes(true)) {
+            EXPECT_TRUE(notice.Subject->Visible()) << notice.Subject->Name();
+            EXPECT_TRUE(notice.Child == 0 || notice.Subject == &shown) << notice.Subject->Name();
+            renamed += notice.Child > 0 && notice.Event == Event::NameChange ? 1 : 0;
+        }
+        EXPECT_GE(renamed, 28);
+    }
 }
 
 // A grid that holds the window's focus, its cell framed.

@@ -81,7 +81,7 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
 TEST_F(CalendarChrome, AContrastThemeDrawsSystemColoursAndKeepsTheUsersOwn) {
     Form1 settings(windows, store, *cal, startAtLogOn);
     settings.Show();
-    const ui::Colour sunday = cal->lblnumber[1].ForeColor();  // May 2021: the 2nd
+    const ui::Colour sunday = Day(2).TextColour;  // May 2021: the 2nd
     const Names stored = Written();
     for (const bool contrast : {true, false}) {
         windows.SetHighContrast(contrast);
@@ -92,8 +92,8 @@ TEST_F(CalendarChrome, AContrastThemeDrawsSystemColoursAndKeepsTheUsersOwn) {
                 << system;
         };
         expect(*cal, nullptr, ui::ColourUse::Background, 0, 5);
-        expect(*cal, &cal->lblnumber[1], ui::ColourUse::Text, sunday, 26);
-        expect(*cal, &cal->lblnumber[2], ui::ColourUse::Text, cal->lbldate.ForeColor(), 8);
+        expect(*cal, &cal->lblnumber, Day(2).TextUse, sunday, 26);
+        expect(*cal, &cal->lblnumber, Day(3).TextUse, Day(3).TextColour, 8);
         expect(*cal, &cal->Shape1, ui::ColourUse::Frame, 0, 13);
         expect(settings, nullptr, ui::ColourUse::Background, 0, 4);
         expect(settings, &settings.Label1, ui::ColourUse::Text, 0, 7);
