@@ -36,6 +36,12 @@ void LabelControl::Sync() {
     }
 }
 
+void LabelControl::OnAccessKeysShown() {
+    if (handle_ != nullptr) {
+        ::InvalidateRect(handle_, nullptr, FALSE);
+    }
+}
+
 void LabelControl::Paint(HDC dc, const RECT& area) {
     const int dpi = owner_.Dpi();
     // The surface under the label first, which makes it transparent, then its frame and text.

@@ -54,25 +54,42 @@ void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour) {
     FillSolid(dc, RECT{area.right - t, area.top + t, area.right, area.bottom - t}, colour);
 }
 
+namespace {
+
+// A filled shape shows a colour for itself (a preview); an outline frames something.
+void PaintShape(HDC dc, const ui::Shape& shape, int dpi, const RECT& area) {
+    const ui::Form& form = shape.Owner();
+    const RECT bounds = ElementRect(shape, dpi);
+    RECT crossing{};
+    if (!shape.Visible() || !::IntersectRect(&crossing, &bounds, &area)) {
+        return;
+    }
+    if (shape.Filled()) {
+        FillSolid(dc, bounds,
+                  ShownColorRef(form, &shape, ui::ColourUse::Content, shape.FillColor()));
+    } else {
+        DrawFrame(dc, bounds, LineWidth(dpi),
+                  ShownColorRef(form, &shape, ui::ColourUse::Frame, shape.BorderColor()));
+    }
+}
+
+}  // namespace
+
 void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
     FillSolid(dc, area, ShownColorRef(form, nullptr, ui::ColourUse::Background, form.BackColor()));
     for (const ui::Element* element : form.Elements()) {
-        if (element->Kind() != ui::ElementKind::Shape || !element->Visible()) {
-            continue;
-        }
-        const auto& shape = static_cast<const ui::Shape&>(*element);
-        const RECT bounds = ElementRect(shape, dpi);
-        RECT crossing{};
-        if (!::IntersectRect(&crossing, &bounds, &area)) {
-            continue;
-        }
-        // A filled shape shows a colour for itself (a preview); an outline frames something.
-        if (shape.Filled()) {
-            FillSolid(dc, bounds,
-                      ShownColorRef(form, &shape, ui::ColourUse::Content, shape.FillColor()));
-        } else {
-            DrawFrame(dc, bounds, LineWidth(dpi),
-                      ShownColorRef(form, &shape, ui::ColourUse::Frame, shape.BorderColor()));
+        switch (element->Kind()) {
+            case ui::ElementKind::Shape:
+                PaintShape(dc, static_cast<const ui::Shape&>(*element), dpi, area);
+                break;
+            // Child windows that paint themselves.
+            case ui::ElementKind::Label:
+            case ui::ElementKind::ComboBox:
+            case ui::ElementKind::HScrollBar:
+            case ui::ElementKind::PictureBox:
+            case ui::ElementKind::CheckBox:
+            case ui::ElementKind::CellGrid:
+                break;
         }
     }
 }

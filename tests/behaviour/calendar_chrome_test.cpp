@@ -60,19 +60,18 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
     ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
     cal->SetSettingsWindow(&settingsWindow);
     ClickDay(3);
-    windows.SetMenuChoice(6);  // past the items: nothing runs
+    windows.SetMenuChoice("");  // closed without a choice: nothing runs
     cal->RaiseKeyDown(ui::kKeyApps, 0);
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月3日");
-    for (int item : {0, 3, 4, 5}) {
-        windows.SetMenuChoice(item);
+    const std::vector<std::pair<std::string, std::function<bool()>>> items{
+        {"回到今天", [&] { return cal->lbldate.Caption() == "2021年5月9日"; }},
+        {"设置", [&] { return settingsWindow.Visible(); }},
+        {"最小化", [&] { return !cal->Visible() && windows.NotifyIcon(); }},
+        {"关闭", [&] { return !windows.Running(); }}};
+    for (const auto& [text, done] : items) {
+        windows.SetMenuChoice(text);
         cal->RaiseKeyDown(ui::kKeyApps, 0);
-        const bool done[] = {cal->lbldate.Caption() == "2021年5月9日",
-                             false,
-                             false,
-                             settingsWindow.Visible(),
-                             !cal->Visible() && windows.NotifyIcon(),
-                             !windows.Running()};
-        EXPECT_TRUE(done[item]) << item;
+        EXPECT_TRUE(done()) << text;
     }
 }
 

@@ -127,13 +127,26 @@ class CalendarTest : public ::testing::Test {
     }
 
     void ClickDay(int day) { cal->lblnumber.RaiseCellClick(day - 1); }
+    // The entry of that text, as the user picks it in the open list.
+    static void Pick(ui::ComboBox& box, const std::string& entry) {
+        for (int i = 0; i < box.ListCount(); ++i) {
+            if (box.List(i) == entry) {
+                box.SetListIndex(i);
+                return;
+            }
+        }
+        ADD_FAILURE() << box.Name() << " has no " << entry;
+    }
     void ChooseMonth(int month) {
+        static constexpr const char* kMonths[] = {"一月", "二月", "三月",   "四月",
+                                                  "五月", "六月", "七月",   "八月",
+                                                  "九月", "十月", "十一月", "十二月"};
         cal->Label4.RaiseClick();
-        cal->cbomonth.SetListIndex(month - 1);
+        Pick(cal->cbomonth, kMonths[month - 1]);
     }
     void ChooseYear(int year) {
         cal->Label5.RaiseClick();
-        cal->cboyear.SetListIndex(year - 1922);
+        Pick(cal->cboyear, " " + std::to_string(year));  // as the list shows it
     }
     void DragTo(int left, int top, int button = ui::kLeftButton) {
         windows.SetDropPosition(left, top);

@@ -161,7 +161,7 @@ TEST_F(CalendarStartup, EachEventReadsAStoredValueOnce) {
     const std::size_t before = backing.ReadCount();
     {
         const platform::EventEpoch::Scope choice(windows.Events());
-        cal->cbomonth.SetListIndex(2);
+        Pick(cal->cbomonth, "三月");
     }
     EXPECT_EQ(backing.ReadCount() - before, 4u);  // the main colour and the Sunday colour
 }
@@ -194,7 +194,7 @@ TEST_F(CalendarStartup, BackToTodayWhileTodayIsShownChangesNothing) {
             ClickDay(9);
         }
         const std::string before = state();
-        windows.SetMenuChoice(0);
+        windows.SetMenuChoice("回到今天");
         cal->RaiseKeyDown(ui::kKeyApps, 0);
         cal->RaiseKeyDown(ui::kKeyHome, 0);
         windows.TickTimers();

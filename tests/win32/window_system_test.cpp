@@ -21,6 +21,9 @@
 #include <tuple>
 #include <vector>
 
+#include "calendar_window/frmcalendar.h"
+#include "platform/clock.h"
+#include "platform/memory_settings_backing.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/keys.h"
@@ -28,6 +31,7 @@
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/single_instance.h"
+#include "settings/settings_store.h"
 
 namespace platform::win32 {
 namespace {
@@ -784,6 +788,105 @@ TEST_F(CellGridTest, ScreenReadersHearEachCellAsAChildOfTheGrid) {
     Pump();
     EXPECT_EQ(grids.clicks, (std::vector<int>{4, 1}));
     grid->Release();
+}
+
+// The real calendar on Sunday 9 May 2021 in its first run's colours: red numbers, blue Sundays.
+class DayGridTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        calendar.Show();
+        Pump();
+    }
+    HWND Window() const { return static_cast<HWND>(system.NativeHandle(calendar)); }
+    // The grid of the view that shows.
+    HWND ShownGrid() const {
+        HWND grid = nullptr;
+        while ((grid = ::FindWindowExW(Window(), grid, L"LunadeskGrid", nullptr)) != nullptr &&
+               !::IsWindowVisible(grid)) {
+        }
+        return grid;
+    }
+    // Pixels of the day number's cell (1-based) in the colour, by columns from its left edge.
+    int Count(int day, COLORREF colour, int columns = 1000) const {
+        const ui::Rect& b = calendar.lblnumber.Cell(day - 1).Bounds;
+        const int dpi = SystemDpi();
+        const int left = TwipsToPixelPosition(b.Left, dpi), top = TwipsToPixelPosition(b.Top, dpi);
+        const int width = std::min(columns, TwipsToPixelSize(b.Width, dpi));
+        const int height = TwipsToPixelSize(b.Height, dpi);
+        ::RedrawWindow(ShownGrid(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const WindowDc dc(ShownGrid());
+        int count = 0;
+        for (int i = 0; i < width * height; ++i) {
+            count += ::GetPixel(dc.Get(), left + i % width, top + i / width) == colour;
+        }
+        return count;
+    }
+
+    platform::MemorySettingsBacking backing;
+    SettingsStore store{backing};
+    platform::FixedClock clock{{std::chrono::year{2021} / 5 / 9, std::chrono::hours{9}}};
+    Win32WindowSystem system;
+    frmcalendar calendar{system, store, clock};
+};
+
+// The compact view's numbers: a red Monday, the framed Sunday in blue with its frame.
+TEST_F(DayGridTest, PaintsTheNumbersInTheirColoursAndFramesTheSelectedDay) {
+    constexpr COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+    EXPECT_EQ(std::tuple(Count(10, red) > 4, Count(10, blue), Count(10, red, 1)),
+              std::tuple(true, 0, 0));
+    EXPECT_EQ(std::tuple(Count(9, blue) > Count(9, blue, 1), Count(9, blue, 1), Count(9, red)),
+              std::tuple(true, TwipsToPixelSize(285, SystemDpi()), 0));
+}
+
+// A screen reader reads the 31 numbers as the grid's children, with their states: a month's
+// missing days are invisible.
+TEST_F(DayGridTest, TheDayNumbersAreTheGridsChildren) {
+    IAccessible* const grid = ObjectOf(ShownGrid());
+    ASSERT_NE(grid, nullptr);
+    LONG count = 0;
+    VARIANT nine{}, thirty{};
+    for (int month = 0; month < 3; ++month) {
+        Send(Window(), WM_KEYDOWN, VK_PRIOR, 0);
+    }
+    Pump();
+    grid->get_accChildCount(&count);
+    grid->get_accState(Self(9), &nine);
+    grid->get_accState(Self(30), &thirty);
+    EXPECT_EQ(
+        std::tuple(count, Said(&IAccessible::get_accName, grid, 9),
+                   Said(&IAccessible::get_accDefaultAction, grid, 9)),
+        std::tuple(31L, std::wstring(L"2021年2月9日 星期二 农历腊月廿八"), std::wstring(L"按下")));
+    EXPECT_EQ(std::pair(nine.lVal & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_INVISIBLE),
+                        thirty.lVal & STATE_SYSTEM_INVISIBLE),
+              std::pair(LONG{STATE_SYSTEM_SELECTED}, LONG{STATE_SYSTEM_INVISIBLE}));
+    grid->Release();
+}
+
+std::vector<std::tuple<HWND, DWORD>> calendarEvents;
+void CALLBACK OnCalendarEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD) {
+    calendarEvents.emplace_back(window, event);
+}
+
+// One key in either view: one selection and one focus, and nothing from what is hidden.
+TEST_F(DayGridTest, OneKeyIsOneSelectionInEitherView) {
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, OnCalendarEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const bool month : {false, true}) {
+        calendar.SetMonthView(month);
+        Pump();
+        calendarEvents.clear();
+        Send(Window(), WM_KEYDOWN, VK_RIGHT, 0);
+        Pump();
+        int selections = 0, focus = 0;
+        for (const auto& [window, event] : calendarEvents) {
+            selections += event == EVENT_OBJECT_SELECTION;
+            focus += event == EVENT_OBJECT_FOCUS;
+            EXPECT_TRUE(::IsWindowVisible(window)) << month;
+        }
+        EXPECT_EQ(std::pair(selections, focus), std::pair(1, 1)) << month;
+    }
+    ::UnhookWinEvent(hook);
 }
 
 }  // namespace
