@@ -26,7 +26,7 @@ void frmcalendar::fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) {
     Label1[0].SetForeColor(colour);
     Label1[1].SetForeColor(colour);
     for (int i = 0; i < lblnumber.CellCount(); ++i) {
-        EditDay(i, [colour](ui::GridCell& day) { PaintDay(day, colour, false); });
+        lblnumber.EditCell(i, [colour](ui::GridCell& day) { PaintDay(day, colour, false); });
     }
     Shape1.SetBorderColor(colour);
     cbomonth.SetForeColor(colour);
@@ -58,10 +58,11 @@ void frmcalendar::setcol(std::int32_t colour) {
     // Selecting each day in turn is how the pass learns which labels are Sundays.
     for (std::int16_t i = 0; i < 31; ++i) {
         const ui::Colour main = StoredMainColour();
-        EditDay(i, [main](ui::GridCell& day) { PaintDay(day, main, false); });
+        lblnumber.EditCell(i, [main](ui::GridCell& day) { PaintDay(day, main, false); });
         lblnumber_Click(i);
         if (lblday.Caption() == kSunday) {
-            EditDay(i, [&](ui::GridCell& day) { PaintDay(day, colour, colour != main); });
+            lblnumber.EditCell(i,
+                               [&](ui::GridCell& day) { PaintDay(day, colour, colour != main); });
         }
     }
 }

@@ -10,7 +10,8 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
     try {
         for (int i = 0; i < lblnumber.CellCount(); ++i) {
             if (lblnumber.Cell(i).Framed != (i == index)) {
-                EditDay(i, [framed = i == index](ui::GridCell& day) { day.Framed = framed; });
+                lblnumber.EditCell(
+                    i, [framed = i == index](ui::GridCell& day) { day.Framed = framed; });
             }
         }
         // A number outside the 31 fails as "out of range", every frame cleared.

@@ -144,13 +144,6 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
 
     // Day selection.
     void lblnumber_Click(std::int16_t index);
-    // Changes the cell of one day number (SubscriptOutOfRange outside 0..30).
-    template <typename Edit>
-    void EditDay(int index, Edit edit) {
-        ui::GridCell cell = lblnumber.Cell(index);
-        edit(cell);
-        lblnumber.SetCell(index, std::move(cell));
-    }
     std::string ShowLunar() const;
     void ShowWayBackToToday();
 

@@ -65,7 +65,7 @@ void frmcalendar::FindMonthLength(std::int16_t month, std::int16_t year) {
 // Days 29 to 31 show as far as the month has them.
 void frmcalendar::ShowDayLabels(std::int16_t n) {
     for (int i = 28; i <= 30; ++i) {
-        EditDay(i, [shown = i <= n - 1](ui::GridCell& day) { day.Visible = shown; });
+        lblnumber.EditCell(i, [shown = i <= n - 1](ui::GridCell& day) { day.Visible = shown; });
     }
     ShowDayTips();
 }
@@ -85,7 +85,7 @@ void frmcalendar::ShowDayTips() {
             }
         }
         if (tip != lblnumber.Cell(i).ToolTip) {
-            EditDay(i, [&tip](ui::GridCell& day) { day.ToolTip = std::move(tip); });
+            lblnumber.EditCell(i, [&tip](ui::GridCell& day) { day.ToolTip = std::move(tip); });
         }
     }
 }

@@ -15,22 +15,16 @@ AccessibleWatch::AccessibleWatch(const Form& form) : form_(form) {
 // What is hidden is not described (its name may cost a lunar look-up) and tells nothing
 // until it shows; its parts show and hide with it.
 AccessibleWatch::Watched AccessibleWatch::Describe(const Element& element) const {
-    if (!element.Visible() || !element.Owner().Visible()) {
-        return Watched{Hidden(), {}};
+    Watched watched;
+    watched.self.Invisible = true;
+    if (element.Visible() && element.Owner().Visible()) {
+        watched.self = form_.Accessible(element);
     }
-    Watched watched{form_.Accessible(element), {}};
     const int count = watched.self.Invisible ? 0 : AccessibleChildCount(element);
     for (int child = 0; child < count; ++child) {
-        AccessibleInfo part = form_.AccessibleChild(element, child);
-        watched.children.push_back(part.Invisible ? Hidden() : std::move(part));
+        watched.children.push_back(form_.AccessibleChild(element, child));
     }
     return watched;
-}
-
-AccessibleInfo AccessibleWatch::Hidden() {
-    AccessibleInfo hidden;
-    hidden.Invisible = true;
-    return hidden;
 }
 
 void AccessibleWatch::Compare(const AccessibleInfo& before, const AccessibleInfo& now,

@@ -42,8 +42,6 @@ class AccessibleWatch {
         std::vector<AccessibleInfo> children;
     };
     Watched Describe(const Element& element) const;
-    // All that is kept of what does not show.
-    static AccessibleInfo Hidden();
     static void Compare(const AccessibleInfo& before, const AccessibleInfo& now, bool takesFocus,
                         AccessibleNotice notice, std::vector<AccessibleNotice>& notices);
 

@@ -79,6 +79,8 @@ class CellGrid final : public Element {
     void SetCells(std::vector<GridCell> cells) { Assign(cells_, std::move(cells)); }
     // One cell anew (SubscriptOutOfRange outside 0..CellCount()-1).
     void SetCell(int index, GridCell cell);
+    // One cell changed in place (SubscriptOutOfRange outside 0..CellCount()-1).
+    void EditCell(int index, const std::function<void(GridCell&)>& edit);
     const std::vector<GridHeading>& Headings() const { return headings_; }
     void SetHeadings(std::vector<GridHeading> headings) { Assign(headings_, std::move(headings)); }
 

@@ -142,7 +142,6 @@ class LabelControl final : public ClickableControl {
     ui::Label& label_;
     std::wstring text_;
     ui::Colour foreColor_;
-    int borderStyle_;
 };
 
 class PictureControl final : public ClickableControl {

@@ -106,25 +106,19 @@ void PaintSurfaceBeneath(HDC dc, const ui::Element& element, int dpi, const RECT
 }
 
 void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
-                    const RECT& area, int dpi, bool showAccessKeys) {
-    const ui::Form& form = label.Owner();
-    RECT inside = area;
-    if (label.BorderStyle() == 1) {
-        const int t = LineWidth(dpi);
-        DrawFrame(dc, area, t,
-                  ShownColorRef(form, &label, ui::ColourUse::Frame, label.ForeColor()));
-        ::InflateRect(&inside, -t, -t);
-    }
+                    const RECT& area, bool showAccessKeys) {
     if (text.empty()) {
         return;
     }
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ShownColorRef(form, &label, ui::ColourUse::Text, label.ForeColor()));
+    ::SetTextColor(dc,
+                   ShownColorRef(label.Owner(), &label, ui::ColourUse::Text, label.ForeColor()));
     // One line, top-aligned like the designed layout. "&" marks an access key, underlined
     // while the window shows its keyboard cues.
     UINT format = DT_SINGLELINE | DT_TOP | (showAccessKeys ? 0 : DT_HIDEPREFIX);
     format |= label.Alignment() == ui::TextAlignment::Centre ? DT_CENTER : DT_LEFT;
+    RECT inside = area;
     ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &inside, format);
 }
 

@@ -175,12 +175,17 @@ TEST_F(CalendarStartup, BackToTodayWhileTodayIsShownChangesNothing) {
         for (const ui::Element* element : cal->Elements()) {
             all << '\n' << element->Name() << element->Index() << ' ' << element->Visible() << ' ';
             if (const auto* label = dynamic_cast<const ui::Label*>(element)) {
-                all << label->Caption() << ' ' << label->ForeColor() << ' ' << label->BorderStyle();
+                all << label->Caption() << ' ' << label->ForeColor();
             } else if (const auto* box = dynamic_cast<const ui::ComboBox*>(element)) {
                 all << box->Text() << ' ' << box->ForeColor() << ' ' << box->ListIndex() << '/'
                     << box->ListCount();
             } else if (const auto* shape = dynamic_cast<const ui::Shape*>(element)) {
                 all << shape->BorderColor() << ' ' << shape->FillColor();
+            } else if (const auto* grid = dynamic_cast<const ui::CellGrid*>(element)) {
+                for (const ui::GridCell& cell : grid->Cells()) {
+                    all << cell.Text << cell.TextColour << cell.Framed << cell.Visible
+                        << cell.ToolTip << ' ';
+                }
             }
         }
         return all.str();

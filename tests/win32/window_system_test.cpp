@@ -251,10 +251,6 @@ TEST_F(Win32WindowSystemTest, SurfaceAndControlsPaintTheModel) {
     form.SetBackColor(ui::SystemColour(4));  // the menu colour
     EXPECT_EQ(PixelAt(label.right - 2, label.bottom - 2), ::GetSysColor(COLOR_MENU));
     form.SetBackColor(ui::Rgb(0, 0, 128));
-    // ... and its frame is drawn in the text colour.
-    form.label.SetBorderStyle(1);
-    EXPECT_EQ(PixelAt(label.right - 1, label.bottom - 1), RGB(0, 255, 0));
-    form.label.SetBorderStyle(0);
     EXPECT_EQ(PixelAt(label.right - 1, label.bottom - 1), RGB(0, 0, 128));
     const RECT swatch = PlaceOf(Child(L"LunadeskPicture"));
     EXPECT_EQ(PixelAt((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
@@ -508,15 +504,15 @@ TEST_F(Win32WindowSystemTest, AContrastThemeRepaintsInSystemColoursAndMakesTheWi
     system.SetHighContrastQuery([] { return contrastOn; });
     system.MakeLayered(form);
     system.SetAlpha(form, 50);
-    form.label.SetBorderStyle(1);
     const RECT label = PlaceOf(Label());
+    const int edge = TwipsToPixelPosition(60, dpi);  // the shape's outline
     for (const bool on : {true, false}) {
         contrastOn = on;
         Send(Window(), on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
         BYTE alpha = 0;
         ::GetLayeredWindowAttributes(Window(), nullptr, &alpha, nullptr);
         EXPECT_EQ(std::tuple(PixelAt(label.right + 2, label.bottom + 2),
-                             PixelAt(label.right - 1, label.bottom - 1), alpha),
+                             PixelAt(edge, label.bottom), alpha),
                   on ? std::tuple(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 255)
                      : std::tuple(RGB(0, 0, 0), RGB(0, 255, 0), 50))
             << on;
