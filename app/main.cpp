@@ -7,10 +7,10 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
-#include "user_files/holiday_folder.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
@@ -19,8 +19,9 @@
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
-#include "settings_window/form1.h"
 #include "settings/settings_store.h"
+#include "settings_window/form1.h"
+#include "user_files/holiday_folder.h"
 
 namespace {
 
@@ -56,13 +57,11 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     store.KeepReadsWithin(windows.Events());
-    // Read once: a notice added later counts from the next start.
-    const lunar::HolidaySchedule holidays =
-        LoadHolidaySchedule(platform::UserDataFolder("holidays"));
+    // Outlives the calendar, which shows it.
+    std::optional<lunar::HolidaySchedule> holidays;
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
-    calendar.SetHolidaySchedule(holidays);
     Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
     if (atLogOn) {
@@ -74,6 +73,12 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
+    // The user's notices after the first picture, which the built-in schedule paints: reading
+    // a folder never delays it. Read once: a notice added later counts from the next start.
+    ::RedrawWindow(static_cast<HWND>(windows.NativeHandle(calendar)), nullptr, nullptr,
+                   RDW_UPDATENOW | RDW_ALLCHILDREN);
+    holidays.emplace(LoadHolidaySchedule(platform::UserDataFolder("holidays")));
+    calendar.SetHolidaySchedule(*holidays);
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
