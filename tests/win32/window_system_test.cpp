@@ -30,6 +30,7 @@
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_icon.h"
+#include "platform/win32/painting.h"
 #include "platform/win32/single_instance.h"
 #include "settings/settings_store.h"
 
@@ -794,26 +795,24 @@ class DayGridTest : public ::testing::Test {
         Pump();
     }
     HWND Window() const { return static_cast<HWND>(system.NativeHandle(calendar)); }
-    // The grid of the view that shows.
-    HWND ShownGrid() const {
+    // The shown grid: in the compact view, the numbers.
+    HWND Numbers() const {
         HWND grid = nullptr;
-        while ((grid = ::FindWindowExW(Window(), grid, L"LunadeskGrid", nullptr)) != nullptr &&
-               !::IsWindowVisible(grid)) {
-        }
+        do {
+            grid = ::FindWindowExW(Window(), grid, L"LunadeskGrid", nullptr);
+        } while (grid != nullptr && !::IsWindowVisible(grid));
         return grid;
     }
-    // Pixels of the day number's cell (1-based) in the colour, by columns from its left edge.
-    int Count(int day, COLORREF colour, int columns = 1000) const {
-        const ui::Rect& b = calendar.lblnumber.Cell(day - 1).Bounds;
-        const int dpi = SystemDpi();
-        const int left = TwipsToPixelPosition(b.Left, dpi), top = TwipsToPixelPosition(b.Top, dpi);
-        const int width = std::min(columns, TwipsToPixelSize(b.Width, dpi));
-        const int height = TwipsToPixelSize(b.Height, dpi);
-        ::RedrawWindow(ShownGrid(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const WindowDc dc(ShownGrid());
+    // Pixels of a day's number cell in the colour, in its first `columns` columns.
+    int Count(int day, COLORREF colour, int columns = 20) const {
+        const RECT area = PixelRect(calendar.lblnumber.Cell(day - 1).Bounds, SystemDpi());
+        ::RedrawWindow(Numbers(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const WindowDc dc(Numbers());
         int count = 0;
-        for (int i = 0; i < width * height; ++i) {
-            count += ::GetPixel(dc.Get(), left + i % width, top + i / width) == colour;
+        for (LONG x = area.left; x < std::min(area.right, area.left + columns); ++x) {
+            for (LONG y = area.top; y < area.bottom; ++y) {
+                count += ::GetPixel(dc.Get(), x, y) == colour;
+            }
         }
         return count;
     }
@@ -825,36 +824,33 @@ class DayGridTest : public ::testing::Test {
     frmcalendar calendar{system, store, clock};
 };
 
-// The compact view's numbers: a red Monday, the framed Sunday in blue with its frame.
-TEST_F(DayGridTest, PaintsTheNumbersInTheirColoursAndFramesTheSelectedDay) {
+// The numbers are drawn in their colours, the framed Sunday with its frame, and a screen
+// reader reads them as the grid's 31 children: February's missing days invisible.
+TEST_F(DayGridTest, PaintsTheNumbersAndTellsThemAsTheGridsChildren) {
     constexpr COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+    const int height = TwipsToPixelSize(285, SystemDpi());
     EXPECT_EQ(std::tuple(Count(10, red) > 4, Count(10, blue), Count(10, red, 1)),
               std::tuple(true, 0, 0));
-    EXPECT_EQ(std::tuple(Count(9, blue) > Count(9, blue, 1), Count(9, blue, 1), Count(9, red)),
-              std::tuple(true, TwipsToPixelSize(285, SystemDpi()), 0));
-}
-
-// A screen reader reads the 31 numbers as the grid's children, with their states: a month's
-// missing days are invisible.
-TEST_F(DayGridTest, TheDayNumbersAreTheGridsChildren) {
-    IAccessible* const grid = ObjectOf(ShownGrid());
-    ASSERT_NE(grid, nullptr);
-    LONG count = 0;
-    VARIANT nine{}, thirty{};
+    EXPECT_EQ(std::tuple(Count(9, blue) > height, Count(9, blue, 1), Count(9, red)),
+              std::tuple(true, height, 0));
     for (int month = 0; month < 3; ++month) {
         Send(Window(), WM_KEYDOWN, VK_PRIOR, 0);
     }
     Pump();
+    IAccessible* const grid = ObjectOf(Numbers());
+    ASSERT_NE(grid, nullptr);
+    LONG count = 0;
+    VARIANT nine{}, thirty{};
     grid->get_accChildCount(&count);
     grid->get_accState(Self(9), &nine);
     grid->get_accState(Self(30), &thirty);
     EXPECT_EQ(
         std::tuple(count, Said(&IAccessible::get_accName, grid, 9),
-                   Said(&IAccessible::get_accDefaultAction, grid, 9)),
-        std::tuple(31L, std::wstring(L"2021年2月9日 星期二 农历腊月廿八"), std::wstring(L"按下")));
-    EXPECT_EQ(std::pair(nine.lVal & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_INVISIBLE),
-                        thirty.lVal & STATE_SYSTEM_INVISIBLE),
-              std::pair(LONG{STATE_SYSTEM_SELECTED}, LONG{STATE_SYSTEM_INVISIBLE}));
+                   Said(&IAccessible::get_accDefaultAction, grid, 9),
+                   nine.lVal & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_INVISIBLE),
+                   thirty.lVal & STATE_SYSTEM_INVISIBLE),
+        std::tuple(31L, std::wstring(L"2021年2月9日 星期二 农历腊月廿八"), std::wstring(L"按下"),
+                   LONG{STATE_SYSTEM_SELECTED}, LONG{STATE_SYSTEM_INVISIBLE}));
     grid->Release();
 }
 
