@@ -265,11 +265,6 @@ class LunadeskCase(unittest.TestCase):
                 (max(child["y"], window["y"]) + min(child["y"] + child["h"],
                                                      window["y"] + window["h"])) // 2)
 
-    def choose(self, item):
-        """Chooses the item of that text from the menu that is opening, with the keyboard."""
-        items = eventually(lambda: self.probe("menu")[0], lambda items: items is not None)
-        self.x("xdotool", "key", *["Down"] * (items.index(item) + 1), "Return")
-
     def hide_tips(self):
         """Moves the pointer off the windows and waits until no pointer tip shows: under Wine
         a tip left under the pointer takes the next click."""

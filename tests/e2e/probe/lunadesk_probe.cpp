@@ -8,8 +8,7 @@
 // "description", "value", "role" and "state", as AccessibleObjectFromWindow's object answers
 // (null when there is none), and an object with parts of its own (the month grid) lists them as
 // "cells", each with "name", "description", "state" and its screen rectangle "x", "y", "w", "h".
-// Other arguments: `tip` gives the text of the pointer tip shown now (null when none), `menu` the
-// texts of the open popup menu's items (null when none is open), `foreground`
+// Other arguments: `tip` gives the text of the pointer tip shown now (null when none), `foreground`
 // gives {"title", "focus"} of the foreground window (focus: the keyboard focus is in it), and
 // `close=TITLE` posts a close request to that window, as an installer would, and gives {"posted"}.
 #include <windows.h>
@@ -174,26 +173,6 @@ std::string Tip() {
     return out;
 }
 
-// The items of the open popup menu, as a JSON array of their texts, or null when none is open.
-std::string Menu() {
-    const HWND popup = ::FindWindowW(L"#32768", nullptr);
-    DWORD_PTR menu = 0;
-    if (popup == nullptr || !::IsWindowVisible(popup) ||
-        !::SendMessageTimeoutW(popup, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu) ||
-        menu == 0) {
-        return "null";
-    }
-    std::string out = "[";
-    for (int i = 0; i < ::GetMenuItemCount(reinterpret_cast<HMENU>(menu)); ++i) {
-        wchar_t text[128] = {};
-        const int length =
-            ::GetMenuStringW(reinterpret_cast<HMENU>(menu), i, text, 128, MF_BYPOSITION);
-        out += i > 0 ? "," : "";
-        Quote(out, platform::win32::ToUtf8({text, static_cast<std::size_t>(length)}));
-    }
-    return out + "]";
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -224,8 +203,6 @@ int wmain(int argc, wchar_t** argv) {
             out += std::string(",\"focus\":") + (focus ? "true}" : "false}");
         } else if (arg == L"tip") {
             out += Tip();
-        } else if (arg == L"menu") {
-            out += Menu();
         } else if (arg.starts_with(L"close=")) {
             const HWND window = ::FindWindowW(nullptr, argv[i] + 6);
             const bool posted = window && ::PostMessageW(window, WM_CLOSE, 0, 0);
