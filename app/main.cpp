@@ -7,7 +7,6 @@
 
 #include <exception>
 #include <memory>
-#include <optional>
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
@@ -57,8 +56,8 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     store.KeepReadsWithin(windows.Events());
-    // Outlives the calendar, which shows it.
-    std::optional<lunar::HolidaySchedule> holidays;
+    // Outlives the calendar, which shows it; filled after the first picture.
+    lunar::HolidaySchedule holidays;
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
@@ -77,8 +76,8 @@ int Run() {
     // a folder never delays it. Read once: a notice added later counts from the next start.
     ::RedrawWindow(static_cast<HWND>(windows.NativeHandle(calendar)), nullptr, nullptr,
                    RDW_UPDATENOW | RDW_ALLCHILDREN);
-    holidays.emplace(LoadHolidaySchedule(platform::UserDataFolder("holidays")));
-    calendar.SetHolidaySchedule(*holidays);
+    holidays = LoadHolidaySchedule(platform::UserDataFolder("holidays"));
+    calendar.SetHolidaySchedule(holidays);
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
