@@ -34,13 +34,6 @@ bool CellGrid::Usable(int index) const {
     return cell.Enabled && cell.Visible;
 }
 
-// Told as a change even when the edit changed nothing: the window catches up once anyway.
-void CellGrid::EditCell(int index, const std::function<void(GridCell&)>& edit) {
-    Cell(index);
-    edit(cells_[static_cast<std::size_t>(index)]);
-    Changed();
-}
-
 void CellGrid::RaiseCellClick(int index) {
     if (!Usable(index)) {
         return;

@@ -79,8 +79,14 @@ class CellGrid final : public Element {
     void SetCells(std::vector<GridCell> cells) { Assign(cells_, std::move(cells)); }
     // One cell anew (SubscriptOutOfRange outside 0..CellCount()-1).
     void SetCell(int index, GridCell cell);
-    // One cell changed in place (SubscriptOutOfRange outside 0..CellCount()-1).
-    void EditCell(int index, const std::function<void(GridCell&)>& edit);
+    // One cell changed in place (SubscriptOutOfRange outside 0..CellCount()-1); told as a
+    // change even when the edit changed nothing: the window catches up once anyway.
+    template <typename Edit>
+    void EditCell(int index, Edit&& edit) {
+        Cell(index);
+        edit(cells_[static_cast<std::size_t>(index)]);
+        Changed();
+    }
     const std::vector<GridHeading>& Headings() const { return headings_; }
     void SetHeadings(std::vector<GridHeading> headings) { Assign(headings_, std::move(headings)); }
 

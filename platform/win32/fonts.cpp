@@ -134,7 +134,7 @@ HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
     Key key{face, static_cast<int>(std::lround(font.Points * 100)), font.Bold, dpi};
     const auto cached = fonts_.find(key);
     if (cached != fonts_.end()) {
-        return cached->second.Get();
+        return cached->second.font.Get();
     }
     LOGFONTW description{};
     description.lfHeight = -PointsToPixelHeight(font.Points, dpi);
@@ -145,28 +145,32 @@ HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
     face.copy(description.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
     UniqueFont created(::CreateFontIndirectW(&description));
     const HFONT handle = created.Get();
-    fonts_.emplace(std::move(key), std::move(created));
+    fonts_.emplace(std::move(key), Cached{std::move(created), false, {}});
     return handle;
 }
 
 // The face's own ranges: glyph lookups may answer from a linked face (Wine does), whose
 // glyphs at a Western face's size are what this avoids. Asked once per font.
 const std::vector<WCRANGE>& FontCache::RangesOf(HFONT font) {
-    const auto known = ranges_.find(font);
-    if (known != ranges_.end()) {
-        return known->second;
+    static const std::vector<WCRANGE> none;
+    const auto found = std::find_if(fonts_.begin(), fonts_.end(), [font](const auto& entry) {
+        return entry.second.font.Get() == font;
+    });
+    if (found == fonts_.end()) {
+        return none;
     }
-    std::vector<WCRANGE> ranges;
-    if (probe_) {
+    Cached& cached = found->second;
+    if (!cached.rangesRead && probe_) {
+        cached.rangesRead = true;
         const SelectedObject selected(probe_.Get(), font);
         const DWORD bytes = ::GetFontUnicodeRanges(probe_.Get(), nullptr);
         std::vector<std::byte> buffer(bytes);
         auto* set = reinterpret_cast<GLYPHSET*>(buffer.data());
         if (bytes != 0 && ::GetFontUnicodeRanges(probe_.Get(), set) != 0) {
-            ranges.assign(set->ranges, set->ranges + set->cRanges);
+            cached.ranges.assign(set->ranges, set->ranges + set->cRanges);
         }
     }
-    return ranges_.emplace(font, std::move(ranges)).first->second;
+    return cached.ranges;
 }
 
 bool FontCache::HasOwnGlyphs(HFONT font, std::wstring_view text) {

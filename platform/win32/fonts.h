@@ -46,8 +46,13 @@ class FontCache {
     const std::vector<WCRANGE>& RangesOf(HFONT font);
 
     UniqueMemoryDc probe_;
-    std::map<Key, UniqueFont> fonts_;
-    std::map<HFONT, std::vector<WCRANGE>> ranges_;
+    struct Cached {
+        UniqueFont font;
+        // The face's own glyph ranges, read when first asked for.
+        bool rangesRead = false;
+        std::vector<WCRANGE> ranges;
+    };
+    std::map<Key, Cached> fonts_;
     std::map<std::wstring, bool> installed_;
     std::map<std::string, std::wstring> faces_;
     std::wstring chineseFace_;
