@@ -58,9 +58,8 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     store.KeepReadsWithin(windows.Events());
-    // Read once: a notice added later counts from the next start.
-    const lunar::HolidaySchedule holidays =
-        LoadHolidaySchedule(platform::UserDataFolder("holidays"));
+    // Outlives the calendar, which shows it; filled after the first picture.
+    lunar::HolidaySchedule holidays;
     // The user's days, read once: a change made to the file counts from the next start.
     const user_files::DaysLoad days =
         user_files::LoadDays(platform::SystemUserFiles(), platform::UserDataFolder(""));
@@ -68,7 +67,6 @@ int Run() {
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
-    calendar.SetHolidaySchedule(holidays);
     calendar.SetUserDays(userDays);
     if (days.Fault) {
         calendar.AddFileFault(user_files::FaultText(*days.Fault));
@@ -84,6 +82,12 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
+    // The user's notices after the first picture, which the built-in schedule paints: reading
+    // a folder never delays it. Read once: a notice added later counts from the next start.
+    ::RedrawWindow(static_cast<HWND>(windows.NativeHandle(calendar)), nullptr, nullptr,
+                   RDW_UPDATENOW | RDW_ALLCHILDREN);
+    holidays = LoadHolidaySchedule(platform::UserDataFolder("holidays"));
+    calendar.SetHolidaySchedule(holidays);
     calendar.StartReminders();
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};

@@ -42,6 +42,13 @@ void MonthChangeInMemory(benchmark::State& state) {
 }
 BENCHMARK(MonthChangeInMemory)->Unit(benchmark::kMicrosecond);
 
+void MonthChangeInMonthViewInMemory(benchmark::State& state) {
+    platform::MemorySettingsBacking backing;
+    SettingsStore store(backing);
+    RunMonthChanges(state, store, true);
+}
+BENCHMARK(MonthChangeInMonthViewInMemory)->Unit(benchmark::kMicrosecond);
+
 void RunWithFileStore(benchmark::State& state, bool monthView) {
     const std::filesystem::path home =
         std::filesystem::temp_directory_path() / ("lunadesk-bench-" + std::to_string(::getpid()));

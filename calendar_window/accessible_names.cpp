@@ -15,16 +15,15 @@ std::string Spaced(std::string first, std::string_view second) {
     return first.append(" ").append(second);
 }
 
-// "2026年12月6日 星期日 农历十月廿八" in the month on view, or just the label's number until a day
+// "2026年12月6日 星期日 农历十月廿八" in the month on view, or just the day's number until a day
 // is selected (and for a number the month lacks).
-std::string DayName(const ui::Label& day, const platform::Date& selected) {
-    const std::chrono::year_month_day date{
-        selected.year(), selected.month(),
-        std::chrono::day(static_cast<unsigned>(day.Index() + 1))};
+std::string DayName(const ui::GridCell& day, int index, const platform::Date& selected) {
+    const std::chrono::year_month_day date{selected.year(), selected.month(),
+                                           std::chrono::day(static_cast<unsigned>(index + 1))};
     return selected.ok() && date.ok()
                ? lunar::FullDayName(static_cast<int>(date.year()), platform::MonthOf(date),
                                     platform::DayOf(date))
-               : day.Caption();
+               : day.Text;
 }
 
 }  // namespace
@@ -49,18 +48,21 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
         return ui::PushButton(element, Spaced("年份", Label5.Caption()));
     }
     ui::AccessibleInfo info = ui::DefaultAccessibleInfo(element);
-    if (&element == &grdmonth) {
+    if (&element == &grdmonth || &element == &lblnumber) {
         info.Name = selected_.ok() ? platform::FormatDate(selected_, "yyyy年m月") : "";
+        // The day numbers hold no focus of their own: the window's keys work on the framed one.
+        info.Focused = info.Focused || (&element == &lblnumber && Focused() == nullptr);
     } else if (&element == &cbomonth || &element == &cboyear) {
         info.Name = &element == &cbomonth ? "月份" : "年份";
-    } else if (element.Name() == "lblnumber") {
-        const ui::Label& day = lblnumber[element.Index()];
-        info = ui::PushButton(day, DayName(day, selected_));
-        info.Description = day.ToolTip();
-        info.Selectable = true;
-        info.Selected = day.BorderStyle() == 1;
-        // The framed day is where the keyboard works, as the focused item of a list.
-        info.Focused = info.Selected;
+    }
+    return info;
+}
+
+// The month view names its own cells; a day number is named when a screen reader asks.
+ui::AccessibleInfo frmcalendar::AccessibleChild(const ui::Element& element, int child) const {
+    ui::AccessibleInfo info = ui::Form::AccessibleChild(element, child);
+    if (&element == &lblnumber) {
+        info.Name = DayName(lblnumber.Cell(child), child, selected_);
     }
     return info;
 }

@@ -11,14 +11,22 @@ ui::Colour ColourOf(std::int16_t r, std::int16_t g, std::int16_t b) {
     return r + 256 * g + 65536 * b;
 }
 
+// A day number and its frame in one colour; a marked one keeps apart from the other days under
+// a contrast theme too, in the theme's second text colour.
+void PaintDay(ui::GridCell& day, ui::Colour colour, bool marked) {
+    day.TextColour = colour;
+    day.FrameColour = colour;
+    day.TextUse = marked ? ui::ColourUse::MarkedText : ui::ColourUse::Text;
+}
+
 }  // namespace
 
 void frmcalendar::fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) {
     const ui::Colour colour = ColourOf(r, g, b);
     Label1[0].SetForeColor(colour);
     Label1[1].SetForeColor(colour);
-    for (auto& day : lblnumber) {
-        day->SetForeColor(colour);
+    for (int i = 0; i < lblnumber.CellCount(); ++i) {
+        lblnumber.EditCell(i, [colour](ui::GridCell& day) { PaintDay(day, colour, false); });
     }
     Shape1.SetBorderColor(colour);
     cbomonth.SetForeColor(colour);
@@ -37,7 +45,7 @@ void frmcalendar::fontRGB2(std::int16_t r, std::int16_t g, std::int16_t b) {
     ShowMonthView();
 }
 
-// Read afresh for every label: the settings window may have just stored a new colour.
+// Read afresh for every day: the settings window may have just stored a new colour.
 ui::Colour frmcalendar::StoredMainColour() const {
     const int r = settings::ReadNumber(store_, settings::kFontR1);
     const int g = settings::ReadNumber(store_, settings::kFontG1);
@@ -49,10 +57,12 @@ void frmcalendar::setcol(std::int32_t colour) {
     sundayColour_ = colour;
     // Selecting each day in turn is how the pass learns which labels are Sundays.
     for (std::int16_t i = 0; i < 31; ++i) {
-        lblnumber[i].SetForeColor(StoredMainColour());
+        const ui::Colour main = StoredMainColour();
+        lblnumber.EditCell(i, [main](ui::GridCell& day) { PaintDay(day, main, false); });
         lblnumber_Click(i);
         if (lblday.Caption() == kSunday) {
-            lblnumber[i].SetForeColor(colour);
+            lblnumber.EditCell(i,
+                               [&](ui::GridCell& day) { PaintDay(day, colour, colour != main); });
         }
     }
 }
@@ -60,14 +70,4 @@ void frmcalendar::setcol(std::int32_t colour) {
 void frmcalendar::setcol(const std::string& colourText) {
     setcol(
         settings::ParseSetting(settings::kSetCol, colourText).value_or(settings::kSetCol.FirstRun));
-}
-
-// Under a contrast theme the Sundays keep apart from the other days in the theme's second text
-// colour: a day whose colour is not the main text colour (which the date line carries) is one
-// that the Sunday pass marked.
-ui::Colour frmcalendar::ShownColour(const ui::Element* element, ui::ColourUse use,
-                                    ui::Colour own) const {
-    const bool marked = element != nullptr && element->Name() == "lblnumber" &&
-                        use == ui::ColourUse::Text && own != lbldate.ForeColor();
-    return ui::Form::ShownColour(element, marked ? ui::ColourUse::MarkedText : use, own);
 }

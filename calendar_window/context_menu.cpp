@@ -46,16 +46,11 @@ void frmcalendar::ToggleLocked() {
 
 void frmcalendar::OnContextMenu(std::optional<ui::Point> at) {
     if (!at) {
-        ui::Rect day;
-        if (monthView_) {
-            const ui::Rect grid = grdmonth.Bounds();
-            day = grdmonth.Cell(month_view::SelectedCell(selected_, firstDayOfWeek_)).Bounds;
-            day.Left += grid.Left;
-            day.Top += grid.Top;
-        } else {
-            day = lblnumber[platform::DayOf(selected_) - 1].Bounds();
-        }
-        at = ui::Point{day.Left, day.Bottom()};
+        const ui::CellGrid& grid = monthView_ ? grdmonth : lblnumber;
+        const int cell = monthView_ ? month_view::SelectedCell(selected_, firstDayOfWeek_)
+                                    : platform::DayOf(selected_) - 1;
+        const ui::Rect day = grid.Cell(cell).Bounds;
+        at = ui::Point{grid.Bounds().Left + day.Left, grid.Bounds().Top + day.Bottom()};
     }
     ShowContextMenu(at);
 }

@@ -8,10 +8,14 @@ void frmcalendar::lblnumber_Click(std::int16_t index) {
     cbomonth.SetVisible(false);
     cboyear.SetVisible(false);
     try {
-        for (int i = 0; i < 31; ++i) {
-            lblnumber[i].SetBorderStyle(0);
+        for (int i = 0; i < lblnumber.CellCount(); ++i) {
+            if (lblnumber.Cell(i).Framed != (i == index)) {
+                lblnumber.EditCell(
+                    i, [framed = i == index](ui::GridCell& day) { day.Framed = framed; });
+            }
         }
-        lblnumber[index].SetBorderStyle(1);
+        // A number outside the 31 fails as "out of range", every frame cleared.
+        lblnumber.Cell(index);
         selDay = static_cast<std::int16_t>(index + 1);
         const int month = cbomonth.ListIndex() + 1;
         const int year = cboyear.ListIndex() + 1922;

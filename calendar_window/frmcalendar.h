@@ -71,8 +71,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void SetLocked(bool locked);
 
     ui::AccessibleInfo Accessible(const ui::Element& element) const override;
-    ui::Colour ShownColour(const ui::Element* element, ui::ColourUse use,
-                           ui::Colour own) const override;
+    ui::AccessibleInfo AccessibleChild(const ui::Element& element, int child) const override;
 
     // Elements, in design order.
     ui::ElementArray<ui::Label> Label1;
@@ -83,7 +82,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     ui::Label Label7;
     ui::Label Label6;
     ui::Shape Shape1;
-    ui::ElementArray<ui::Label> lblnumber;
+    // The compact view's day numbers: cell i is day i + 1.
+    ui::CellGrid lblnumber;
     ui::Label Label3;
     ui::Label lbldate;
     ui::Label lblday;

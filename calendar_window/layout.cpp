@@ -1,6 +1,7 @@
 // The calendar window in its designed state: every element at its place, with its first
 // caption, colour and font. Start-up then brings it into its working state.
 #include <string>
+#include <vector>
 
 #include "calendar_window/frmcalendar.h"
 #include "calendar_window/month_cells.h"
@@ -24,9 +25,25 @@ constexpr ui::Colour kDarkGrey = Rgb(64, 64, 64);
 // The system's window background; start-up turns it black.
 constexpr ui::Colour kWindowBackground = Rgb(255, 255, 255);
 
-// Day i + 1 sits in column i mod 7 and row i div 7, day 1 always top left.
-Rect DayCell(int index) {
-    return Rect{240 + 360 * (index % 7), 840 + 360 * (index / 7), 300, 285};
+// Day i + 1 sits in column i mod 7 and row i div 7, day 1 always top left; a number is 300 x
+// 285 twips, one every 360.
+constexpr int kDayPitch = 360;
+constexpr int kDayWidth = 300;
+constexpr int kDayHeight = 285;
+constexpr Rect kDayGrid{240, 840, 6 * kDayPitch + kDayWidth, 4 * kDayPitch + kDayHeight};
+
+// Every day number starts framed; the first selection clears all frames but one.
+std::vector<ui::GridCell> DesignDays() {
+    std::vector<ui::GridCell> days(31);
+    for (int i = 0; i < 31; ++i) {
+        ui::GridCell& day = days[static_cast<std::size_t>(i)];
+        day.Bounds = Rect{kDayPitch * (i % 7), kDayPitch * (i / 7), kDayWidth, kDayHeight};
+        day.Text = std::to_string(i + 1);
+        day.TextColour = kGreen;
+        day.Framed = true;
+        day.FrameColour = kGreen;
+    }
+    return days;
 }
 
 }  // namespace
@@ -44,6 +61,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
              ui::TextAlignment::Centre),
       Label6(*this, "Label6", -1, Rect{2640, 0, 375, 255}, "×", kWhite, kSong105),
       Shape1(*this, "Shape1", -1, Rect{120, 720, 2655, 1935}, false, kWhite, kGreen),
+      lblnumber(*this, "lblnumber", kDayGrid, kDefaultFont, kDefaultFont, ui::CellLook::Label),
       Label3(*this, "Label3", -1, Rect{1800, 2280, 855, 255}, "回到今天", kWhite, kSong9),
       lbldate(*this, "lbldate", -1, Rect{120, 2760, 1575, 255}, "", kGreen, kSong9),
       lblday(*this, "lblday", -1, Rect{1680, 2760, 735, 255}, "", kGreen, kSong9),
@@ -63,12 +81,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
 
     Label1.Add(*this, "Label1", 0, Rect{120, 120, 615, 255}, "月份&M", kGreen, kSong9);
     Label1.Add(*this, "Label1", 1, Rect{1320, 120, 735, 255}, "年份&Y", kGreen, kSong9);
-    for (int i = 0; i < 31; ++i) {
-        auto& day = lblnumber.Add(*this, "lblnumber", i, DayCell(i), std::to_string(i + 1), kGreen,
-                                  kDefaultFont, ui::TextAlignment::Centre);
-        // Every day label starts framed; the first selection clears all frames but one.
-        day.SetBorderStyle(1);
-    }
+    lblnumber.SetCells(DesignDays());
     Label7.SetToolTip("最小化");
     Label6.SetToolTip("关闭");
     Label8.SetToolTip("设置");
@@ -82,7 +95,7 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     AddElement(Label7);
     AddElement(Label6);
     AddElement(Shape1);
-    AddElements(lblnumber);
+    AddElement(lblnumber);
     AddElement(grdmonth);
     AddElement(Label3);
     AddElement(lbldate);
@@ -97,15 +110,12 @@ frmcalendar::frmcalendar(ui::WindowSystem& system, SettingsStore& store,
     // The month view's parts show only with it; the grid then has the keyboard.
     grdmonth.SetVisible(false);
     grdmonth.SetTabIndex(0);
-    // As for the day labels: a press that closes a dropped list still picks the day under it.
     grdmonth.SetClickThroughOpenList(true);
     lblnotice.SetVisible(false);
 
-    for (auto& day : lblnumber) {
-        const auto index = static_cast<std::int16_t>(day->Index());
-        day->Click = [this, index] { lblnumber_Click(index); };
-        day->SetClickThroughOpenList(true);
-    }
+    // A press that closes a dropped list still picks the day under it.
+    lblnumber.SetClickThroughOpenList(true);
+    lblnumber.CellClick = [this](int index) { lblnumber_Click(static_cast<std::int16_t>(index)); };
     Label3.Click = [this] { Label3_Click(); };
     Label4.Click = [this] { Label4_Click(); };
     Label5.Click = [this] { Label5_Click(); };

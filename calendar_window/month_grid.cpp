@@ -62,34 +62,33 @@ void frmcalendar::FindMonthLength(std::int16_t month, std::int16_t year) {
     }
 }
 
+// Days 29 to 31 show as far as the month has them.
 void frmcalendar::ShowDayLabels(std::int16_t n) {
     for (int i = 28; i <= 30; ++i) {
-        lblnumber[i].SetVisible(false);
-    }
-    // The month view shows its own cells instead.
-    for (int i = 28; i <= n - 1 && !monthView_; ++i) {
-        lblnumber[i].SetVisible(true);
+        lblnumber.EditCell(i, [shown = i <= n - 1](ui::GridCell& day) { day.Visible = shown; });
     }
     ShowDayTips();
 }
 
 // Each shown day's pointer tip: its lunar date, festivals, solar term, seasonal mark and 休/班
-// in the month on view.
+// in the month on view. None while the month view shows instead.
 void frmcalendar::ShowDayTips() {
     const int month = GetMonth();
     const int year = GetYear();
-    for (auto& day : lblnumber) {
+    for (int i = 0; i < lblnumber.CellCount(); ++i) {
         std::string tip;
-        if (day->Visible()) {
+        if (lblnumber.Visible() && lblnumber.Cell(i).Visible) {
             try {
-                tip = lunar::DayTip(year, month, day->Index() + 1, *holidays_);
+                tip = lunar::DayTip(year, month, i + 1, *holidays_);
                 // Only a date the almanac could name gets this far.
-                tip += UserDaysTip(platform::MakeDate(year, month, day->Index() + 1));
+                tip += UserDaysTip(platform::MakeDate(year, month, i + 1));
             } catch (const lunar::OutOfRange&) {
                 // A month the grid cannot show (before the year box has a year): no tip.
             }
         }
-        day->SetToolTip(std::move(tip));
+        if (tip != lblnumber.Cell(i).ToolTip) {
+            lblnumber.EditCell(i, [&tip](ui::GridCell& day) { day.ToolTip = std::move(tip); });
+        }
     }
 }
 

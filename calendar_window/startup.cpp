@@ -122,7 +122,7 @@ void frmcalendar::SelectToday() {
     cboyear.SetListIndex(static_cast<int>(today.year()) - kFirstYear);
     cbomonth.SetListIndex(platform::MonthOf(today) - 1);
     const int day = platform::DayOf(today);
-    lblnumber[day - 1].SetBorderStyle(1);
+    lblnumber.EditCell(day - 1, [](ui::GridCell& cell) { cell.Framed = true; });
     selDay = static_cast<std::int16_t>(day);
 }
 

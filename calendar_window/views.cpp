@@ -54,22 +54,18 @@ void frmcalendar::ApplyView() {
     SetClientSize(monthView_ ? kMonthWidth : kCompactWidth,
                   monthView_ ? kMonthHeight : kCompactHeight);
     grdmonth.SetVisible(monthView_);
+    lblnumber.SetVisible(!monthView_);
     if (monthView_) {
         firstDayOfWeek_ = System().FirstDayOfWeek();
-        for (auto& day : lblnumber) {
-            day->SetVisible(false);
-        }
         SetFocus(&grdmonth);
         ShowMonthView();
     } else {
         SetFocus(nullptr);
         lblnotice.SetVisible(false);
-        for (int i = 0; i < 28; ++i) {
-            lblnumber[i].SetVisible(true);
-        }
-        if (GetYear() != 0) {
-            ShowMonth();
-        }
+    }
+    // The day numbers' tips are kept only while they show.
+    if (GetYear() != 0) {
+        ShowDayTips();
     }
 }
 

@@ -45,12 +45,22 @@ std::string WithoutAccessKeyMark(const std::string& caption) {
 AccessibleInfo DefaultAccessibleInfo(const Element& element) {
     AccessibleInfo info;
     info.Role = RoleOf(element.Kind());
-    if (element.Kind() == ElementKind::Label) {
-        info.Name = WithoutAccessKeyMark(static_cast<const Label&>(element).Caption());
-    } else if (element.Kind() == ElementKind::CheckBox) {
-        const auto& box = static_cast<const CheckBox&>(element);
-        info.Name = WithoutAccessKeyMark(box.Caption());
-        info.Checked = box.Value();
+    switch (element.Kind()) {
+        case ElementKind::Label:
+            info.Name = WithoutAccessKeyMark(static_cast<const Label&>(element).Caption());
+            break;
+        case ElementKind::CheckBox: {
+            const auto& box = static_cast<const CheckBox&>(element);
+            info.Name = WithoutAccessKeyMark(box.Caption());
+            info.Checked = box.Value();
+            break;
+        }
+        case ElementKind::ComboBox:
+        case ElementKind::HScrollBar:
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+        case ElementKind::CellGrid:
+            break;
     }
     info.Invisible = !element.Visible() || !element.Owner().Visible();
     info.Focusable = element.TabStop();
@@ -71,9 +81,18 @@ AccessibleInfo Form::Accessible(const Element& element) const {
 }
 
 int AccessibleChildCount(const Element& element) {
-    return element.Kind() == ElementKind::CellGrid
-               ? static_cast<const CellGrid&>(element).CellCount()
-               : 0;
+    switch (element.Kind()) {
+        case ElementKind::CellGrid:
+            return static_cast<const CellGrid&>(element).CellCount();
+        case ElementKind::Label:
+        case ElementKind::ComboBox:
+        case ElementKind::HScrollBar:
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+        case ElementKind::CheckBox:
+            break;
+    }
+    return 0;
 }
 
 AccessibleInfo Form::AccessibleChild(const Element& element, int child) const {

@@ -12,10 +12,14 @@ AccessibleWatch::AccessibleWatch(const Form& form) : form_(form) {
     }
 }
 
+// What is hidden is not described (its name may cost a lunar look-up) and tells nothing
+// until it shows; its parts show and hide with it.
 AccessibleWatch::Watched AccessibleWatch::Describe(const Element& element) const {
-    Watched watched{form_.Accessible(element), {}};
-    // Its parts show and hide with it, which its own state tells: while hidden they are not
-    // described (nor compared, nor told).
+    Watched watched;
+    watched.self.Invisible = true;
+    if (element.Visible() && element.Owner().Visible()) {
+        watched.self = form_.Accessible(element);
+    }
     const int count = watched.self.Invisible ? 0 : AccessibleChildCount(element);
     for (int child = 0; child < count; ++child) {
         watched.children.push_back(form_.AccessibleChild(element, child));
@@ -30,6 +34,13 @@ void AccessibleWatch::Compare(const AccessibleInfo& before, const AccessibleInfo
         notice.Event = event;
         notices.push_back(notice);
     };
+    if (before.Invisible || now.Invisible) {
+        // Shown or hidden is all there is to tell of it.
+        if (before.Invisible != now.Invisible) {
+            add(AccessibleEvent::StateChange);
+        }
+        return;
+    }
     if (now.Name != before.Name) {
         add(AccessibleEvent::NameChange);
     }

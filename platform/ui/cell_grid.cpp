@@ -7,8 +7,10 @@
 
 namespace ui {
 
-CellGrid::CellGrid(Form& owner, std::string name, Rect bounds, Font font, Font smallFont)
+CellGrid::CellGrid(Form& owner, std::string name, Rect bounds, Font font, Font smallFont,
+                   CellLook look)
     : Element(owner, ElementKind::CellGrid, std::move(name), -1, bounds),
+      look_(look),
       font_(std::move(font)),
       smallFont_(std::move(smallFont)) {}
 
@@ -24,8 +26,16 @@ void CellGrid::SetCell(int index, GridCell cell) {
     Assign(cells_[static_cast<std::size_t>(index)], std::move(cell));
 }
 
+bool CellGrid::Usable(int index) const {
+    if (index < 0 || index >= CellCount()) {
+        return false;
+    }
+    const GridCell& cell = cells_[static_cast<std::size_t>(index)];
+    return cell.Enabled && cell.Visible;
+}
+
 void CellGrid::RaiseCellClick(int index) {
-    if (index < 0 || index >= CellCount() || !cells_[static_cast<std::size_t>(index)].Enabled) {
+    if (!Usable(index)) {
         return;
     }
     WindowSystem& system = Owner().System();
@@ -46,6 +56,7 @@ AccessibleInfo CellAccessibleInfo(const CellGrid& grid, int index) {
     info.Selected = cell.Framed;
     info.Focused = cell.Framed;
     info.Unavailable = !cell.Enabled;
+    info.Invisible = info.Invisible || !cell.Visible;
     if (!cell.Enabled) {
         info.DefaultAction.clear();
     }

@@ -22,16 +22,12 @@ class Label final : public Element {
     void SetForeColor(Colour colour) { Assign(foreColor_, colour); }
     const Font& GetFont() const { return font_; }
     TextAlignment Alignment() const { return alignment_; }
-    // 0 none, 1 a thin single-line frame.
-    int BorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(int style) { Assign(borderStyle_, style); }
 
   private:
     std::string caption_;
     Colour foreColor_;
     Font font_;
     TextAlignment alignment_;
-    int borderStyle_ = 0;
 };
 
 // A drop-down list. Selecting an entry, by the user or from code, runs Click

@@ -170,12 +170,15 @@ int HeadlessWindowSystem::ShowMenu(Form& form, const std::vector<MenuItem>& item
                                    std::optional<Point> at) {
     WindowOf(form);
     std::string call = "Menu " + form.Name();
-    for (const MenuItem& item : items) {
-        call += " " + item.Text + (item.Checked ? "✓" : "");
+    int chosen = -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        call += " " + items[i].Text + (items[i].Checked ? "✓" : "");
+        chosen = items[i].Text == menuChoice_ ? static_cast<int>(i) : chosen;
     }
+    menuChoice_.clear();
     Record(call +
            (at ? " at " + std::to_string(at->X) + "," + std::to_string(at->Y) : " at the pointer"));
-    return std::exchange(menuChoice_, -1);
+    return chosen;
 }
 
 void HeadlessWindowSystem::TickTimers() {

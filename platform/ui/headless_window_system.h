@@ -67,8 +67,9 @@ class HeadlessWindowSystem final : public WindowSystem {
     void SetHighContrast(bool on) { highContrast_ = on; }
     // The user's first day of the week, 0 Monday (the default) ... 6 Sunday.
     void SetFirstDayOfWeek(int day) { firstDayOfWeek_ = day; }
-    // The item the user takes in the next menu (-1: closes it without a choice).
-    void SetMenuChoice(int position) { menuChoice_ = position; }
+    // The item the user takes in the next menu, by its text (one the menu lacks closes it
+    // without a choice).
+    void SetMenuChoice(std::string text) { menuChoice_ = std::move(text); }
 
     // --- what happened ---
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -101,7 +102,7 @@ class HeadlessWindowSystem final : public WindowSystem {
 
     std::vector<Monitor> monitors_;
     std::optional<Rect> dropPosition_;
-    int menuChoice_ = -1;
+    std::string menuChoice_;
     int firstDayOfWeek_ = 0;
     bool notifyIconFails_ = false;
     bool createFails_ = false;

@@ -25,6 +25,22 @@ DWORD WinEventOf(ui::AccessibleEvent event) {
     return EVENT_OBJECT_SELECTION;
 }
 
+// The system's own controls answer for themselves, through a subclass.
+bool IsSystemControl(ui::ElementKind kind) {
+    switch (kind) {
+        case ui::ElementKind::ComboBox:
+        case ui::ElementKind::HScrollBar:
+        case ui::ElementKind::CheckBox:
+            return true;
+        case ui::ElementKind::Label:
+        case ui::ElementKind::Shape:
+        case ui::ElementKind::PictureBox:
+        case ui::ElementKind::CellGrid:
+            break;
+    }
+    return false;
+}
+
 }  // namespace
 
 ComApartment::~ComApartment() {
@@ -49,9 +65,7 @@ void FormAccessibility::Attach(HWND window, const ui::Element& element,
     if (window == nullptr) {
         return;
     }
-    const bool systemControl = element.Kind() == ui::ElementKind::ComboBox ||
-                               element.Kind() == ui::ElementKind::HScrollBar ||
-                               element.Kind() == ui::ElementKind::CheckBox;
+    const bool systemControl = IsSystemControl(element.Kind());
     auto attached =
         std::make_unique<Attached>(Attached{this,
                                             std::make_shared<AccessibleBinding>(AccessibleBinding{
@@ -139,7 +153,13 @@ void FormAccessibility::Announce(bool focusMoves) {
 
 void FormAccessibility::AnnounceFocus() {
     if (const Attached* standIn = Listening() ? FocusStandIn() : nullptr) {
-        Raise(EVENT_OBJECT_FOCUS, standIn->binding->element);
+        // A grid that stands for it (the day numbers) has its framed day focused.
+        const ui::Element& element = *standIn->binding->element;
+        if (ui::AccessibleChildCount(element) > 0) {
+            AnnouncePartFocus(element);
+        } else {
+            Raise(EVENT_OBJECT_FOCUS, &element);
+        }
     }
 }
 

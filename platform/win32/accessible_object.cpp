@@ -216,7 +216,7 @@ class AccessibleElement final : public IAccessible,
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
         if (PartCount() > 0) {
             // The grid with the keyboard: its focused cell, or itself.
-            if (::GetFocus() != binding_->window) {
+            if (!HasKeyboard()) {
                 return ChildAnswer(child, std::nullopt);
             }
             return ChildAnswer(child,
@@ -239,7 +239,7 @@ class AccessibleElement final : public IAccessible,
         if (info && Part(child)) {
             // A part has the focus its grid has.
             state->vt = VT_I4;
-            state->lVal = ModelState(*info, info->Focused && ::GetFocus() == binding_->window);
+            state->lVal = ModelState(*info, info->Focused && HasKeyboard());
             return S_OK;
         }
         const HRESULT result = standard_.Get()->get_accState(child, state);
@@ -453,6 +453,19 @@ class AccessibleElement final : public IAccessible,
         }
         const auto found = ui::NeighbourCell(places, part, direction);
         return found ? std::optional<LONG>(*found + 1) : std::nullopt;
+    }
+    // The keyboard is where the parts can have it: in the element's own window, or in the
+    // form's for a grid that holds no focus of its own (the day numbers).
+    bool HasKeyboard() const {
+        const HWND focus = ::GetFocus();
+        if (focus == nullptr || focus == binding_->window) {
+            return focus != nullptr;
+        }
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        const auto info = Describe(self);
+        return info && !info->Focusable && focus == ::GetAncestor(binding_->window, GA_ROOT);
     }
     // The parts of the element (a grid's cells), each a child by its position from 1.
     LONG PartCount() const {

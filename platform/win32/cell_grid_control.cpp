@@ -52,7 +52,7 @@ void CellGridControl::SyncCellTips() {
     FontCache& fonts = owner_.Context().fonts;
     HFONT font = nullptr;
     for (std::size_t i = 0; i < std::max(cells.size(), tippedCells_); ++i) {
-        const bool tipped = shown_ && i < cells.size() && cells[i].Enabled;
+        const bool tipped = shown_ && i < cells.size() && grid_.Usable(static_cast<int>(i));
         const std::wstring tip = tipped ? ToWide(cells[i].ToolTip) : std::wstring();
         if (font == nullptr && !tip.empty()) {
             font = fonts.For(fonts.TipFont(), owner_.Dpi(), tip);
@@ -76,14 +76,33 @@ void CellGridControl::Paint(HDC dc, const RECT& area) {
 }
 
 int CellGridControl::PartAt(POINT client) const {
+    const int cell = CellAt(client);
+    return grid_.Usable(cell) ? cell : -1;
+}
+
+int CellGridControl::CellAt(POINT client) const {
     const std::vector<ui::GridCell>& cells = grid_.Cells();
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const RECT area = PixelRect(cells[i].Bounds, owner_.Dpi());
-        if (cells[i].Enabled && ::PtInRect(&area, client)) {
+        if (::PtInRect(&area, client)) {
             return static_cast<int>(i);
         }
     }
     return -1;
+}
+
+// Between the day numbers and over a day the month lacks, the pointer is on the window's
+// surface, as it would be with no grid: a press there drags the window.
+bool CellGridControl::Transparent(POINT client) const {
+    const int cell = CellAt(client);
+    if (cell >= 0) {
+        return !grid_.Cell(cell).Visible;
+    }
+    const auto& headings = grid_.Headings();
+    return std::none_of(headings.begin(), headings.end(), [&](const ui::GridHeading& heading) {
+        const RECT area = PixelRect(heading.Bounds, owner_.Dpi());
+        return ::PtInRect(&area, client) != FALSE;
+    });
 }
 
 void CellGridControl::ClickPart(int part) {

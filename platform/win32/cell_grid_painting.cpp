@@ -62,6 +62,34 @@ class CellPainter {
     }
 
     void Cell(const ui::GridCell& cell) {
+        switch (grid_.Look()) {
+            case ui::CellLook::Label:
+                LabelCell(cell);
+                return;
+            case ui::CellLook::Day:
+                DayCell(cell);
+                return;
+        }
+    }
+
+  private:
+    COLORREF Colour(ui::ColourUse use, ui::Colour own) const {
+        return ShownColorRef(grid_.Owner(), &grid_, use, own);
+    }
+
+    // As a framed label draws its caption: the frame, then the text at the top inside it.
+    void LabelCell(const ui::GridCell& cell) {
+        RECT area = PixelRect(cell.Bounds, dpi_);
+        if (cell.Framed) {
+            DrawFrame(dc_, area, line_, Colour(ui::ColourUse::Frame, cell.FrameColour));
+            ::InflateRect(&area, -line_, -line_);
+        }
+        const std::wstring text = ToWide(cell.Text);
+        DrawLine(dc_, text, fonts_.For(grid_.GetFont(), dpi_, text),
+                 Colour(cell.TextUse, cell.TextColour), area, DT_CENTER | DT_TOP);
+    }
+
+    void DayCell(const ui::GridCell& cell) {
         const RECT area = PixelRect(cell.Bounds, dpi_);
         const std::wstring text = ToWide(cell.Text);
         const std::wstring detail = ToWide(cell.Detail);
@@ -91,11 +119,6 @@ class CellPainter {
         if (cell.Framed) {
             DrawFrame(dc_, area, line_, Colour(ui::ColourUse::Frame, cell.FrameColour));
         }
-    }
-
-  private:
-    COLORREF Colour(ui::ColourUse use, ui::Colour own) const {
-        return ShownColorRef(grid_.Owner(), &grid_, use, own);
     }
 
     // A rounded outline, twice as thick as the frame, round the large text: at least as wide
@@ -133,10 +156,10 @@ void PaintCellGrid(HDC dc, const ui::CellGrid& grid, FontCache& fonts, int dpi, 
             painter.Heading(heading);
         }
     }
-    // An unavailable cell stays empty.
-    for (const ui::GridCell& cell : grid.Cells()) {
-        if (cell.Enabled && Crosses(PixelRect(cell.Bounds, dpi), area)) {
-            painter.Cell(cell);
+    // An unavailable or hidden cell stays empty.
+    for (int i = 0; i < grid.CellCount(); ++i) {
+        if (grid.Usable(i) && Crosses(PixelRect(grid.Cell(i).Bounds, dpi), area)) {
+            painter.Cell(grid.Cell(i));
         }
     }
 }

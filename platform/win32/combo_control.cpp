@@ -136,7 +136,11 @@ void ComboControl::Sync() {
     if (handle_ == nullptr) {
         return;
     }
-    SyncItems();
+    // The entries go into the native list when the box first shows: a hidden box's years
+    // cost the start nothing.
+    if (box_.Visible() || !items_.empty()) {
+        SyncItems();
+    }
     if (box_.ForeColor() != foreColor_ || box_.BackColor() != backColor_) {
         foreColor_ = box_.ForeColor();
         backColor_ = box_.BackColor();

@@ -134,7 +134,7 @@ HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
     Key key{face, static_cast<int>(std::lround(font.Points * 100)), font.Bold, dpi};
     const auto cached = fonts_.find(key);
     if (cached != fonts_.end()) {
-        return cached->second.Get();
+        return cached->second.font.Get();
     }
     LOGFONTW description{};
     description.lfHeight = -PointsToPixelHeight(font.Points, dpi);
@@ -145,28 +145,38 @@ HFONT FontCache::Get(const std::wstring& face, const ui::Font& font, int dpi) {
     face.copy(description.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
     UniqueFont created(::CreateFontIndirectW(&description));
     const HFONT handle = created.Get();
-    fonts_.emplace(std::move(key), std::move(created));
+    fonts_.emplace(std::move(key), Cached{std::move(created), false, {}});
     return handle;
 }
 
+// The face's own ranges: glyph lookups may answer from a linked face (Wine does), whose
+// glyphs at a Western face's size are what this avoids. Asked once per font.
+const std::vector<WCRANGE>& FontCache::RangesOf(HFONT font) {
+    static const std::vector<WCRANGE> none;
+    const auto found = std::find_if(fonts_.begin(), fonts_.end(), [font](const auto& entry) {
+        return entry.second.font.Get() == font;
+    });
+    if (found == fonts_.end()) {
+        return none;
+    }
+    Cached& cached = found->second;
+    if (!cached.rangesRead && probe_) {
+        cached.rangesRead = true;
+        const SelectedObject selected(probe_.Get(), font);
+        const DWORD bytes = ::GetFontUnicodeRanges(probe_.Get(), nullptr);
+        std::vector<std::byte> buffer(bytes);
+        auto* set = reinterpret_cast<GLYPHSET*>(buffer.data());
+        if (bytes != 0 && ::GetFontUnicodeRanges(probe_.Get(), set) != 0) {
+            cached.ranges.assign(set->ranges, set->ranges + set->cRanges);
+        }
+    }
+    return cached.ranges;
+}
+
 bool FontCache::HasOwnGlyphs(HFONT font, std::wstring_view text) {
-    if (!probe_) {
-        return false;
-    }
-    // The face's own ranges: glyph lookups may answer from a linked face (Wine does), whose
-    // glyphs at a Western face's size are what this avoids.
-    const SelectedObject selected(probe_.Get(), font);
-    const DWORD bytes = ::GetFontUnicodeRanges(probe_.Get(), nullptr);
-    if (bytes == 0) {
-        return false;
-    }
-    std::vector<std::byte> buffer(bytes);
-    auto* ranges = reinterpret_cast<GLYPHSET*>(buffer.data());
-    if (::GetFontUnicodeRanges(probe_.Get(), ranges) == 0) {
-        return false;
-    }
-    return std::all_of(text.begin(), text.end(), [&](wchar_t c) {
-        return std::any_of(ranges->ranges, ranges->ranges + ranges->cRanges, [c](const WCRANGE& r) {
+    const std::vector<WCRANGE>& ranges = RangesOf(font);
+    return !ranges.empty() && std::all_of(text.begin(), text.end(), [&](wchar_t c) {
+        return std::any_of(ranges.begin(), ranges.end(), [c](const WCRANGE& r) {
             return c >= r.wcLow && c < r.wcLow + r.cGlyphs;
         });
     });
@@ -181,8 +191,8 @@ HFONT FontCache::For(const ui::Font& font, int dpi, std::wstring_view text) {
         return primary;
     }
     // Chinese in a face without it: the system's message font where it has the glyphs (as
-    // on Chinese Windows), else a face with Chinese glyphs at 9 pt (or the designed size). The design size of a
-    // Western face would leave the strokes of "透明度" broken at 100 %.
+    // on Chinese Windows), else a face with Chinese glyphs at 9 pt (or the designed size). The
+    // design size of a Western face would leave the strokes of "透明度" broken at 100 %.
     ReadSystemFonts();
     ui::Font sized = font;
     sized.Points = systemFonts_->message.Points;

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "platform/ui/types.h"
 #include "platform/win32/gdi_handles.h"
@@ -42,9 +43,16 @@ class FontCache {
     using Key = std::tuple<std::wstring, int, bool, int>;  // face, points x 100, bold, dpi
     HFONT Get(const std::wstring& face, const ui::Font& font, int dpi);
     bool HasOwnGlyphs(HFONT font, std::wstring_view text);
+    const std::vector<WCRANGE>& RangesOf(HFONT font);
 
     UniqueMemoryDc probe_;
-    std::map<Key, UniqueFont> fonts_;
+    struct Cached {
+        UniqueFont font;
+        // The face's own glyph ranges, read when first asked for.
+        bool rangesRead = false;
+        std::vector<WCRANGE> ranges;
+    };
+    std::map<Key, Cached> fonts_;
     std::map<std::wstring, bool> installed_;
     std::map<std::string, std::wstring> faces_;
     std::wstring chineseFace_;

@@ -68,6 +68,25 @@ bool IsTimeZoneChange(LPARAM section) {
     return name == L"intl" || name == L"TimeZone";
 }
 
+// Where a kind's child window goes among its siblings, or nowhere special. The drop-down
+// boxes cover the labels that lie over them while they are shown; a grid lies beneath the
+// labels over its gaps.
+std::optional<HWND> LayerOf(ui::ElementKind kind) {
+    switch (kind) {
+        case ui::ElementKind::ComboBox:
+            return HWND_TOP;
+        case ui::ElementKind::CellGrid:
+            return HWND_BOTTOM;
+        case ui::ElementKind::Label:
+        case ui::ElementKind::HScrollBar:
+        case ui::ElementKind::Shape:
+        case ui::ElementKind::PictureBox:
+        case ui::ElementKind::CheckBox:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(WindowContext& context, ui::Form& form)
@@ -124,10 +143,9 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     // composition window and the arrows would move in it instead of through the days.
     ::ImmAssociateContextEx(window_.Get(), nullptr, 0);
     ::ImmAssociateContextEx(window_.Get(), nullptr, IACE_CHILDREN);
-    // The drop-down boxes cover the labels that lie over them while they are shown.
     for (const auto& control : controls_) {
-        if (control->Element().Kind() == ui::ElementKind::ComboBox) {
-            ::SetWindowPos(control->Handle(), HWND_TOP, 0, 0, 0, 0,
+        if (const std::optional<HWND> layer = LayerOf(control->Element().Kind())) {
+            ::SetWindowPos(control->Handle(), *layer, 0, 0, 0, 0,
                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
@@ -184,19 +202,10 @@ void FormWindow::SyncWindow() {
     if (destroyed_) {
         return;
     }
-    if (form_.Left() != shownLeft_ || form_.Top() != shownTop_) {
-        shownLeft_ = form_.Left();
-        shownTop_ = form_.Top();
-        ::SetWindowPos(window_.Get(), nullptr, ui::PositionToPixels(shownLeft_),
-                       ui::PositionToPixels(shownTop_), 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (form_.ClientWidth() != shownWidth_ || form_.ClientHeight() != shownHeight_) {
-        shownWidth_ = form_.ClientWidth();
-        shownHeight_ = form_.ClientHeight();
-        ::SetWindowPos(window_.Get(), nullptr, 0, 0, SizeAt(dpi_).cx, SizeAt(dpi_).cy,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    // Place and size catch up with the elements, after the handler: a switch of views then
+    // moves and resizes in one step, and no frame shows the window grown to one side.
+    placePending_ = true;
+    PostSync();
     std::wstring caption = ToWide(form_.Caption());
     if (caption != shownCaption_) {
         shownCaption_ = std::move(caption);
@@ -206,6 +215,24 @@ void FormWindow::SyncWindow() {
         shownBackColor_ = form_.BackColor();
         // The labels paint the background under their text, so they repaint too.
         ::RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
+void FormWindow::SyncPlacement() {
+    if (!std::exchange(placePending_, false)) {
+        return;
+    }
+    const bool moves = form_.Left() != shownLeft_ || form_.Top() != shownTop_;
+    const bool resizes = form_.ClientWidth() != shownWidth_ || form_.ClientHeight() != shownHeight_;
+    if (moves || resizes) {
+        shownLeft_ = form_.Left();
+        shownTop_ = form_.Top();
+        shownWidth_ = form_.ClientWidth();
+        shownHeight_ = form_.ClientHeight();
+        ::SetWindowPos(
+            window_.Get(), nullptr, ui::PositionToPixels(shownLeft_),
+            ui::PositionToPixels(shownTop_), SizeAt(dpi_).cx, SizeAt(dpi_).cy,
+            SWP_NOZORDER | SWP_NOACTIVATE | (moves ? 0 : SWP_NOMOVE) | (resizes ? 0 : SWP_NOSIZE));
     }
 }
 
@@ -222,6 +249,10 @@ void FormWindow::SyncElement(ui::Element& element) {
     if (std::find(pending_.begin(), pending_.end(), found->second) == pending_.end()) {
         pending_.push_back(found->second);
     }
+    PostSync();
+}
+
+void FormWindow::PostSync() {
     if (!syncPosted_) {
         syncPosted_ = ::PostMessageW(window_.Get(), kSyncMessage, 0, 0) != FALSE;
         if (!syncPosted_) {
@@ -232,6 +263,7 @@ void FormWindow::SyncElement(ui::Element& element) {
 
 void FormWindow::SyncPending() {
     // A control's sync may change elements again (never in practice): take the list first.
+    SyncPlacement();
     const std::vector<NativeControl*> pending = std::move(pending_);
     pending_.clear();
     for (NativeControl* control : pending) {
@@ -249,9 +281,9 @@ bool FormWindow::FocusMoves() const {
     // The window has the keyboard, or a grid holds it for the window.
     const HWND focus = ::GetFocus();
     const ui::Element* focused = form_.Focused();
-    return focus == window_.Get() || (focus != nullptr && focused != nullptr &&
-                                      focused->Kind() == ui::ElementKind::CellGrid &&
-                                      byElement_.at(focused)->Handle() == focus);
+    return focus == window_.Get() ||
+           (focus != nullptr && focused != nullptr && byElement_.at(focused)->Handle() == focus &&
+            AccessibleChildCount(*focused) > 0);
 }
 
 void FormWindow::OrderTabStops() {
@@ -412,9 +444,7 @@ void FormWindow::OnUiStateChange(WPARAM change) {
     if (hides != hidesAccessKeys_) {
         hidesAccessKeys_ = hides;
         for (const auto& control : controls_) {
-            if (control->Element().Kind() == ui::ElementKind::Label && control->Handle()) {
-                ::InvalidateRect(control->Handle(), nullptr, FALSE);
-            }
+            control->OnAccessKeysShown();
         }
     }
 }

@@ -43,11 +43,12 @@ class FormWindow {
     void Show(bool visible, bool quietly);
     // To the front with the keyboard focus.
     void Activate();
-    // Position, caption and background after the form changed them.
+    // Caption and background after the form changed them; position and size at the next
+    // catch-up (see SyncPending).
     void SyncWindow();
     // Marks the element's control for the next catch-up (see SyncPending).
     void SyncElement(ui::Element& element);
-    // Brings every marked control up to date now.
+    // Brings the window's place and size and every marked control up to date now.
     void SyncPending();
     void SyncTimer(ui::Timer& timer);
     // The system moved the window: tell the form where it is now, in twips.
@@ -83,6 +84,10 @@ class FormWindow {
 
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Asks for a catch-up once the current message is done.
+    void PostSync();
+    // Moves and sizes the window as the form has it, in one call.
+    void SyncPlacement();
     void Paint();
     void OnMouseButton(int button, WPARAM keys, LPARAM point);
     template <typename Handler>
@@ -125,6 +130,7 @@ class FormWindow {
     std::map<UINT_PTR, ui::Timer*> timers_;
     std::vector<NativeControl*> pending_;  // changed since the last catch-up
     bool syncPosted_ = false;
+    bool placePending_ = false;
     int shownLeft_ = 0;
     int shownTop_ = 0;
     int shownWidth_ = 0;  // the client size (twips) the window was last given

@@ -10,8 +10,7 @@ LabelControl::LabelControl(FormWindow& owner, ui::Label& label, int id)
     : ClickableControl(owner, label),
       label_(label),
       text_(ToWide(label.Caption())),
-      foreColor_(label.ForeColor()),
-      borderStyle_(label.BorderStyle()) {
+      foreColor_(label.ForeColor()) {
     // The caption is the window text too, for screen readers and for tests.
     Create(kLabelClassName, text_, id);
 }
@@ -24,9 +23,8 @@ void LabelControl::Sync() {
         ::SetWindowTextW(handle_, text_.c_str());
         repaint = true;
     }
-    if (label_.ForeColor() != foreColor_ || label_.BorderStyle() != borderStyle_) {
+    if (label_.ForeColor() != foreColor_) {
         foreColor_ = label_.ForeColor();
-        borderStyle_ = label_.BorderStyle();
         repaint = true;
     }
     SyncToolTip();
@@ -36,14 +34,20 @@ void LabelControl::Sync() {
     }
 }
 
+void LabelControl::OnAccessKeysShown() {
+    if (handle_ != nullptr) {
+        ::InvalidateRect(handle_, nullptr, FALSE);
+    }
+}
+
 void LabelControl::Paint(HDC dc, const RECT& area) {
     const int dpi = owner_.Dpi();
-    // The surface under the label first, which makes it transparent, then its frame and text.
+    // The surface under the label first, which makes it transparent, then its text.
     PaintSurfaceBeneath(dc, label_, dpi, area);
     RECT client{};
     ::GetClientRect(handle_, &client);
     PaintLabelText(dc, label_, text_, owner_.Context().fonts.For(label_.GetFont(), dpi, text_),
-                   client, dpi, owner_.ShowsAccessKeys());
+                   client, owner_.ShowsAccessKeys());
 }
 
 }  // namespace platform::win32

@@ -61,10 +61,10 @@ bool NativeControl::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, L
             return keyUsed_ && (message == WM_SYSCHAR || wParam == VK_APPS);
         case WM_SETFOCUS:
             owner_.FocusReceived(element_);
-            ::InvalidateRect(handle_, nullptr, FALSE);
+            RepaintFocusMark();
             return false;
         case WM_KILLFOCUS:
-            ::InvalidateRect(handle_, nullptr, FALSE);
+            RepaintFocusMark();
             return false;
         default:
             return false;
@@ -101,6 +101,13 @@ LRESULT NativeControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPAR
         return result;
     }
     return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Only what draws a focus mark looks different with the focus (the grids draw none).
+void NativeControl::RepaintFocusMark() const {
+    if (MarksFocus()) {
+        ::InvalidateRect(handle_, nullptr, FALSE);
+    }
 }
 
 bool NativeControl::ShowsFocus() const {
@@ -186,6 +193,14 @@ LRESULT ClickableControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
+        case WM_NCHITTEST: {
+            POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ::ScreenToClient(handle_, &client);
+            if (Transparent(client)) {
+                return HTTRANSPARENT;
+            }
+            break;
+        }
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {

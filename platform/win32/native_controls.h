@@ -55,6 +55,8 @@ class NativeControl {
     // A contrast theme was turned on or off, or the system's colours changed (the window
     // repaints everything after).
     virtual void OnContrastChange() {}
+    // The window began or stopped underlining access keys.
+    virtual void OnAccessKeysShown() {}
     // A press at this point of the control closed a dropped list and counts as its click
     // (see ui::Element::ClickThroughOpenList).
     virtual void ClickedThrough(POINT client);
@@ -68,6 +70,9 @@ class NativeControl {
     // Focus and key messages of a tab stop's window, alike for the program's own windows and
     // the system's scroll bars: true when handled, with the answer in result.
     bool HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Whether it draws a focus mark (see PaintFocusMark) when it has the focus.
+    virtual bool MarksFocus() const { return false; }
+    void RepaintFocusMark() const;
     // The element has the keyboard focus and the window shows it: it draws a focus mark.
     bool ShowsFocus() const;
     // The dotted focus mark just inside the control's client area.
@@ -117,6 +122,8 @@ class ClickableControl : public NativeControl {
     virtual void DefaultAction(WPARAM child);
     // The window got the keyboard focus.
     virtual void FocusTaken() {}
+    // A point where the pointer passes through to what lies beneath (the window's surface).
+    virtual bool Transparent(POINT /*client*/) const { return false; }
 
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -127,13 +134,14 @@ class LabelControl final : public ClickableControl {
   public:
     LabelControl(FormWindow& owner, ui::Label& label, int id);
     void Sync() override;
+    // Its caption may underline an access key.
+    void OnAccessKeysShown() override;
 
   private:
     void Paint(HDC dc, const RECT& area) override;
     ui::Label& label_;
     std::wstring text_;
     ui::Colour foreColor_;
-    int borderStyle_;
 };
 
 class PictureControl final : public ClickableControl {
@@ -143,6 +151,7 @@ class PictureControl final : public ClickableControl {
 
   private:
     void Paint(HDC dc, const RECT& area) override;
+    bool MarksFocus() const override { return true; }
     ui::PictureBox& picture_;
     ui::Colour backColor_;
 };
@@ -161,6 +170,9 @@ class CellGridControl final : public ClickableControl {
   private:
     void Paint(HDC dc, const RECT& area) override;
     int PartAt(POINT client) const override;
+    // The cell at a point, usable or not, or -1.
+    int CellAt(POINT client) const;
+    bool Transparent(POINT client) const override;
     void ClickPart(int part) override;
     void DefaultAction(WPARAM child) override;
     void FocusTaken() override;
@@ -232,6 +244,7 @@ class ScrollControl final : public NativeControl {
     void OnScroll(int request, int thumb) override;
 
   private:
+    bool MarksFocus() const override { return true; }
     // Draws the focus mark over what the bar paints.
     LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // The native bar runs from low to high; a range set backwards is mirrored onto it.

@@ -54,25 +54,42 @@ void DrawFrame(HDC dc, const RECT& area, int thickness, COLORREF colour) {
     FillSolid(dc, RECT{area.right - t, area.top + t, area.right, area.bottom - t}, colour);
 }
 
+namespace {
+
+// A filled shape shows a colour for itself (a preview); an outline frames something.
+void PaintShape(HDC dc, const ui::Shape& shape, int dpi, const RECT& area) {
+    const ui::Form& form = shape.Owner();
+    const RECT bounds = ElementRect(shape, dpi);
+    RECT crossing{};
+    if (!shape.Visible() || !::IntersectRect(&crossing, &bounds, &area)) {
+        return;
+    }
+    if (shape.Filled()) {
+        FillSolid(dc, bounds,
+                  ShownColorRef(form, &shape, ui::ColourUse::Content, shape.FillColor()));
+    } else {
+        DrawFrame(dc, bounds, LineWidth(dpi),
+                  ShownColorRef(form, &shape, ui::ColourUse::Frame, shape.BorderColor()));
+    }
+}
+
+}  // namespace
+
 void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
     FillSolid(dc, area, ShownColorRef(form, nullptr, ui::ColourUse::Background, form.BackColor()));
     for (const ui::Element* element : form.Elements()) {
-        if (element->Kind() != ui::ElementKind::Shape || !element->Visible()) {
-            continue;
-        }
-        const auto& shape = static_cast<const ui::Shape&>(*element);
-        const RECT bounds = ElementRect(shape, dpi);
-        RECT crossing{};
-        if (!::IntersectRect(&crossing, &bounds, &area)) {
-            continue;
-        }
-        // A filled shape shows a colour for itself (a preview); an outline frames something.
-        if (shape.Filled()) {
-            FillSolid(dc, bounds,
-                      ShownColorRef(form, &shape, ui::ColourUse::Content, shape.FillColor()));
-        } else {
-            DrawFrame(dc, bounds, LineWidth(dpi),
-                      ShownColorRef(form, &shape, ui::ColourUse::Frame, shape.BorderColor()));
+        switch (element->Kind()) {
+            case ui::ElementKind::Shape:
+                PaintShape(dc, static_cast<const ui::Shape&>(*element), dpi, area);
+                break;
+            // Child windows that paint themselves.
+            case ui::ElementKind::Label:
+            case ui::ElementKind::ComboBox:
+            case ui::ElementKind::HScrollBar:
+            case ui::ElementKind::PictureBox:
+            case ui::ElementKind::CheckBox:
+            case ui::ElementKind::CellGrid:
+                break;
         }
     }
 }
@@ -89,25 +106,19 @@ void PaintSurfaceBeneath(HDC dc, const ui::Element& element, int dpi, const RECT
 }
 
 void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
-                    const RECT& area, int dpi, bool showAccessKeys) {
-    const ui::Form& form = label.Owner();
-    RECT inside = area;
-    if (label.BorderStyle() == 1) {
-        const int t = LineWidth(dpi);
-        DrawFrame(dc, area, t,
-                  ShownColorRef(form, &label, ui::ColourUse::Frame, label.ForeColor()));
-        ::InflateRect(&inside, -t, -t);
-    }
+                    const RECT& area, bool showAccessKeys) {
     if (text.empty()) {
         return;
     }
     const SelectedObject selected(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ShownColorRef(form, &label, ui::ColourUse::Text, label.ForeColor()));
+    ::SetTextColor(dc,
+                   ShownColorRef(label.Owner(), &label, ui::ColourUse::Text, label.ForeColor()));
     // One line, top-aligned like the designed layout. "&" marks an access key, underlined
     // while the window shows its keyboard cues.
     UINT format = DT_SINGLELINE | DT_TOP | (showAccessKeys ? 0 : DT_HIDEPREFIX);
     format |= label.Alignment() == ui::TextAlignment::Centre ? DT_CENTER : DT_LEFT;
+    RECT inside = area;
     ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &inside, format);
 }
 

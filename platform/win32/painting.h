@@ -38,9 +38,9 @@ void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area);
 // pixels: the element looks transparent.
 void PaintSurfaceBeneath(HDC dc, const ui::Element& element, int dpi, const RECT& area);
 
-// A label's frame and text inside its rectangle, in the font given, with its access key
-// underlined or not.
+// A label's text inside its rectangle, in the font given, with its access key underlined or
+// not.
 void PaintLabelText(HDC dc, const ui::Label& label, std::wstring_view text, HFONT font,
-                    const RECT& area, int dpi, bool showAccessKeys);
+                    const RECT& area, bool showAccessKeys);
 
 }  // namespace platform::win32

@@ -60,19 +60,18 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
     ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
     cal->SetSettingsWindow(&settingsWindow);
     ClickDay(3);
-    windows.SetMenuChoice(6);  // past the items: nothing runs
+    windows.SetMenuChoice("");  // closed without a choice: nothing runs
     cal->RaiseKeyDown(ui::kKeyApps, 0);
     EXPECT_EQ(cal->lbldate.Caption(), "2021年5月3日");
-    for (int item : {0, 3, 4, 5}) {
-        windows.SetMenuChoice(item);
+    const std::vector<std::pair<std::string, std::function<bool()>>> items{
+        {"回到今天", [&] { return cal->lbldate.Caption() == "2021年5月9日"; }},
+        {"设置", [&] { return settingsWindow.Visible(); }},
+        {"最小化", [&] { return !cal->Visible() && windows.NotifyIcon(); }},
+        {"关闭", [&] { return !windows.Running(); }}};
+    for (const auto& [text, done] : items) {
+        windows.SetMenuChoice(text);
         cal->RaiseKeyDown(ui::kKeyApps, 0);
-        const bool done[] = {cal->lbldate.Caption() == "2021年5月9日",
-                             false,
-                             false,
-                             settingsWindow.Visible(),
-                             !cal->Visible() && windows.NotifyIcon(),
-                             !windows.Running()};
-        EXPECT_TRUE(done[item]) << item;
+        EXPECT_TRUE(done()) << text;
     }
 }
 
@@ -81,7 +80,7 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
 TEST_F(CalendarChrome, AContrastThemeDrawsSystemColoursAndKeepsTheUsersOwn) {
     Form1 settings(windows, store, *cal, startAtLogOn);
     settings.Show();
-    const ui::Colour sunday = cal->lblnumber[1].ForeColor();  // May 2021: the 2nd
+    const ui::Colour sunday = Day(2).TextColour;  // May 2021: the 2nd
     const Names stored = Written();
     for (const bool contrast : {true, false}) {
         windows.SetHighContrast(contrast);
@@ -92,8 +91,8 @@ TEST_F(CalendarChrome, AContrastThemeDrawsSystemColoursAndKeepsTheUsersOwn) {
                 << system;
         };
         expect(*cal, nullptr, ui::ColourUse::Background, 0, 5);
-        expect(*cal, &cal->lblnumber[1], ui::ColourUse::Text, sunday, 26);
-        expect(*cal, &cal->lblnumber[2], ui::ColourUse::Text, cal->lbldate.ForeColor(), 8);
+        expect(*cal, &cal->lblnumber, Day(2).TextUse, sunday, 26);
+        expect(*cal, &cal->lblnumber, Day(3).TextUse, Day(3).TextColour, 8);
         expect(*cal, &cal->Shape1, ui::ColourUse::Frame, 0, 13);
         expect(settings, nullptr, ui::ColourUse::Background, 0, 4);
         expect(settings, &settings.Label1, ui::ColourUse::Text, 0, 7);

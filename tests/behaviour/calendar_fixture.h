@@ -79,24 +79,30 @@ class CalendarTest : public ::testing::Test {
         return written;
     }
 
-    // Days (1-based) whose labels, hidden ones included, satisfy the test.
-    DayList Days(const std::function<bool(const ui::Label&)>& test) const {
+    // The compact view's number of a day of the month (1-based).
+    const ui::GridCell& Day(int day) const { return cal->lblnumber.Cell(day - 1); }
+    // Days (1-based) whose numbers, hidden ones included, satisfy the test.
+    DayList Days(const std::function<bool(const ui::GridCell&)>& test) const {
         DayList days;
-        for (int i = 0; i < 31; ++i) {
-            if (test(cal->lblnumber[i])) {
-                days.push_back(i + 1);
+        for (int day = 1; day <= 31; ++day) {
+            if (test(Day(day))) {
+                days.push_back(day);
             }
         }
         return days;
     }
     DayList FramedDays() const {
-        return Days([](const ui::Label& day) { return day.BorderStyle() == 1; });
+        return Days([](const ui::GridCell& day) { return day.Framed; });
     }
     DayList VisibleDays() const {
-        return Days([](const ui::Label& day) { return day.Visible(); });
+        return Days(
+            [this](const ui::GridCell& day) { return day.Visible && cal->lblnumber.Visible(); });
     }
+    // A number and its frame are in one colour.
     DayList DaysColoured(ui::Colour colour) const {
-        return Days([colour](const ui::Label& day) { return day.ForeColor() == colour; });
+        return Days([colour](const ui::GridCell& day) {
+            return day.TextColour == colour && day.FrameColour == colour;
+        });
     }
     // Every element whose text (or, for the frame, border) has this colour.
     Names ElementsColoured(ui::Colour colour) const {
@@ -109,7 +115,7 @@ class CalendarTest : public ::testing::Test {
             {"cbomonth", cal->cbomonth.ForeColor()},   {"cboyear", cal->cboyear.ForeColor()},
             {"lbldate", cal->lbldate.ForeColor()},     {"lblday", cal->lblday.ForeColor()}};
         for (int i = 0; i < 31; ++i) {
-            all.emplace_back("day" + std::to_string(i + 1), cal->lblnumber[i].ForeColor());
+            all.emplace_back("day" + std::to_string(i + 1), Day(i + 1).TextColour);
         }
         Names names;
         for (const auto& [name, itsColour] : all) {
@@ -120,14 +126,27 @@ class CalendarTest : public ::testing::Test {
         return names;
     }
 
-    void ClickDay(int day) { cal->lblnumber[day - 1].RaiseClick(); }
+    void ClickDay(int day) { cal->lblnumber.RaiseCellClick(day - 1); }
+    // The entry of that text, as the user picks it in the open list.
+    static void Pick(ui::ComboBox& box, const std::string& entry) {
+        for (int i = 0; i < box.ListCount(); ++i) {
+            if (box.List(i) == entry) {
+                box.SetListIndex(i);
+                return;
+            }
+        }
+        ADD_FAILURE() << box.Name() << " has no " << entry;
+    }
     void ChooseMonth(int month) {
+        static constexpr const char* kMonths[] = {"一月", "二月", "三月",   "四月",
+                                                  "五月", "六月", "七月",   "八月",
+                                                  "九月", "十月", "十一月", "十二月"};
         cal->Label4.RaiseClick();
-        cal->cbomonth.SetListIndex(month - 1);
+        Pick(cal->cbomonth, kMonths[month - 1]);
     }
     void ChooseYear(int year) {
         cal->Label5.RaiseClick();
-        cal->cboyear.SetListIndex(year - 1922);
+        Pick(cal->cboyear, " " + std::to_string(year));  // as the list shows it
     }
     void DragTo(int left, int top, int button = ui::kLeftButton) {
         windows.SetDropPosition(left, top);

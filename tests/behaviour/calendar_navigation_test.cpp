@@ -35,7 +35,7 @@ TEST_F(CalendarNavigation, ADayTheMonthLacksOnlyMovesTheFrameAndSelDayBack) {
     for (const auto& [month, hidden] : {std::pair{4, 31}, {2, 30}}) {
         ChooseMonth(month);
         ClickDay(12);
-        cal->lblnumber[hidden - 1].RaiseClick();  // clicked from code
+        cal->lblnumber.CellClick(hidden - 1);  // clicked from code
         EXPECT_EQ(FramedDays(), DayList{hidden});
         EXPECT_EQ(cal->selDay, hidden - 1);
         EXPECT_EQ(cal->lbldate.Caption(), "2021年" + std::to_string(month) + "月12日");
@@ -76,22 +76,22 @@ TEST_F(CalendarNavigation, AMonthOrYearChoiceSelectsADayOfTheNewMonth) {
 TEST_F(CalendarNavigation, EachShownDayCarriesItsTipForTheMonthOnView) {
     ChooseYear(2024);
     ChooseMonth(2);
-    EXPECT_EQ(cal->lblnumber[8].ToolTip(), "腊月三十 除夕");
-    EXPECT_EQ(cal->lblnumber[28].ToolTip(), "正月二十");
-    EXPECT_EQ(cal->lblnumber[29].ToolTip(), "");  // hidden
+    EXPECT_EQ(Day(9).ToolTip, "腊月三十 除夕");
+    EXPECT_EQ(Day(29).ToolTip, "正月二十");
+    EXPECT_EQ(Day(30).ToolTip, "");  // hidden
     ChooseMonth(10);
     ChooseYear(2020);
     const std::string nationalDay = "八月十五 国庆节 中秋节 休（国庆节、中秋节）";
-    EXPECT_EQ(cal->lblnumber[0].ToolTip(), nationalDay);
-    EXPECT_EQ(cal->lblnumber[30].ToolTip(), "九月十五");
-    EXPECT_EQ(cal->Accessible(cal->lblnumber[0]).Description, nationalDay);
+    EXPECT_EQ(Day(1).ToolTip, nationalDay);
+    EXPECT_EQ(Day(31).ToolTip, "九月十五");
+    EXPECT_EQ(cal->AccessibleChild(cal->lblnumber, 0).Description, nationalDay);
 
     // The schedule the program read from the user's notices: the tips follow at once.
     lunar::HolidaySchedule read = lunar::HolidaySchedule::BuiltIn();
     read.Replace({2020, {{std::chrono::year{2020} / 10 / 31, "测试", true}}});
     cal->SetHolidaySchedule(read);
-    EXPECT_EQ(cal->lblnumber[0].ToolTip(), "八月十五 国庆节 中秋节");
-    EXPECT_EQ(cal->lblnumber[30].ToolTip(), "九月十五 休（测试）");
+    EXPECT_EQ(Day(1).ToolTip, "八月十五 国庆节 中秋节");
+    EXPECT_EQ(Day(31).ToolTip, "九月十五 休（测试）");
 }
 
 // From the date shown (not selDay, one past February's end), through the boxes, within 1922-2099.

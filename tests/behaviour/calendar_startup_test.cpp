@@ -162,7 +162,7 @@ TEST_F(CalendarStartup, EachEventReadsAStoredValueOnce) {
     const std::size_t before = backing.ReadCount();
     {
         const platform::EventEpoch::Scope choice(windows.Events());
-        cal->cbomonth.SetListIndex(2);
+        Pick(cal->cbomonth, "三月");
     }
     EXPECT_EQ(backing.ReadCount() - before, 4u);  // the main colour and the Sunday colour
 }
@@ -176,12 +176,17 @@ TEST_F(CalendarStartup, BackToTodayWhileTodayIsShownChangesNothing) {
         for (const ui::Element* element : cal->Elements()) {
             all << '\n' << element->Name() << element->Index() << ' ' << element->Visible() << ' ';
             if (const auto* label = dynamic_cast<const ui::Label*>(element)) {
-                all << label->Caption() << ' ' << label->ForeColor() << ' ' << label->BorderStyle();
+                all << label->Caption() << ' ' << label->ForeColor();
             } else if (const auto* box = dynamic_cast<const ui::ComboBox*>(element)) {
                 all << box->Text() << ' ' << box->ForeColor() << ' ' << box->ListIndex() << '/'
                     << box->ListCount();
             } else if (const auto* shape = dynamic_cast<const ui::Shape*>(element)) {
                 all << shape->BorderColor() << ' ' << shape->FillColor();
+            } else if (const auto* grid = dynamic_cast<const ui::CellGrid*>(element)) {
+                for (const ui::GridCell& cell : grid->Cells()) {
+                    all << cell.Text << cell.TextColour << cell.Framed << cell.Visible
+                        << cell.ToolTip << ' ';
+                }
             }
         }
         return all.str();
@@ -195,7 +200,7 @@ TEST_F(CalendarStartup, BackToTodayWhileTodayIsShownChangesNothing) {
             ClickDay(9);
         }
         const std::string before = state();
-        windows.SetMenuChoice(0);
+        windows.SetMenuChoice("回到今天");
         cal->RaiseKeyDown(ui::kKeyApps, 0);
         cal->RaiseKeyDown(ui::kKeyHome, 0);
         windows.TickTimers();

@@ -79,7 +79,7 @@ TEST(MonthCells, ScheduleAndWeekendColours) {
 
 class MonthView : public CalendarTest {
   protected:
-    void Choose(int item) {
+    void Choose(const std::string& item) {
         windows.SetMenuChoice(item);
         cal->RaiseKeyDown(ui::kKeyApps, 0);
     }
@@ -100,7 +100,7 @@ TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
                                 cal->ClientHeight() - cal->Label8.Bounds().Top};
     };
     const auto compactCorners = corners();
-    Choose(1);
+    Choose("完整月历");
     EXPECT_TRUE(cal->MonthView() && cal->grdmonth.Visible() && VisibleDays().empty());
     EXPECT_TRUE(settings.Check2.Value());
     EXPECT_EQ(corners(), compactCorners);
@@ -114,7 +114,7 @@ TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
     cal->fontRGB2(4, 5, 6);
     EXPECT_EQ(cal->grdmonth.Cell(31).TextColour, ui::Rgb(1, 2, 3));
     EXPECT_EQ(cal->grdmonth.Cell(31).DetailColour, ui::Rgb(4, 5, 6));
-    Choose(6);
+    Choose("");  // closed without a choice
     EXPECT_EQ(LastCall(),
               "Menu frmcalendar 回到今天 完整月历✓ 锁定位置 设置 最小化 关闭 at 1980,3390");
     settings.Unload();
@@ -124,7 +124,7 @@ TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
     EXPECT_EQ(cal->ClientWidth(), frmcalendar::kMonthWidth);
     cal->RaiseKeyDown(ui::kKeyPageUp, 0);  // to April and its 30 days, in the grid only
     EXPECT_TRUE(VisibleDays().empty());
-    Choose(1);
+    Choose("完整月历");
     EXPECT_EQ(Stored("view"), "0");
     EXPECT_EQ(VisibleDays().size(), 30u);
     EXPECT_EQ(cal->Focused(), nullptr);
@@ -158,7 +158,7 @@ TEST_F(MonthView, ANeighbourDayIsSelectedInItsOwnMonth) {
 // Locked, a drag neither moves the window nor writes; a right press still opens the menu.
 TEST_F(MonthView, ALockedWindowStaysWhereItIs) {
     Start();
-    Choose(2);
+    Choose("锁定位置");
     EXPECT_EQ(Stored("locked"), "1");
     const int left = cal->Left();
     backing.ClearLog();

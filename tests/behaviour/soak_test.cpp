@@ -1,5 +1,6 @@
 // A long seeded run of random user and system events over both windows, checking after
 // every event what must always hold.
+#include <algorithm>
 #include <random>
 
 #include "lunar/lunar.h"
@@ -34,7 +35,7 @@ class Soak : public CalendarTest {
         if (choice < 30 && cal->MonthView()) {
             cal->grdmonth.RaiseCellClick(Pick(0, 41));
         } else if (choice < 30) {
-            cal->lblnumber[Pick(0, 30)].RaiseClick();
+            cal->lblnumber.RaiseCellClick(Pick(0, 30));
         } else if (choice < 38) {
             cal->Label4.RaiseClick();
             cal->cbomonth.SetListIndex(Pick(0, 11));
@@ -68,12 +69,10 @@ class Soak : public CalendarTest {
 
     void CheckInvariants() {
         SCOPED_TRACE("after event " + std::to_string(steps_));
-        // Exactly one of the 31 labels, hidden ones included, carries the frame.
-        int framed = 0;
-        for (int i = 0; i < 31; ++i) {
-            framed += cal->lblnumber[i].BorderStyle() == 1 ? 1 : 0;
-        }
-        ASSERT_EQ(framed, 1);
+        // Exactly one of the 31 numbers, hidden ones included, carries the frame.
+        const auto& days = cal->lblnumber.Cells();
+        ASSERT_EQ(
+            std::count_if(days.begin(), days.end(), [](const auto& day) { return day.Framed; }), 1);
 
         const platform::Date shown = platform::ParseLongDate(cal->lbldate.Caption());
         ASSERT_EQ(cal->lblday.Caption(), lunar::WeekdayName(platform::Weekday(shown)));

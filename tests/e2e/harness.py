@@ -24,6 +24,8 @@ SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Lunadesk\set"
 SCREEN = (1920, 1080)
 # Generous for a loaded 2-core machine: every wait polls and returns as soon as it can.
 TIMEOUT = 60
+# A screen reader's state bit for what does not show.
+INVISIBLE = 0x8000
 BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build", "windows")
 FONTS = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", "scripts",
                                      "wine-fonts.reg"))
@@ -252,7 +254,19 @@ class LunadeskCase(unittest.TestCase):
         for child in window["children"]:
             if child["class"] == cls and (child["x"], child["y"]) == place:
                 return child
+        # The day numbers are cells of a drawn grid: found as a screen reader finds them.
+        for cell in self.cells(window) if cls == "LunadeskLabel" else ():
+            if (cell["x"], cell["y"]) == place and not cell["state"] & INVISIBLE:
+                return cell
         raise AssertionError(f"no {cls} at ({left}, {top}) twips")
+
+    def cells(self, window):
+        """The cells of the window's shown grids, read again if the window was read without."""
+        grids = [c for c in window["children"] if c["class"] == "LunadeskGrid" and c["visible"]]
+        if any("cells" not in grid for grid in grids):
+            heard = self.probe("--accessible", window["text"])[0]
+            grids = [c for c in heard["children"] if c["class"] == "LunadeskGrid" and c["visible"]]
+        return [cell for grid in grids for cell in grid.get("cells", [])]
 
     # Input.
 

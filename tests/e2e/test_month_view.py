@@ -24,7 +24,7 @@ class MonthView(LunadeskCase):
     def grid(self):
         """The calendar's child that has parts of its own, as a screen reader reads it."""
         window = self.probe("--accessible", CALENDAR)[0]
-        return window, next(c for c in window["children"] if c.get("cells"))
+        return window, next(c for c in window["children"] if c.get("cells") and c["visible"])
 
     def test_switched_by_the_menu_and_the_settings_box_and_kept_at_the_next_start(self):
         window = self.launch()

@@ -1,5 +1,6 @@
-// Long use of the real calendar window: a thousand month changes, in either view, must not grow
-// the process's windows or its GDI and USER objects, and each reads a stored value once.
+// Long use of the real calendar window, which starts with few child windows: a thousand month
+// changes, in either view, must not grow the process's windows or its GDI and USER objects, and
+// each reads a stored value once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,13 @@ void ThousandMonthChanges(bool monthView) {
     EXPECT_EQ(backing.ReadCount(), 14u);
     backing.ClearLog();
     const HWND window = static_cast<HWND>(windows.NativeHandle(calendar));
+    // A window for each label, box and grid; the days are drawn.
+    int children = 0;
+    ::EnumChildWindows(
+        window,
+        [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count) > 0 ? TRUE : FALSE; },
+        reinterpret_cast<LPARAM>(&children));
+    EXPECT_LE(children, 16);
     const auto before = Objects(window);
     // A year of Page Down, a year of Page Up, and so on: 41 rounds and 16 more months.
     for (int change = 0; change < 1000; ++change) {

@@ -21,13 +21,18 @@
 #include <tuple>
 #include <vector>
 
+#include "calendar_window/frmcalendar.h"
+#include "platform/clock.h"
+#include "platform/memory_settings_backing.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/form.h"
 #include "platform/ui/keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_icon.h"
+#include "platform/win32/painting.h"
 #include "platform/win32/single_instance.h"
+#include "settings/settings_store.h"
 
 namespace platform::win32 {
 namespace {
@@ -248,10 +253,6 @@ TEST_F(Win32WindowSystemTest, SurfaceAndControlsPaintTheModel) {
     form.SetBackColor(ui::SystemColour(4));  // the menu colour
     EXPECT_EQ(PixelAt(label.right - 2, label.bottom - 2), ::GetSysColor(COLOR_MENU));
     form.SetBackColor(ui::Rgb(0, 0, 128));
-    // ... and its frame is drawn in the text colour.
-    form.label.SetBorderStyle(1);
-    EXPECT_EQ(PixelAt(label.right - 1, label.bottom - 1), RGB(0, 255, 0));
-    form.label.SetBorderStyle(0);
     EXPECT_EQ(PixelAt(label.right - 1, label.bottom - 1), RGB(0, 0, 128));
     const RECT swatch = PlaceOf(Child(L"LunadeskPicture"));
     EXPECT_EQ(PixelAt((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
@@ -532,15 +533,15 @@ TEST_F(Win32WindowSystemTest, AContrastThemeRepaintsInSystemColoursAndMakesTheWi
     system.SetHighContrastQuery([] { return contrastOn; });
     system.MakeLayered(form);
     system.SetAlpha(form, 50);
-    form.label.SetBorderStyle(1);
     const RECT label = PlaceOf(Label());
+    const int edge = TwipsToPixelPosition(60, dpi);  // the shape's outline
     for (const bool on : {true, false}) {
         contrastOn = on;
         Send(Window(), on ? WM_SYSCOLORCHANGE : WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
         BYTE alpha = 0;
         ::GetLayeredWindowAttributes(Window(), nullptr, &alpha, nullptr);
         EXPECT_EQ(std::tuple(PixelAt(label.right + 2, label.bottom + 2),
-                             PixelAt(label.right - 1, label.bottom - 1), alpha),
+                             PixelAt(edge, label.bottom), alpha),
                   on ? std::tuple(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), 255)
                      : std::tuple(RGB(0, 0, 0), RGB(0, 255, 0), 50))
             << on;
@@ -871,6 +872,100 @@ TEST_F(CellGridTest, CellsAnswerNavigationAndSelectionAsAClick) {
     EXPECT_EQ(std::pair(grids.clicks, grids.grid.Cell(5).Framed), std::pair(std::vector{5}, true));
     EXPECT_FALSE(Offers(grid, kPassedThrough[0]));
     grid->Release();
+}
+
+// The real calendar on Sunday 9 May 2021 in its first run's colours: red numbers, blue Sundays.
+class DayGridTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        calendar.Show();
+        Pump();
+    }
+    HWND Window() const { return static_cast<HWND>(system.NativeHandle(calendar)); }
+    // The shown grid: in the compact view, the numbers.
+    HWND Numbers() const {
+        HWND grid = nullptr;
+        do {
+            grid = ::FindWindowExW(Window(), grid, L"LunadeskGrid", nullptr);
+        } while (grid != nullptr && !::IsWindowVisible(grid));
+        return grid;
+    }
+    // Pixels of a day's number cell in the colour, in its first `columns` columns.
+    int Count(int day, COLORREF colour, int columns = 20) const {
+        const RECT area = PixelRect(calendar.lblnumber.Cell(day - 1).Bounds, SystemDpi());
+        ::RedrawWindow(Numbers(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const WindowDc dc(Numbers());
+        int count = 0;
+        for (LONG x = area.left; x < std::min(area.right, area.left + columns); ++x) {
+            for (LONG y = area.top; y < area.bottom; ++y) {
+                count += ::GetPixel(dc.Get(), x, y) == colour;
+            }
+        }
+        return count;
+    }
+
+    platform::MemorySettingsBacking backing;
+    SettingsStore store{backing};
+    platform::FixedClock clock{{std::chrono::year{2021} / 5 / 9, std::chrono::hours{9}}};
+    Win32WindowSystem system;
+    frmcalendar calendar{system, store, clock};
+};
+
+// The numbers are drawn in their colours, the framed Sunday with its frame, and a screen
+// reader reads them as the grid's 31 children: February's missing days invisible.
+TEST_F(DayGridTest, PaintsTheNumbersAndTellsThemAsTheGridsChildren) {
+    constexpr COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+    const int height = TwipsToPixelSize(285, SystemDpi());
+    EXPECT_EQ(std::tuple(Count(10, red) > 4, Count(10, blue), Count(10, red, 1)),
+              std::tuple(true, 0, 0));
+    EXPECT_EQ(std::tuple(Count(9, blue) > height, Count(9, blue, 1), Count(9, red)),
+              std::tuple(true, height, 0));
+    for (int month = 0; month < 3; ++month) {
+        Send(Window(), WM_KEYDOWN, VK_PRIOR, 0);
+    }
+    Pump();
+    IAccessible* const grid = ObjectOf(Numbers());
+    ASSERT_NE(grid, nullptr);
+    LONG count = 0;
+    VARIANT nine{}, thirty{};
+    grid->get_accChildCount(&count);
+    grid->get_accState(Self(9), &nine);
+    grid->get_accState(Self(30), &thirty);
+    EXPECT_EQ(
+        std::tuple(count, Said(&IAccessible::get_accName, grid, 9),
+                   Said(&IAccessible::get_accDefaultAction, grid, 9),
+                   nine.lVal & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_INVISIBLE),
+                   thirty.lVal & STATE_SYSTEM_INVISIBLE),
+        std::tuple(31L, std::wstring(L"2021年2月9日 星期二 农历腊月廿八"), std::wstring(L"按下"),
+                   LONG{STATE_SYSTEM_SELECTED}, LONG{STATE_SYSTEM_INVISIBLE}));
+    grid->Release();
+}
+
+std::vector<std::tuple<HWND, DWORD>> calendarEvents;
+void CALLBACK OnCalendarEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD) {
+    calendarEvents.emplace_back(window, event);
+}
+
+// One key in either view: one selection and one focus, and nothing from what is hidden.
+TEST_F(DayGridTest, OneKeyIsOneSelectionInEitherView) {
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, OnCalendarEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const bool month : {false, true}) {
+        calendar.SetMonthView(month);
+        Pump();
+        calendarEvents.clear();
+        Send(Window(), WM_KEYDOWN, VK_RIGHT, 0);
+        Pump();
+        int selections = 0, focus = 0;
+        for (const auto& [window, event] : calendarEvents) {
+            selections += event == EVENT_OBJECT_SELECTION;
+            focus += event == EVENT_OBJECT_FOCUS;
+            EXPECT_TRUE(::IsWindowVisible(window)) << month;
+        }
+        EXPECT_EQ(std::pair(selections, focus), std::pair(1, 1)) << month;
+    }
+    ::UnhookWinEvent(hook);
 }
 
 }  // namespace
