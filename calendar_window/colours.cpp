@@ -26,7 +26,10 @@ void frmcalendar::fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) {
     Label1[0].SetForeColor(colour);
     Label1[1].SetForeColor(colour);
     for (int i = 0; i < lblnumber.CellCount(); ++i) {
-        lblnumber.EditCell(i, [colour](ui::GridCell& day) { PaintDay(day, colour, false); });
+        lblnumber.EditCell(i, [colour](ui::GridCell& day) {
+            PaintDay(day, colour, false);
+            day.NoteColour = colour;  // the user's days are marked in the main colour
+        });
     }
     Shape1.SetBorderColor(colour);
     cbomonth.SetForeColor(colour);

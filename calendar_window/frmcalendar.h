@@ -132,7 +132,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void ShowDayTips();
     // What a day's tip ends with in both views: the user's days on it.
     std::string UserDaysTip(const platform::Date& date) const;
-    std::vector<ui::GridCell> WithUserDays(std::vector<ui::GridCell> cells) const;
+    std::vector<ui::GridCell> WithUserDays(std::vector<ui::GridCell> cells, ui::Colour main) const;
     static const lunar::UserDayIndex& NoUserDays();
 
     // The month view: its cells follow the selected date, today, the colours and the schedule.

@@ -77,17 +77,25 @@ void frmcalendar::ShowDayTips() {
     const int year = GetYear();
     for (int i = 0; i < lblnumber.CellCount(); ++i) {
         std::string tip;
+        std::string own;
         if (lblnumber.Visible() && lblnumber.Cell(i).Visible) {
             try {
                 tip = lunar::DayTip(year, month, i + 1, *holidays_);
                 // Only a date the almanac could name gets this far.
-                tip += UserDaysTip(platform::MakeDate(year, month, i + 1));
+                own = UserDaysTip(platform::MakeDate(year, month, i + 1));
             } catch (const lunar::OutOfRange&) {
                 // A month the grid cannot show (before the year box has a year): no tip.
             }
         }
-        if (tip != lblnumber.Cell(i).ToolTip) {
-            lblnumber.EditCell(i, [&tip](ui::GridCell& day) { day.ToolTip = std::move(tip); });
+        tip += own;
+        const ui::GridCell& shown = lblnumber.Cell(i);
+        const ui::Colour main = lbldate.ForeColor();
+        if (tip != shown.ToolTip || shown.Noted != !own.empty() || shown.NoteColour != main) {
+            lblnumber.EditCell(i, [&](ui::GridCell& day) {
+                day.ToolTip = std::move(tip);
+                day.Noted = !own.empty();
+                day.NoteColour = main;
+            });
         }
     }
 }
@@ -112,7 +120,8 @@ void frmcalendar::ShowMonthView() {
         const month_view::Colours colours{source.Main, source.Secondary, source.Sunday};
         grdmonth.SetHeadings(month_view::Headings(firstDayOfWeek_, colours));
         grdmonth.SetCells(WithUserDays(
-            month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_)));
+            month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_),
+            source.Main));
         const int year = static_cast<int>(selected_.year());
         const bool known = holidays_->Knows(year);
         std::string notice;

@@ -21,7 +21,9 @@ std::string frmcalendar::UserDaysTip(const platform::Date& date) const {
     return userDays_->TipSuffix(date);
 }
 
-std::vector<ui::GridCell> frmcalendar::WithUserDays(std::vector<ui::GridCell> cells) const {
+// Each day of the user's gets a dot in the main colour, and its texts end the tip.
+std::vector<ui::GridCell> frmcalendar::WithUserDays(std::vector<ui::GridCell> cells,
+                                                    ui::Colour main) const {
     if (userDays_->Empty()) {
         return cells;
     }
@@ -30,7 +32,10 @@ std::vector<ui::GridCell> frmcalendar::WithUserDays(std::vector<ui::GridCell> ce
     for (std::size_t i = 0; i < cells.size(); ++i) {
         // Days outside the years shown have no tip to add to.
         if (!cells[i].ToolTip.empty()) {
-            cells[i].ToolTip += UserDaysTip(year_month_day{first + days{i}});
+            const std::string own = UserDaysTip(year_month_day{first + days{i}});
+            cells[i].ToolTip += own;
+            cells[i].Noted = !own.empty();
+            cells[i].NoteColour = main;
         }
     }
     return cells;

@@ -34,6 +34,10 @@ struct GridCell {
     // without looking like the frame.
     bool Marked = false;
     Colour MarkColour = 0;
+    // A small dot clear of the texts and the corner: the day is one of the user's own. What it
+    // means is in the tip, for a screen reader too.
+    bool Noted = false;
+    Colour NoteColour = 0;
     // An unavailable cell is drawn empty and has no tip and no click.
     bool Enabled = true;
     // A hidden cell (a day the month lacks) is not drawn, takes no click and has no tip; a

@@ -87,6 +87,8 @@ class CellPainter {
         const std::wstring text = ToWide(cell.Text);
         DrawLine(dc_, text, fonts_.For(grid_.GetFont(), dpi_, text),
                  Colour(cell.TextUse, cell.TextColour), area, DT_CENTER | DT_TOP);
+        // Under the number, which sits at the top.
+        Note(cell, area.left + line_, area.bottom - line_ - NoteSize());
     }
 
     void DayCell(const ui::GridCell& cell) {
@@ -116,9 +118,23 @@ class CellPainter {
                  Colour(cell.CornerUse, cell.CornerColour),
                  RECT{area.left, area.top + line_, area.right - 2 * line_, area.bottom},
                  DT_RIGHT | DT_TOP);
+        // Across from the corner mark, above the line.
+        Note(cell, area.left + 2 * line_, area.top + 2 * line_);
         if (cell.Framed) {
             DrawFrame(dc_, area, line_, Colour(ui::ColourUse::Frame, cell.FrameColour));
         }
+    }
+
+    int NoteSize() const { return 4 * line_; }
+    void Note(const ui::GridCell& cell, int left, int top) {
+        if (!cell.Noted) {
+            return;
+        }
+        const UniqueBrush brush(::CreateSolidBrush(Colour(ui::ColourUse::Text, cell.NoteColour)));
+        const SelectedObject brushSelected(dc_, brush.Get());
+        const SelectedObject penSelected(dc_, ::GetStockObject(NULL_PEN));
+        // Ellipse leaves out the right and bottom edges when no pen draws them.
+        ::Ellipse(dc_, left, top, left + NoteSize() + 1, top + NoteSize() + 1);
     }
 
     // A rounded outline, twice as thick as the frame, round the large text: at least as wide

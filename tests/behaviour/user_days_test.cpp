@@ -37,14 +37,25 @@ class UserDays : public CalendarTest {
     }
 };
 
-TEST_F(UserDays, TipsInBothViewsEndWithTheDaysTexts) {
+// The days' texts end their tips, and a dot in the main colour marks them, in both views.
+TEST_F(UserDays, TipsAndMarksInBothViews) {
     StartWithDays(2026y / 12 / 7);
-    EXPECT_EQ(cal->lblnumber[6].ToolTip(), "十月廿九 大雪 结婚纪念日（12周年）");
-    EXPECT_EQ(cal->lblnumber[5].ToolTip(), "十月廿八");
+    const auto marked = [&](const ui::GridCell& cell) {
+        return std::pair(cell.Noted, cell.Noted ? cell.NoteColour : cal->lbldate.ForeColor());
+    };
+    const auto unmarked = std::pair(false, cal->lbldate.ForeColor());
+    EXPECT_EQ(Day(7).ToolTip, "十月廿九 大雪 结婚纪念日（12周年）");
+    EXPECT_EQ(Day(6).ToolTip, "十月廿八");
+    EXPECT_EQ(marked(Day(7)), std::pair(true, cal->lbldate.ForeColor()));
+    EXPECT_EQ(marked(Day(6)), unmarked);
+    cal->fontRGB1(1, 2, 3);
+    EXPECT_EQ(Day(10).NoteColour, ui::Rgb(1, 2, 3));
     cal->SetMonthView(true);
     // December 2026 begins on a Tuesday: its 7th is the 8th cell from a Monday.
     EXPECT_EQ(cal->grdmonth.Cell(7).ToolTip, "十月廿九 大雪 结婚纪念日（12周年）");
     EXPECT_EQ(cal->AccessibleChild(cal->grdmonth, 7).Description, cal->grdmonth.Cell(7).ToolTip);
+    EXPECT_EQ(marked(cal->grdmonth.Cell(7)), std::pair(true, ui::Rgb(1, 2, 3)));
+    EXPECT_FALSE(cal->grdmonth.Cell(6).Noted);
 }
 
 TEST_F(UserDays, OneBalloonADayFromItsOwnIconStoredOnceShown) {

@@ -20,6 +20,9 @@ import time
 import unittest
 
 CALENDAR, SETTINGS, TRAY = "日历-Calendar", "设置", "Wine System Tray"
+# The calendar's menu as it opens: tests choose an item by its text, so a new item changes
+# only this line. (Wine gives another process no texts of an open menu to read.)
+MENU = ("回到今天", "完整月历", "锁定位置", "设置", "最小化", "关闭")
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Lunadesk\set"
 SCREEN = (1920, 1080)
 # Generous for a loaded 2-core machine: every wait polls and returns as soon as it can.
@@ -29,6 +32,11 @@ INVISIBLE = 0x8000
 BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build", "windows")
 FONTS = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", "scripts",
                                      "wine-fonts.reg"))
+
+
+def menu_keys(item):
+    """The keys that choose the item of the open menu by its text."""
+    return ["Down"] * (MENU.index(item) + 1) + ["Return"]
 
 
 def eventually(read, accept, timeout=10.0):

@@ -5,7 +5,7 @@ import datetime
 import json
 import os
 
-from harness import CALENDAR, SETTINGS, TRAY, LunadeskCase, eventually
+from harness import CALENDAR, SETTINGS, TRAY, LunadeskCase, eventually, menu_keys
 from test_lunadesk import DATE, day_place, long_date
 
 
@@ -28,14 +28,14 @@ class Keyboard(LunadeskCase):
             caption = long_date(date.year, date.month, date.day)
             window = self.read_until(lambda w: self.element(w, *DATE)["text"] == caption)
             self.assertEqual(self.element(window, *DATE)["text"], caption, keys)
-        # A right click on a day, not only on the bare surface, opens the menu: the fourth, 设置.
+        # A right click on a day, not only on the bare surface, opens the menu.
         self.click(window, self.element(window, *day_place(1)), button=3)
-        self.x("xdotool", "key", "Down", "Down", "Down", "Down", "Return")
+        self.x("xdotool", "key", *menu_keys("设置"))
         self.assertTrue(self.read_until(lambda w: w["visible"], SETTINGS)["visible"])
         self.x("xdotool", "key", "Escape")
         self.assertIsNone(eventually(lambda: self.read()[SETTINGS], lambda w: w is None))
         self.x("xdotool", "mousemove", window["x"] + 3, window["y"] + 3)
-        self.x("xdotool", "key", "Menu", *["Down"] * 5, "Return")  # the fifth: 最小化
+        self.x("xdotool", "key", "Menu", *menu_keys("最小化"))
         self.assertTrue(self.read_until(lambda t: t["visible"] and t["children"], TRAY)["children"])
 
 

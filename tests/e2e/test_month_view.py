@@ -1,7 +1,7 @@
 """End-to-end: the month view, switched from the menu and from the settings window, its cells
 read as a screen reader reads them, a cell's tip and a click on a day of the next month."""
 
-from harness import CALENDAR, SCREEN, SETTINGS, LunadeskCase, eventually, px
+from harness import CALENDAR, SCREEN, SETTINGS, LunadeskCase, eventually, menu_keys, px
 
 MONTH_VIEW = (SCREEN[0] - px(4560), 0, px(4560), px(4815))
 COMPACT = (SCREEN[0] - px(2895), 0, px(2895), px(3270))
@@ -11,7 +11,7 @@ DATE = (120, 3990)  # the date line's place in the month view
 
 class MonthView(LunadeskCase):
     def menu(self, window, item, shot=None):
-        """Chooses the menu's item (1 = the first) from a right click on the bare surface
+        """Chooses the menu's item by its text from a right click on the bare surface
         right of the header's boxes; with shot, saves the open menu's picture by that name."""
         surface = {"x": window["x"] + px(2300), "y": window["y"] + px(400), "w": 1, "h": 1}
         self.click(window, surface, button=3)
@@ -19,7 +19,7 @@ class MonthView(LunadeskCase):
         self.assertTrue(menu, "no menu opened")
         if shot:
             self.screenshot(shot, [menu[k] for k in "xywh"])
-        self.x("xdotool", "key", *["Down"] * item, "Return")
+        self.x("xdotool", "key", *menu_keys(item))
 
     def grid(self):
         """The calendar's child that has parts of its own, as a screen reader reads it."""
@@ -28,7 +28,7 @@ class MonthView(LunadeskCase):
 
     def test_switched_by_the_menu_and_the_settings_box_and_kept_at_the_next_start(self):
         window = self.launch()
-        self.menu(window, 2, shot="menu")  # 完整月历
+        self.menu(window, "完整月历", shot="menu")
         self.assertEqual(eventually(lambda: self.geometry(self.xid), lambda g: g == MONTH_VIEW),
                          MONTH_VIEW)
         self.assertEqual(self.stored(lambda v: "view" in v)["view"], "1")
@@ -53,7 +53,7 @@ class MonthView(LunadeskCase):
         self.program.wait(60)
         window = self.launch()
         self.assertEqual(self.geometry(self.xid), MONTH_VIEW)
-        self.menu(window, 4)  # 设置
+        self.menu(window, "设置")
         settings = self.read_until(lambda w: w["visible"], SETTINGS)
         box = next(c for c in settings["children"] if c["text"] == "完整月历")
         self.click(settings, box)
