@@ -908,6 +908,9 @@ class DayGridTest : public ::testing::Test {
     SettingsStore store{backing};
     platform::FixedClock clock{{std::chrono::year{2021} / 5 / 9, std::chrono::hours{9}}};
     Win32WindowSystem system;
+    // One day of the user's, for the tests that set it.
+    const lunar::UserDayIndex days{
+        std::vector{lunar::UserDay{.Id = "a", .Name = "体检", .Month = 5, .Day = 10}}};
     frmcalendar calendar{system, store, clock};
 };
 
@@ -920,6 +923,9 @@ TEST_F(DayGridTest, PaintsTheNumbersAndTellsThemAsTheGridsChildren) {
               std::tuple(true, 0, 0));
     EXPECT_EQ(std::tuple(Count(9, blue) > height, Count(9, blue, 1), Count(9, red)),
               std::tuple(true, height, 0));
+    // A day of the user's gets its dot left of the number, in the main colour.
+    calendar.SetUserDays(days);
+    EXPECT_EQ(std::pair(Count(10, red, 2) > 0, Count(11, red, 2)), std::pair(true, 0));
     for (int month = 0; month < 3; ++month) {
         Send(Window(), WM_KEYDOWN, VK_PRIOR, 0);
     }
