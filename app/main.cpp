@@ -7,10 +7,10 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
-#include "user_files/holiday_folder.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
@@ -19,8 +19,9 @@
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
-#include "settings_window/form1.h"
 #include "settings/settings_store.h"
+#include "settings_window/form1.h"
+#include "user_files/startup_files.h"
 
 namespace {
 
@@ -56,13 +57,12 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     store.KeepReadsWithin(windows.Events());
-    // Read once: a notice added later counts from the next start.
-    const lunar::HolidaySchedule holidays =
-        LoadHolidaySchedule(platform::UserDataFolder("holidays"));
+    // The schedule with the user's notices, once they have been read; the calendar points into
+    // it, so it outlives the calendar.
+    std::unique_ptr<lunar::HolidaySchedule> holidays;
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
-    calendar.SetHolidaySchedule(holidays);
     Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
     if (atLogOn) {
@@ -74,6 +74,19 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
+    // Read once, after the window is up and off its thread: a folder on a share that does not
+    // answer must neither delay the calendar nor keep it from closing. A notice added later
+    // counts from the next start.
+    user_files::ReadStartupFilesLater(
+        windows, std::make_shared<platform::SystemFileAccess>(), platform::UserDataFolder(""),
+        [&](user_files::StartupFiles files) {
+            const auto previous = std::exchange(holidays, std::move(files.Holidays));
+            calendar.SetHolidaySchedule(*holidays);
+            calendar.AddFileFaults(files.Faults);
+            calendar.SetFilesLeftOut(std::move(files.LeftOut));
+            // The start balloon for the compact view's users says
+            // calendar.FileFaultBalloonText() through the window system's balloon.
+        });
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -51,6 +51,9 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
     ui::AccessibleInfo info = ui::DefaultAccessibleInfo(element);
     if (&element == &grdmonth) {
         info.Name = selected_.ok() ? platform::FormatDate(selected_, "yyyy年m月") : "";
+    } else if (&element == &lblnotice) {
+        // The line shows what fits; a screen reader gets all of it.
+        info.Description = lblnotice.ToolTip();
     } else if (&element == &cbomonth || &element == &cboyear) {
         info.Name = &element == &cbomonth ? "月份" : "年份";
     } else if (element.Name() == "lblnumber") {

@@ -15,6 +15,9 @@
 namespace platform {
 namespace {
 
+// Ours are a few hundred bytes; a larger file is not ours to read whole at every start.
+constexpr std::size_t kLargestSettingsFile = 1024 * 1024;
+
 std::filesystem::path AbsoluteFromEnvironment(const char* name) {
     const char* value = std::getenv(name);
     if (value == nullptr) {
@@ -90,7 +93,7 @@ std::optional<std::string> FileSettingsBacking::Read(const std::string& app,
 
 std::optional<SettingsIni> FileSettingsBacking::ParseFileOf(const std::string& app) const {
     try {
-        const auto text = posix::ReadWholeFile(FileOf(app));
+        const auto text = posix::ReadWholeFile(FileOf(app), kLargestSettingsFile);
         return text ? SettingsIni::Parse(*text) : std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;
@@ -105,7 +108,7 @@ void FileSettingsBacking::Write(const std::string& app, const std::string& secti
     // Other values must survive, so a file that exists but cannot be read fails the
     // write instead of being replaced; a malformed one holds nothing worth keeping.
     SettingsIni ini;
-    if (const auto text = posix::ReadWholeFile(file)) {
+    if (const auto text = posix::ReadWholeFile(file, kLargestSettingsFile)) {
         if (auto parsed = SettingsIni::Parse(*text)) {
             ini = std::move(*parsed);
         }

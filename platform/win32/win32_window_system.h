@@ -17,6 +17,7 @@ class FormWindow;
 class NotifyIcon;
 class WindowClasses;
 struct WindowContext;
+class WorkWindow;
 
 class Win32WindowSystem final : public ui::WindowSystem {
   public:
@@ -41,6 +42,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     void SetAlpha(ui::Form& form, std::uint8_t alpha) override;
     bool HighContrast() const override;
     int FirstDayOfWeek() const override;
+    void RunInBackground(std::function<void()> work, std::function<void()> done) override;
 
     void ReleaseCapture() override;
     void RunMoveLoop(ui::Form& form) override;
@@ -73,6 +75,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     std::unique_ptr<NotifyIcon> notifyIcon_;
     std::unique_ptr<WindowContext> context_;
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    std::unique_ptr<WorkWindow> work_;
     bool nextWithoutFocus_ = false;
 };
 
