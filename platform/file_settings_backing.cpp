@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <stdexcept>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -106,9 +107,18 @@ void FileSettingsBacking::Write(const std::string& app, const std::string& secti
     const std::filesystem::path file = FileOf(app);
     posix::MakePrivateDirectories(file.parent_path());
     // Other values must survive, so a file that exists but cannot be read fails the
-    // write instead of being replaced; a malformed one holds nothing worth keeping.
+    // write instead of being replaced; a malformed one, or one far too large to be ours,
+    // holds nothing worth keeping.
     SettingsIni ini;
-    if (const auto text = posix::ReadWholeFile(file, kLargestSettingsFile)) {
+    std::optional<std::string> text;
+    try {
+        text = posix::ReadWholeFile(file, kLargestSettingsFile);
+    } catch (const std::system_error& failure) {
+        if (failure.code() != std::errc::file_too_large) {
+            throw;
+        }
+    }
+    if (text) {
         if (auto parsed = SettingsIni::Parse(*text)) {
             ini = std::move(*parsed);
         }
