@@ -34,7 +34,7 @@ TEST(HolidayNotice, EachFaultIsSaidInWordsWithItsEntry) {
     } cases[] = {
         {Notice("2026", good + "," + Day("2026-01-06", '"' + std::string(64, 'x') + '"')), ""},
         {"{\"year\": 2026, \"days\": [" + good, "：不是有效的JSON（第1行第79列）"},
-        {"[" + Notice("2026", good) + "]", "：应为JSON对象"},
+        {std::string("[").append(Notice("2026", good)).append("]"), "：应为JSON对象"},
         {Notice("\"2026\"", good), "：“year”应为整数"},
         {Notice("2026.0", good), "：“year”应为整数"},
         {Notice("2006", Day("2006-01-05")), "：年份应在2007至2099之间（2006）"},
