@@ -74,22 +74,33 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
-    // Read once, after the window is up and off its thread: a folder on a share that does not
-    // answer must neither delay the calendar nor keep it from closing. A notice added later
-    // counts from the next start.
-    user_files::ReadStartupFilesLater(
-        windows, std::make_shared<platform::SystemFileAccess>(), platform::UserDataFolder(""),
-        [&](user_files::StartupFiles files) {
-            const auto previous = std::exchange(holidays, std::move(files.Holidays));
-            calendar.SetHolidaySchedule(*holidays);
-            calendar.AddFileFaults(files.Faults);
-            calendar.SetFilesLeftOut(std::move(files.LeftOut));
-            // The start balloon for the compact view's users says
-            // calendar.FileFaultBalloonText() through the window system's balloon.
-        });
+    // Read once, after the first paint and off the window's thread: a folder on a share that
+    // does not answer must neither delay the calendar nor keep it from closing. A notice added
+    // later counts from the next start.
+    const auto readUserFiles = [&] {
+        user_files::ReadStartupFilesLater(
+            windows, std::make_shared<platform::SystemFileAccess>(), platform::UserDataFolder(""),
+            [&](user_files::StartupFiles files) {
+                const auto previous = std::exchange(holidays, std::move(files.Holidays));
+                calendar.SetHolidaySchedule(*holidays);
+                calendar.AddFileFaults(files.Faults);
+                calendar.SetFilesLeftOut(std::move(files.LeftOut));
+                // The start balloon for the compact view's users says
+                // calendar.FileFaultBalloonText() through the window system's balloon.
+            });
+    };
+    bool filesAsked = false;
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        // An empty queue (WM_PAINT counts as queued): the window has painted.
+        if (!filesAsked && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            filesAsked = true;
+            readUserFiles();
+        }
+        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            break;
+        }
         if (windows.DialogMessage(message)) {
             continue;
         }
