@@ -68,7 +68,10 @@ TEST(UserFileReader, ReadsTheLastFilesWithinItsLimits) {
         std::size_t size;
         std::size_t read;  // the files read, the last in name order
         std::size_t leftOut;
-    } cases[] = {{200, 26 * 1024, 64, 136}, {20, 250 * 1024, 16, 4}, {64, 1024, 64, 0}};
+    } cases[] = {{200, 26 * 1024, 64, 136},
+                 {20, 250 * 1024, 16, 4},
+                 {17, 256 * 1024, 16, 1},
+                 {64, 1024, 64, 0}};
     for (const auto& c : cases) {
         MemoryDisk disk;
         for (int i = 0; i < c.files; ++i) {
@@ -124,6 +127,7 @@ TEST(UserFileReader, DecodesEveryEncodingAndSaysWhenNoneFits) {
         {"{\"\xD4\xAA\xB5", ""},
         {"\xED\xA0\x80\x81", ""},      // a surrogate in UTF-8; GBK to its last byte
         {"\xC0\xAF", "\xE8\x9C\xA1"},  // overlong UTF-8, but GBK
+        {"\xDF\xBF", "\xDF\xBF"},      // UTF-8 (U+07FF), though GBK too
     };
     for (const auto& c : cases) {
         MemoryDisk disk;
