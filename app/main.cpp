@@ -7,13 +7,13 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "app/resource.h"
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
-#include "platform/user_file_store.h"
 #include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/system_library.h"
@@ -21,8 +21,7 @@
 #include "platform/win32/win32_window_system.h"
 #include "settings/settings_store.h"
 #include "settings_window/form1.h"
-#include "user_files/days_file.h"
-#include "user_files/holiday_folder.h"
+#include "user_files/startup_files.h"
 
 namespace {
 
@@ -58,19 +57,13 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     store.KeepReadsWithin(windows.Events());
-    // Outlives the calendar, which shows it; filled after the first picture.
-    lunar::HolidaySchedule holidays;
-    // The user's days, read once: a change made to the file counts from the next start.
-    const user_files::DaysLoad days =
-        user_files::LoadDays(platform::SystemUserFiles(), platform::UserDataFolder(""));
-    const lunar::UserDayIndex userDays(days.File.UserDays());
+    // The schedule with the user's notices and the user's days, once they have been read; the
+    // calendar points into them, so they outlive it.
+    std::unique_ptr<lunar::HolidaySchedule> holidays;
+    std::unique_ptr<lunar::UserDayIndex> userDays;
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
-    calendar.SetUserDays(userDays);
-    if (days.Fault) {
-        calendar.AddFileFault(user_files::FaultText(*days.Fault));
-    }
     Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
     if (atLogOn) {
@@ -82,16 +75,35 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
-    // The user's notices after the first picture, which the built-in schedule paints: reading
-    // a folder never delays it. Read once: a notice added later counts from the next start.
-    ::RedrawWindow(static_cast<HWND>(windows.NativeHandle(calendar)), nullptr, nullptr,
-                   RDW_UPDATENOW | RDW_ALLCHILDREN);
-    holidays = LoadHolidaySchedule(platform::UserDataFolder("holidays"));
-    calendar.SetHolidaySchedule(holidays);
-    calendar.StartReminders();
+    // Read once, after the first paint and off the window's thread: a folder on a share that
+    // does not answer must neither delay the calendar nor keep it from closing. A notice added
+    // later counts from the next start.
+    const auto readUserFiles = [&] {
+        user_files::ReadStartupFilesLater(
+            windows, std::make_shared<platform::SystemFileAccess>(), platform::UserDataFolder(""),
+            [&](user_files::StartupFiles files) {
+                const auto previous = std::exchange(holidays, std::move(files.Holidays));
+                calendar.SetHolidaySchedule(*holidays);
+                const auto previousDays = std::exchange(
+                    userDays, std::make_unique<lunar::UserDayIndex>(files.Days.File.UserDays()));
+                calendar.SetUserDays(*userDays);
+                calendar.AddFileFaults(files.Faults);
+                calendar.SetFilesLeftOut(std::move(files.LeftOut));
+                calendar.StartReminders();
+            });
+    };
+    bool filesAsked = false;
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        // An empty queue (WM_PAINT counts as queued): the window has painted.
+        if (!filesAsked && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            filesAsked = true;
+            readUserFiles();
+        }
+        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            break;
+        }
         if (windows.DialogMessage(message)) {
             continue;
         }

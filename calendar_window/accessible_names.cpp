@@ -52,6 +52,9 @@ ui::AccessibleInfo frmcalendar::Accessible(const ui::Element& element) const {
         info.Name = selected_.ok() ? platform::FormatDate(selected_, "yyyy年m月") : "";
         // The day numbers hold no focus of their own: the window's keys work on the framed one.
         info.Focused = info.Focused || (&element == &lblnumber && Focused() == nullptr);
+    } else if (&element == &lblnotice) {
+        // The line shows what fits; a screen reader gets all of it.
+        info.Description = lblnotice.ToolTip();
     } else if (&element == &cbomonth || &element == &cboyear) {
         info.Name = &element == &cbomonth ? "月份" : "年份";
     }

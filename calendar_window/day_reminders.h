@@ -29,6 +29,8 @@ class DayReminders {
     // ended goes.
     void OnTick();
     void OnNotifyEvent(ui::NotifyEvent event);
+    // A balloon of the reminders is showing.
+    bool Showing() const { return shownOn_.has_value(); }
 
   private:
     void Remind();

@@ -43,16 +43,22 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // The holiday schedule the day tips show, which must outlive the window; the built-in one
     // until this is called.
     void SetHolidaySchedule(const lunar::HolidaySchedule& holidays);
+    // Why files of the user's are not used, each as "holidays\2027.json：第4项：…", in the
+    // order found; the month view's notice line leads with the first.
+    void AddFileFaults(const std::vector<std::string>& faults);
+    const std::vector<std::string>& FileFaults() const { return fileFaults_; }
+    // That files were left unread ("另有3个文件未读取…"); empty when none were.
+    void SetFilesLeftOut(std::string text);
+    // What a notification balloon at start says of the file faults, for those who use the
+    // compact view, which has no notice line; empty when there is nothing to say.
+    std::string FileFaultBalloonText() const;
 
     // The user's days the tips name and the reminders are for, which must outlive the window;
     // none until this is called.
     void SetUserDays(const lunar::UserDayIndex& days);
-    // Why a file of the user's is not used, as user_files::FaultText says it; in the order
-    // they were found.
-    void AddFileFault(std::string text) { fileFaults_.push_back(std::move(text)); }
-    const std::vector<std::string>& FileFaults() const { return fileFaults_; }
-    // The window shows: the reminders due go out now and on each new date.
-    void StartReminders() { reminders_.Start(); }
+    // The user's files have been read: the reminders due go out now and on each new date; with
+    // none due, a balloon says once why a file is not used to those who use the compact view.
+    void StartReminders();
 
     // Operations the settings window uses.
     void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override;
@@ -137,6 +143,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
 
     // The month view: its cells follow the selected date, today, the colours and the schedule.
     void ShowMonthView();
+    // The month view's line under the captions: a file fault, files left out, a year the
+    // schedule lacks; all of it in its tip.
+    void ShowNotice();
     void grdmonth_CellClick(int index);
     // The layout of the view chosen: sizes and places of the elements, which show.
     void ApplyView();
@@ -188,6 +197,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     const platform::Clock& clock_;
     ui::Form* settingsWindow_ = nullptr;
     const lunar::HolidaySchedule* holidays_ = &lunar::HolidaySchedule::BuiltIn();
+    std::vector<std::string> fileFaults_;
+    std::string filesLeftOut_;
     // The user's clicks and keys counted at the last tick of the minute timer.
     std::uint64_t inputsAtLastTick_ = 0;
     // The date the captions show: its month is the month on view. Both views, the captions,

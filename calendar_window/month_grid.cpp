@@ -115,6 +115,8 @@ void frmcalendar::ShowMonthView() {
                             sundayColour_,
                             holidays_,
                             userDays_};
+    // Also when only the view was switched back: the compact view hid the line.
+    ShowNotice();
     if (gridSource_ != source) {
         gridSource_ = source;
         const month_view::Colours colours{source.Main, source.Secondary, source.Sunday};
@@ -122,14 +124,6 @@ void frmcalendar::ShowMonthView() {
         grdmonth.SetCells(WithUserDays(
             month_view::Cells(selected_, source.Today, firstDayOfWeek_, colours, *holidays_),
             source.Main));
-        const int year = static_cast<int>(selected_.year());
-        const bool known = holidays_->Knows(year);
-        std::string notice;
-        if (!known) {
-            notice = platform::PlainText(year).append("年放假安排未收录");
-        }
-        lblnotice.SetCaption(std::move(notice));
-        lblnotice.SetVisible(!known);
         return;
     }
     const int framed = month_view::SelectedCell(selected_, firstDayOfWeek_);

@@ -63,10 +63,4 @@ class HolidaySchedule {
     std::deque<std::string> names_;  // the names of replaced notices; a deque keeps them in place
 };
 
-// A notice from the text of a notice file, or nullopt when anything in it is wrong: not JSON, a
-// field of the wrong type, a year outside the years above, no days, a date that does not
-// exist, lies outside the notice's span or comes twice, a name that is empty, longer than 64
-// bytes or holds a control character.
-std::optional<HolidayNotice> ParseHolidayNotice(std::string_view json);
-
 }  // namespace lunar

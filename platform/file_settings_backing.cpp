@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <stdexcept>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,9 @@
 
 namespace platform {
 namespace {
+
+// Ours are a few hundred bytes; a larger file is not ours to read whole at every start.
+constexpr std::size_t kLargestSettingsFile = 1024 * 1024;
 
 std::filesystem::path AbsoluteFromEnvironment(const char* name) {
     const char* value = std::getenv(name);
@@ -90,7 +94,7 @@ std::optional<std::string> FileSettingsBacking::Read(const std::string& app,
 
 std::optional<SettingsIni> FileSettingsBacking::ParseFileOf(const std::string& app) const {
     try {
-        const auto text = posix::ReadWholeFile(FileOf(app));
+        const auto text = posix::ReadWholeFile(FileOf(app), kLargestSettingsFile);
         return text ? SettingsIni::Parse(*text) : std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;
@@ -103,9 +107,18 @@ void FileSettingsBacking::Write(const std::string& app, const std::string& secti
     const std::filesystem::path file = FileOf(app);
     posix::MakePrivateDirectories(file.parent_path());
     // Other values must survive, so a file that exists but cannot be read fails the
-    // write instead of being replaced; a malformed one holds nothing worth keeping.
+    // write instead of being replaced; a malformed one, or one far too large to be ours,
+    // holds nothing worth keeping.
     SettingsIni ini;
-    if (const auto text = posix::ReadWholeFile(file)) {
+    std::optional<std::string> text;
+    try {
+        text = posix::ReadWholeFile(file, kLargestSettingsFile);
+    } catch (const std::system_error& failure) {
+        if (failure.code() != std::errc::file_too_large) {
+            throw;
+        }
+    }
+    if (text) {
         if (auto parsed = SettingsIni::Parse(*text)) {
             ini = std::move(*parsed);
         }

@@ -1,35 +1,55 @@
-// Small files the user puts into a folder of the program's, such as newer holiday notices.
+// The user's own files as the operating system holds them: the folder of the program's beside
+// the settings, what a folder holds, and the bytes of one file, bounded.
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform {
 
-struct FolderFile {
-    std::string Name;  // the file's name, UTF-8
+// The folder `name` beside the user's settings: %APPDATA%\Lunadesk\<name> on Windows (from the
+// environment, so that no shell library is loaded for it), <config home>/lunadesk/<name>
+// elsewhere; the folder itself for an empty name. Empty when the user has no such place.
+std::string UserDataFolder(std::string_view name);
+
+struct FolderEntry {
+    std::string Name;  // UTF-8
+    std::uint64_t Size = 0;
+    // A link, junction or cloud placeholder: reading it could lead anywhere or wait on a
+    // download.
+    bool Reparse = false;
+};
+
+struct FileBytes {
+    enum class Outcome { Read, Missing, TooLarge, Unreadable };
+    Outcome Result = Outcome::Missing;
     std::string Content;
 };
 
-// The folder `name` beside the user's settings: %APPDATA%\Lunadesk\<name> on Windows (from the
-// environment, so that no shell library is loaded for it), <config home>/lunadesk/<name>
-// elsewhere. Empty when the user has no such place.
-std::string UserDataFolder(std::string_view name);
+// How the reader of the user's files reaches the disk; tests stand in a slow or odd one.
+class FileAccess {
+  public:
+    virtual ~FileAccess() = default;
+    // What the folder holds besides subfolders; nothing for a missing folder.
+    virtual std::vector<FolderEntry> Entries(const std::string& folder) const = 0;
+    // The bytes of the regular file `name` in the folder when it holds at most maxBytes.
+    // Anything else (a pipe, a device) is Unreadable, without waiting on it.
+    virtual FileBytes Read(const std::string& folder, const std::string& name,
+                           std::size_t maxBytes) const = 0;
+};
 
-// Every regular file in the folder whose name ends in `suffix` (ASCII letter case aside) and
-// that holds at most maxBytes, sorted by name. Whatever else is there — a subfolder, a pipe or
-// device, a larger or unreadable file — is passed over without waiting on it; a missing folder
-// holds nothing.
-std::vector<FolderFile> ReadFolderFiles(const std::string& folder, std::string_view suffix,
-                                        std::size_t maxBytes);
+// The system's own files; paths of any length.
+class SystemFileAccess final : public FileAccess {
+  public:
+    std::vector<FolderEntry> Entries(const std::string& folder) const override;
+    FileBytes Read(const std::string& folder, const std::string& name,
+                   std::size_t maxBytes) const override;
+};
 
-// What each system provides for that: the names of what the folder holds besides subfolders,
-// and the bytes of one regular file of at most maxBytes (nullopt for anything else).
-std::vector<std::string> FolderEntryNames(const std::string& folder);
-std::optional<std::string> ReadRegularFileIn(const std::string& folder, const std::string& name,
-                                             std::size_t maxBytes);
+// Whether the name ends in the suffix, ASCII letter case aside (".json", ".JSON").
+bool EndsWithFolded(std::string_view name, std::string_view suffix);
 
 }  // namespace platform

@@ -135,7 +135,7 @@ void SyncDirectory(const std::filesystem::path& directory) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
     std::uintmax_t size = 0;
     UniqueFd fd(OpenRegularFile(file, size));
     if (fd.Get() < 0) {
@@ -145,23 +145,41 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
         ThrowErrno("open " + file.string());
     }
     std::string content;
-    if (!ReadToEnd(fd.Get(), content, std::numeric_limits<std::size_t>::max())) {
+    if (size > maxBytes) {
+        errno = EFBIG;
+        ThrowErrno("read " + file.string());
+    }
+    if (!ReadToEnd(fd.Get(), content, maxBytes)) {
+        ThrowErrno("read " + file.string());
+    }
+    // It may have grown since fstat.
+    if (content.size() > maxBytes) {
+        errno = EFBIG;
         ThrowErrno("read " + file.string());
     }
     return content;
 }
 
-std::optional<std::string> ReadRegularFile(const std::filesystem::path& file,
-                                           std::size_t maxBytes) {
+FileBytes ReadRegularFile(const std::filesystem::path& file, std::size_t maxBytes) {
     std::uintmax_t fileSize = 0;
     UniqueFd fd(OpenRegularFile(file, fileSize));
-    std::string content;
-    // The size is checked again after reading: the file may have grown since fstat.
-    if (fd.Get() < 0 || fileSize > maxBytes || !ReadToEnd(fd.Get(), content, maxBytes) ||
-        content.size() > maxBytes) {
-        return std::nullopt;
+    FileBytes read;
+    if (fd.Get() < 0) {
+        read.Result = errno == ENOENT || errno == ENOTDIR ? FileBytes::Outcome::Missing
+                                                          : FileBytes::Outcome::Unreadable;
+    } else if (fileSize > maxBytes) {
+        read.Result = FileBytes::Outcome::TooLarge;
+    } else if (!ReadToEnd(fd.Get(), read.Content, maxBytes)) {
+        read.Result = FileBytes::Outcome::Unreadable;
+    } else {
+        // The size is checked again after reading: the file may have grown since fstat.
+        read.Result = read.Content.size() > maxBytes ? FileBytes::Outcome::TooLarge
+                                                     : FileBytes::Outcome::Read;
     }
-    return content;
+    if (read.Result != FileBytes::Outcome::Read) {
+        read.Content.clear();
+    }
+    return read;
 }
 
 void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view content) {

@@ -8,15 +8,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/folder_files.h"
+
 namespace platform::posix {
 
 // The file's bytes; nullopt when it does not exist. Anything but a regular file (a FIFO, a
-// device) is refused at once, without waiting or reading from it.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+// device) is refused at once, without waiting or reading from it, and so is a file of more
+// than maxBytes (EFBIG): nothing of ours is that large, and reading it would take long.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes);
 
-// The bytes of a regular file of at most maxBytes; nullopt for anything else (no such file, a
-// directory, pipe or device, a larger file, one that cannot be read). Never waits on a pipe.
-std::optional<std::string> ReadRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
+// The bytes of a regular file of at most maxBytes, or why there are none (no such file; a
+// larger one; a directory, pipe or device, a file that cannot be read). Never waits on a pipe.
+FileBytes ReadRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
 
 // Replaces the file's content so that a crash or power loss at any moment leaves
 // either the old or the new content: a temporary file in the same directory is

@@ -12,21 +12,29 @@ std::string UserDataFolder(std::string_view name) {
     if (home.empty()) {
         return {};
     }
-    return (FileSettingsBacking(home).FileOf("Lunadesk").parent_path() / name).string();
+    const std::filesystem::path folder = FileSettingsBacking(home).FileOf("Lunadesk").parent_path();
+    return (name.empty() ? folder : folder / name).string();
 }
 
-std::vector<std::string> FolderEntryNames(const std::string& folder) {
-    std::vector<std::string> names;
+std::vector<FolderEntry> SystemFileAccess::Entries(const std::string& folder) const {
+    std::vector<FolderEntry> entries;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        names.push_back(entry->path().filename().string());
+        std::error_code statusError;
+        // lstat: a link is the link, wherever it points.
+        const bool link = entry->is_symlink(statusError);
+        if (!link && entry->is_directory(statusError)) {
+            continue;
+        }
+        const std::uintmax_t size = link ? 0 : entry->file_size(statusError);
+        entries.push_back({entry->path().filename().string(), statusError ? 0 : size, link});
     }
-    return names;
+    return entries;
 }
 
-std::optional<std::string> ReadRegularFileIn(const std::string& folder, const std::string& name,
-                                             std::size_t maxBytes) {
+FileBytes SystemFileAccess::Read(const std::string& folder, const std::string& name,
+                                 std::size_t maxBytes) const {
     return posix::ReadRegularFile(std::filesystem::path(folder) / name, maxBytes);
 }
 

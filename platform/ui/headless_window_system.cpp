@@ -24,6 +24,16 @@ void HeadlessWindowSystem::SetWorkAreas(const std::vector<Rect>& areas) {
     }
 }
 
+void HeadlessWindowSystem::RunInBackground(std::function<void()> work, std::function<void()> done) {
+    Record("RunInBackground");
+    background_.Start(std::move(work), std::move(done));
+}
+
+bool HeadlessWindowSystem::FinishBackgroundWork(std::chrono::milliseconds limit) {
+    const platform::EventEpoch::Scope event(Events());
+    return background_.WaitAndRunFinished(limit);
+}
+
 PixelRect HeadlessWindowSystem::PixelBounds(const Form& form) const {
     return ScreenRect(monitors_, Place{form.Left(), form.Top()}, form.ClientWidth(),
                       form.ClientHeight());

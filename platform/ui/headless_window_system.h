@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/background_work.h"
 #include "platform/ui/form.h"
 #include "platform/ui/window_system.h"
 
@@ -39,6 +40,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     void RemoveBalloon(Form& form) override;
     int ShowMenu(Form& form, const std::vector<MenuItem>& items, std::optional<Point> at) override;
     int FirstDayOfWeek() const override { return firstDayOfWeek_; }
+    void RunInBackground(std::function<void()> work, std::function<void()> done) override;
 
     // --- the test's side ---
     // One 96-dpi monitor, its work area the whole screen.
@@ -67,6 +69,11 @@ class HeadlessWindowSystem final : public WindowSystem {
     void SetHighContrast(bool on) { highContrast_ = on; }
     // The user's first day of the week, 0 Monday (the default) ... 6 Sunday.
     void SetFirstDayOfWeek(int day) { firstDayOfWeek_ = day; }
+    // A turn of the message loop once background work has ended: waits at most `limit` for a
+    // piece to end and runs what has; false when none had.
+    bool FinishBackgroundWork(std::chrono::milliseconds limit);
+    // Background work whose result has not been taken yet.
+    std::size_t BackgroundWaiting() const { return background_.Waiting(); }
     // The item the user takes in the next menu, by its text (one the menu lacks closes it
     // without a choice).
     void SetMenuChoice(std::string text) { menuChoice_ = std::move(text); }
@@ -115,6 +122,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     std::map<Timer*, Form*> runningTimers_;
     std::optional<NotifyIconData> icon_;
     std::vector<std::string> calls_;
+    BackgroundWork background_{[] {}};
 };
 
 }  // namespace ui

@@ -102,6 +102,10 @@ class WindowSystem {
     // The user's first day of the week: 0 Monday ... 6 Sunday.
     virtual int FirstDayOfWeek() const = 0;
 
+    // Runs `work` on a thread of its own and then `done` on the UI thread, as an event of the
+    // message loop. Nothing waits for `work`: when the system goes first, `done` never runs.
+    virtual void RunInBackground(std::function<void()> work, std::function<void()> done) = 0;
+
     // Clicks and keys of the user in any window of the program, counted, so that a window
     // can tell whether someone is using it (code that runs a click handler does not count).
     void NoteUserInput() {

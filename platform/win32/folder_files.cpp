@@ -17,53 +17,96 @@ HANDLE OrNull(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
 }
 
+// The same path without the 260-character limit: "\\?\C:\..." or "\\?\UNC\server\share\...".
+// Only a full path with backslashes can take the prefix, which %APPDATA% is.
+std::wstring LongPath(const std::string& path) {
+    std::wstring wide = ToWide(path);
+    if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') {
+        return L"\\\\?\\" + wide;
+    }
+    if (wide.size() > 2 && wide[0] == L'\\' && wide[1] == L'\\' && wide[2] != L'?') {
+        return L"\\\\?\\UNC\\" + wide.substr(2);
+    }
+    return wide;
+}
+
+// Placeholders of cloud storage can carry these without being reparse points on older systems.
+constexpr DWORD kNotHereAttributes = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_OFFLINE |
+                                     0x00040000 /* RECALL_ON_OPEN */ |
+                                     0x00400000 /* RECALL_ON_DATA_ACCESS */;
+
 }  // namespace
 
 std::string UserDataFolder(std::string_view name) {
-    wchar_t appData[MAX_PATH];
-    const DWORD length = ::GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
+    const DWORD needed = ::GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
+    if (needed == 0) {
         return {};
     }
-    return ToUtf8(appData) + "\\Lunadesk\\" + std::string(name);
+    std::wstring appData(needed, L'\0');
+    const DWORD length = ::GetEnvironmentVariableW(L"APPDATA", appData.data(), needed);
+    if (length == 0 || length >= needed) {
+        return {};
+    }
+    appData.resize(length);
+    std::string folder = ToUtf8(appData) + "\\Lunadesk";
+    return name.empty() ? folder : folder + "\\" + std::string(name);
 }
 
-std::vector<std::string> FolderEntryNames(const std::string& folder) {
-    std::vector<std::string> names;
+std::vector<FolderEntry> SystemFileAccess::Entries(const std::string& folder) const {
+    std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found{};
     const win32::UniqueHandle<HANDLE, ::FindClose> search(
-        OrNull(::FindFirstFileExW((ToWide(folder) + L"\\*").c_str(), FindExInfoBasic, &found,
+        OrNull(::FindFirstFileExW((LongPath(folder) + L"\\*").c_str(), FindExInfoBasic, &found,
                                   FindExSearchNameMatch, nullptr, 0)));
     for (bool more = static_cast<bool>(search); more;
          more = ::FindNextFileW(search.Get(), &found) != 0) {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.push_back(ToUtf8(found.cFileName));
+            entries.push_back(
+                {ToUtf8(found.cFileName),
+                 (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+                 (found.dwFileAttributes & kNotHereAttributes) != 0});
         }
     }
-    return names;
+    return entries;
 }
 
-std::optional<std::string> ReadRegularFileIn(const std::string& folder, const std::string& name,
-                                             std::size_t maxBytes) {
+FileBytes SystemFileAccess::Read(const std::string& folder, const std::string& name,
+                                 std::size_t maxBytes) const {
+    FileBytes read;
     const win32::UniqueHandle<HANDLE, ::CloseHandle> file(
-        OrNull(::CreateFileW(ToWide(folder + "\\" + name).c_str(), GENERIC_READ,
+        OrNull(::CreateFileW(LongPath(folder + "\\" + name).c_str(), GENERIC_READ,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file) {
+        const DWORD error = ::GetLastError();
+        read.Result = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                          ? FileBytes::Outcome::Missing
+                          : FileBytes::Outcome::Unreadable;
+        return read;
+    }
     LARGE_INTEGER size{};
-    // Only a file on a disk: a pipe or device could keep the start waiting.
-    if (!file || ::GetFileType(file.Get()) != FILE_TYPE_DISK ||
-        !::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
-        return std::nullopt;
+    // Only a file on a disk: a pipe or device could keep the reader waiting.
+    if (::GetFileType(file.Get()) != FILE_TYPE_DISK || !::GetFileSizeEx(file.Get(), &size) ||
+        size.QuadPart < 0) {
+        read.Result = FileBytes::Outcome::Unreadable;
+        return read;
     }
-    std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        read.Result = FileBytes::Outcome::TooLarge;
+        return read;
+    }
+    read.Content.assign(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD got = 0;
-    if (!content.empty() && (!::ReadFile(file.Get(), content.data(),
-                                         static_cast<DWORD>(content.size()), &got, nullptr) ||
-                             got != content.size())) {
-        return std::nullopt;
+    if (!read.Content.empty() &&
+        (!::ReadFile(file.Get(), read.Content.data(), static_cast<DWORD>(read.Content.size()), &got,
+                     nullptr) ||
+         got != read.Content.size())) {
+        read.Content.clear();
+        read.Result = FileBytes::Outcome::Unreadable;
+        return read;
     }
-    return content;
+    read.Result = FileBytes::Outcome::Read;
+    return read;
 }
 
 }  // namespace platform

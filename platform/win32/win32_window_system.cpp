@@ -14,6 +14,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_classes.h"
 #include "platform/win32/window_context.h"
+#include "platform/win32/work_window.h"
 
 namespace platform::win32 {
 
@@ -22,10 +23,12 @@ Win32WindowSystem::Win32WindowSystem(int iconResourceId)
       notifyIcon_(std::make_unique<NotifyIcon>(iconResourceId, ToWide(ThisProgramPath()))),
       context_(
           std::make_unique<WindowContext>(::GetModuleHandleW(nullptr), *notifyIcon_, Events())),
-      desktopKeeper_(std::make_unique<DesktopKeeper>()) {}
+      desktopKeeper_(std::make_unique<DesktopKeeper>()),
+      work_(std::make_unique<WorkWindow>(::GetModuleHandleW(nullptr), *context_)) {}
 
-// Windows first, then the icon, then the classes they were made of.
+// Background work and windows first, then the icon, then the classes they were made of.
 Win32WindowSystem::~Win32WindowSystem() {
+    work_.reset();
     windows_.clear();
     desktopKeeper_.reset();
     context_.reset();
@@ -75,6 +78,10 @@ std::vector<ui::Monitor> Win32WindowSystem::Monitors() const {
         monitors.push_back(ui::Monitor{screen, screen, SystemDpi(), true});
     }
     return monitors;
+}
+
+void Win32WindowSystem::RunInBackground(std::function<void()> work, std::function<void()> done) {
+    work_->Work().Start(std::move(work), std::move(done));
 }
 
 FormWindow* Win32WindowSystem::WindowOf(const ui::Form& form) const {

@@ -18,6 +18,7 @@ class FormWindow;
 class NotifyIcon;
 class WindowClasses;
 struct WindowContext;
+class WorkWindow;
 
 class Win32WindowSystem final : public ui::WindowSystem {
   public:
@@ -43,6 +44,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     bool HighContrast() const override;
     void KeepAboveDesktop(ui::Form& form, bool keep) override;
     int FirstDayOfWeek() const override;
+    void RunInBackground(std::function<void()> work, std::function<void()> done) override;
 
     void ReleaseCapture() override;
     void RunMoveLoop(ui::Form& form) override;
@@ -78,6 +80,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     std::unique_ptr<WindowContext> context_;
     std::unique_ptr<DesktopKeeper> desktopKeeper_;
     std::map<const ui::Form*, std::unique_ptr<FormWindow>> windows_;
+    std::unique_ptr<WorkWindow> work_;
     bool nextWithoutFocus_ = false;
 };
 

@@ -40,6 +40,7 @@ class RecordingSystem final : public ui::WindowSystem {
         return -1;
     }
     int FirstDayOfWeek() const override { return 0; }
+    void RunInBackground(std::function<void()>, std::function<void()>) override {}
 };
 
 TEST_F(CalendarTest, EveryShownChangeReachesTheWindowSystemOnce) {

@@ -43,10 +43,12 @@ class HolidayFile(LunadeskCase):
     def test_a_notice_in_the_users_folder_shows_in_the_tips(self):
         folder = os.path.join(self.roaming_folder(), "Lunadesk", "holidays")
         os.makedirs(os.path.join(folder, "x.json"))  # passed over, as anything not a file
-        with open(os.path.join(folder, "2027.json"), "w", encoding="utf-8") as notice:
+        # As Notepad saves it on a Chinese Windows: code page 936, no BOM.
+        with open(os.path.join(folder, "2027.json"), "w", encoding="gbk") as notice:
             json.dump({"year": 2027, "papers": [], "days": [
                 {"name": "元旦", "date": "2027-01-01", "isOffDay": True},
-                {"name": "元旦", "date": "2027-01-02", "isOffDay": True}]}, notice)
+                {"name": "元旦", "date": "2027-01-02", "isOffDay": True}]}, notice,
+                ensure_ascii=False)
         window = self.launch()
         self.x("xdotool", "mousemove", window["x"] + 3, window["y"] + 3)
         today = datetime.datetime.strptime(self.element(window, *DATE)["text"], "%Y年%m月%d日")

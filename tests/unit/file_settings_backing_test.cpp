@@ -120,7 +120,9 @@ TEST_F(FileSettingsBackingTest, AHandEditedFileIsUnderstood) {
 
 TEST_F(FileSettingsBackingTest, AMalformedFileReadsAsEmptyUntilTheNextWrite) {
     fs::create_directories(Directory());
-    for (const std::string malformed : {
+    WriteFile(File(), "[set]\nformX=1\n;" + std::string(1024 * 1024 - 15, ' '));
+    EXPECT_EQ(ReadFresh("formX"), "1");
+    for (const std::string& malformed : std::vector<std::string>{
              "[set]\nformX=1\nnot a setting\n",
              "formX=1\n[set]\n",
              "[set]\nformX=1\\q\n",
@@ -128,6 +130,8 @@ TEST_F(FileSettingsBackingTest, AMalformedFileReadsAsEmptyUntilTheNextWrite) {
              "[set]\nformX=1\\x1g\n",
              "[set]\nformX=1\\\n",
              "[set\nformX=1\n",
+             // Valid, but more than the 1 MiB a settings file of ours could need.
+             "[set]\nformX=1\n;" + std::string(1024 * 1024 - 14, ' '),
          }) {
         SCOPED_TRACE(malformed);
         WriteFile(File(), malformed);

@@ -1,35 +1,13 @@
-// The user's notice files: what replaces or adds a year, and every fault that leaves a file out.
+// Notice files: every fault that leaves one out, said in words, with the entry it is in.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
+#include <variant>
 
-#include "lunar/lunar.h"
 #include "user_files/holiday_folder.h"
+#include "user_files/holiday_notice.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-class HolidayFolderTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/lunadesk-holidays-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    void Write(const std::string& name, const std::string& content) {
-        std::ofstream(folder_ / name, std::ios::binary) << content;
-    }
-    lunar::HolidaySchedule Load() const { return LoadHolidaySchedule(folder_.string()); }
-
-    fs::path folder_;
-};
 
 std::string Notice(const std::string& year, const std::string& days) {
     return R"({"year": )" + year + R"(, "papers": ["https://example.org/n"], "days": [)" + days +
@@ -41,88 +19,81 @@ std::string Day(const std::string& date, const std::string& name = R"("测试")"
     return R"({"name": )" + name + R"(, "date": ")" + date + R"(", "isOffDay": )" + off + "}";
 }
 
-// A 2026 notice naming only 5 January replaces all of the built-in 2026; a 2027 notice adds a
-// year; of two files for one year the one whose name sorts last stays; where two notices name
-// one day, the later notice's word counts whichever came from a file.
-TEST_F(HolidayFolderTest, ValidFilesReplaceTheirYearAndAddNewYears) {
-    Write("2026.json",
-          Notice("2026", Day("2026-01-05") + "," + Day("2025-12-06", R"("x")", "false")));
-    Write("a-2027.json", Notice("2027", Day("2027-01-01", R"("元旦")")));
-    Write("b-2027.JSON", Notice("2027", Day("2027-01-02", R"("元旦")") + "," +
-                                            Day("2026-12-31", R"("元旦")", "false")));
-    Write("2018.json", Notice("2018", Day("2018-12-29", R"("早")")));
-    Write("2027.txt", Notice("2027", Day("2027-01-03")));
-    Write("2099.json", Notice("2099", Day("2099-09-29")));  // 9 in every place it can stand
-    const lunar::HolidaySchedule schedule = Load();
-    EXPECT_EQ(schedule.On(2026, 1, 1).Status, lunar::DayStatus::None);
-    EXPECT_EQ(lunar::DayTip(2026, 1, 5, schedule), "冬月十七 小寒 休（测试）");
-    EXPECT_EQ(lunar::DayTip(2025, 12, 6, schedule), "十月十七 班（x）");
-    EXPECT_EQ(schedule.On(2027, 1, 1).Status, lunar::DayStatus::None);
-    EXPECT_EQ(lunar::DayTip(2027, 1, 2, schedule), "冬月廿五 休（元旦）");
-    EXPECT_EQ(lunar::DayTip(2026, 12, 31, schedule), "冬月廿三 二九 班（元旦）");
-    EXPECT_EQ(schedule.On(2027, 1, 3).Status, lunar::DayStatus::None);
-    EXPECT_EQ(lunar::DayTip(2018, 12, 29, schedule), "冬月廿三 班（元旦）");  // 2019's notice
-    EXPECT_TRUE(schedule.Knows(2027));
-    EXPECT_EQ(schedule.On(2099, 9, 29).Status, lunar::DayStatus::Off);
-    EXPECT_EQ(lunar::DayTip(2026, 2, 17), "正月初一 春节 休");  // the built-in one unchanged
+// Why the notice is not used, as FaultText gives it after the file's name; empty when used.
+std::string FaultOf(const std::string& text) {
+    const auto read = user_files::ParseHolidayNotice(text);
+    const auto* fault = std::get_if<user_files::FileFault>(&read);
+    return fault == nullptr ? "" : user_files::FaultText(*fault);
 }
 
-// Each file holds one fault in a notice that would otherwise replace 2026: each is left out
-// whole, so 1 January keeps its built-in 元旦.
-TEST_F(HolidayFolderTest, AFileWithAnyFaultIsIgnoredWhole) {
+TEST(HolidayNotice, EachFaultIsSaidInWordsWithItsEntry) {
     const std::string good = Day("2026-01-05");
-    const std::string faults[] = {
-        "{\"year\": 2026, \"days\": [" + good,  // cut short
-        "[" + Notice("2026", good) + "]",
-        Notice("\"2026\"", good),
-        Notice("2026.0", good),
-        Notice("2006", Day("2006-01-05")),
-        Notice("2100", Day("2100-01-05")),
-        Notice("2026", ""),
-        R"({"year": 2026})",
-        R"({"year": 2026, "days": {"date": "2026-01-05"}})",
-        R"({"year": 2026, "papers": "https://example.org", "days": [)" + good + "]}",
-        R"({"year": 2026, "papers": [1], "days": [)" + good + "]}",
-        Notice("2026", good + ", 7"),
-        Notice("2026", R"({"date": "2026-01-06", "isOffDay": true})"),
-        Notice("2026", Day("2026-01-06", "7")),
-        Notice("2026", Day("2026-01-06", R"("")")),
-        Notice("2026", Day("2026-01-06", '"' + std::string(65, 'x') + '"')),
-        Notice("2026", Day("2026-01-06", R"("元\u0007旦")")),
-        Notice("2026", Day("2026-01-06", R"("元\u0085旦")")),
-        Notice("2026", Day("2026-01-06", R"("元旦\n")")),
-        Notice("2026", R"({"name": "元旦", "isOffDay": true})"),
-        Notice("2026", Day("2026-02-29")),
-        Notice("2026", Day("2026-1-05")),
-        Notice("2026", Day("２０２６-01-05")),
-        Notice("2026", Day("2025-11-30")),
-        Notice("2026", Day("2027-01-01")),
-        Notice("2026", good + "," + Day("2026-01-05", R"("又")", "false")),
-        Notice("2026", R"({"name": "元旦", "date": "2026-01-06"})"),
-        Notice("2026", Day("2026-01-06", R"("元旦")", R"("true")")),
-        Notice("2026", Day("2026-01-06", R"("元旦")", "1")),
-        Notice("2026", good) + "x",
-        std::string("{\"year\": 2026, \"days\": [") + good + "]} \xff",
-        Notice("2026", good) + std::string(kLargestNoticeFile, ' '),
-        std::string(200000, '[') + std::string(200000, ']'),
-        ""};
-    for (std::size_t i = 0; i < std::size(faults); ++i) {
-        Write("fault.json", faults[i]);
-        EXPECT_EQ(lunar::DayTip(2026, 1, 1, Load()), "冬月十三 元旦 休") << "fault " << i;
+    const struct {
+        std::string text;
+        std::string fault;
+    } cases[] = {
+        {Notice("2026", good + "," + Day("2026-01-06", '"' + std::string(64, 'x') + '"')), ""},
+        {"{\"year\": 2026, \"days\": [" + good, "：不是有效的JSON（第1行第79列）"},
+        {std::string("[").append(Notice("2026", good)).append("]"), "：应为JSON对象"},
+        {Notice("\"2026\"", good), "：“year”应为整数"},
+        {Notice("2026.0", good), "：“year”应为整数"},
+        {Notice("2006", Day("2006-01-05")), "：年份应在2007至2099之间（2006）"},
+        {Notice("2100", Day("2100-01-05")), "：年份应在2007至2099之间（2100）"},
+        {Notice("2026", ""), "：“days”应为不空的数组"},
+        {R"({"year": 2026, "days": {"date": "2026-01-05"}})", "：“days”应为不空的数组"},
+        {R"({"year": 2026, "papers": "x", "days": [)" + good + "]}", "：“papers”应为文本的数组"},
+        {R"({"year": 2026, "papers": [1], "days": [)" + good + "]}", "：“papers”应为文本的数组"},
+        {Notice("2026", good + ", 7"), "：第2项：应为对象"},
+        {Notice("2026", R"({"date": "2026-01-06", "isOffDay": true})"), "：第1项：“name”应为文本"},
+        {Notice("2026", Day("2026-01-06", "7")), "：第1项：“name”应为文本"},
+        {Notice("2026", Day("2026-01-06", R"("")")), "：第1项：名称为空"},
+        {Notice("2026", Day("2026-01-06", '"' + std::string(65, 'x') + '"')),
+         "：第1项：名称超过64字节"},
+        {Notice("2026", Day("2026-01-06", R"("元\u0007旦")")), "：第1项：名称含有控制字符"},
+        {Notice("2026", Day("2026-01-06", R"("元\u0085旦")")), "：第1项：名称含有控制字符"},
+        {Notice("2026", R"({"name": "元旦", "isOffDay": true})"), "：第1项：“date”应为文本"},
+        {Notice("2026", good + "," + Day("2026-02-29")), "：第2项：日期不存在（2026-02-29）"},
+        {Notice("2026", Day("2026-1-05")), "：第1项：日期应写作YYYY-MM-DD（2026-1-05）"},
+        {Notice("2026", Day("２０２６-01-05")), "：第1项：日期应写作YYYY-MM-DD（２０２６-01-05）"},
+        {Notice("2026", Day("2026-01-0\\n")), "：第1项：日期应写作YYYY-MM-DD"},
+        {Notice("2026", Day("2025-11-30")),
+         "：第1项：日期不在2025-12-01至2026-12-31之间（2025-11-30）"},
+        {Notice("2026", Day("2027-01-01")),
+         "：第1项：日期不在2025-12-01至2026-12-31之间（2027-01-01）"},
+        {Notice("2099", Day("2099-09-29") + "," + Day("2099-09-19")), ""},
+        {Notice("2026", good + "," + good), "：第2项：日期重复（2026-01-05）"},
+        {Notice("2026", R"({"name": "元旦", "date": "2026-01-06"})"),
+         "：第1项：“isOffDay”应为true或false"},
+        {Notice("2026", Day("2026-01-06", R"("元旦")", "1")), "：第1项：“isOffDay”应为true或false"},
+        {Notice("2026", good) + "x", "：不是有效的JSON（第1行第118列）"},
+        {Notice("2026", good) + '\0' + "x", "：含有NUL字符"},
+        {Notice("2026", R"({"name": "", "name": "a", "date": "2026-01-06", "isOffDay": true})"),
+         "：键“name”出现两次"},
+        {std::string(200000, '[') + std::string(200000, ']'), "：应为JSON对象"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FaultOf(c.text), c.fault) << c.text.substr(0, 120);
     }
-    // The same notice without a fault, with a name of 64 bytes, is taken.
-    Write("fault.json", Notice("2026", Day("2026-01-05", '"' + std::string(64, 'x') + '"')));
-    EXPECT_EQ(Load().On(2026, 1, 1).Status, lunar::DayStatus::None);
 }
 
-// A folder named like a notice, a pipe no one writes to, a missing folder: passed over at once.
-TEST_F(HolidayFolderTest, NothingButRegularFilesIsRead) {
-    fs::create_directory(folder_ / "x.json");
-    ASSERT_EQ(::mkfifo((folder_ / "pipe.json").c_str(), 0600), 0);
-    Write("y.json", Notice("2027", Day("2027-01-04")));
-    EXPECT_EQ(lunar::DayTip(2027, 1, 4, Load()), "冬月廿七 休（测试）");
-    EXPECT_FALSE(LoadHolidaySchedule((folder_ / "none").string()).Knows(2027));
-    EXPECT_FALSE(LoadHolidaySchedule("").Knows(2027));
+// The first faulty file in name order leads; a valid file of a year replaces the built-in
+// year, the later of two counts.
+TEST(HolidayNotice, NoticesReadReplaceTheirYearsAndFaultsKeepNameOrder) {
+    user_files::FilesRead read;
+    read.Texts = {{"holidays\\a-2027.json", Notice("2027", Day("2027-01-01"))},
+                  {"holidays\\b-2026.json", Notice("2026", Day("2026-02-30"))},
+                  {"holidays\\c-2027.json", Notice("2027", Day("2027-01-02", R"("元旦")"))},
+                  {"days.json", Notice("2028", Day("2028-01-02"))}};
+    read.Faults = {{"holidays\\a-0.json", 0, "无法读取"}, {"holidays\\z.json", 0, "无法读取"}};
+    const user_files::HolidayFiles files = user_files::ApplyNotices(read);
+    EXPECT_EQ(files.Schedule.On(2027, 1, 1).Status, lunar::DayStatus::None);
+    EXPECT_EQ(files.Schedule.On(2027, 1, 2).Name, "元旦");
+    EXPECT_EQ(files.Schedule.On(2026, 1, 1).Name, "元旦");  // built in
+    EXPECT_FALSE(files.Schedule.Knows(2028));
+    ASSERT_EQ(files.Faults.size(), 3u);
+    EXPECT_EQ(user_files::FaultText(files.Faults[0]), "holidays\\a-0.json：无法读取");
+    EXPECT_EQ(user_files::FaultText(files.Faults[1]),
+              "holidays\\b-2026.json：第1项：日期不存在（2026-02-30）");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ TEST(StrictJson, RefusesWhatTheLibraryAloneWouldTakeAndSaysWhere) {
         {R"({"name": "", "name": "a"})", "键“name”出现两次"},
         {R"({"d": [{"k": 1}, {"k": 2, "k": 3}]})", "键“k”出现两次"},
         {R"({"k": {"k": 1}, "j": {"k": 2}})", ""},
+        {R"({"a": {"b": 1}, "b": 2})", ""},
         {"\"\xFF\"", "不是有效的JSON（第1行第2列）"},
         {"", "不是有效的JSON（第1行第1列）"},
     };

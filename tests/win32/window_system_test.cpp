@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -193,6 +194,27 @@ TEST_F(Win32WindowSystemTest, MovesByTheSystemAndScreenChangesReachTheForm) {
     Send(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
     Send(Window(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);  // a task bar moved
     EXPECT_EQ(std::tuple(form.Left(), form.Top(), form.displayChanges), std::tuple(3000, 4500, 2));
+}
+
+// Background work ends on its own thread and its result is taken by the message loop, on this
+// thread; once the system is gone, a late end is dropped.
+TEST_F(Win32WindowSystemTest, BackgroundWorkEndsOnTheMessageLoopAndNotAfterTheSystem) {
+    const DWORD ui = ::GetCurrentThreadId();
+    DWORD workedOn = 0, doneOn = 0;
+    system.RunInBackground([&] { workedOn = ::GetCurrentThreadId(); },
+                           [&] { doneOn = ::GetCurrentThreadId(); });
+    EXPECT_TRUE(PumpUntil([&] { return doneOn != 0; }));
+    EXPECT_EQ(doneOn, ui);
+    EXPECT_NE(workedOn, ui);
+    auto other = std::make_unique<Win32WindowSystem>();
+    const UniqueHandle<HANDLE, ::CloseHandle> release(
+        ::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    bool lateDone = false;
+    other->RunInBackground([event = release.Get()] { ::WaitForSingleObject(event, INFINITE); },
+                           [&] { lateDone = true; });
+    other.reset();
+    ::SetEvent(release.Get());
+    EXPECT_FALSE(PumpUntil([&] { return lateDone; }, std::chrono::milliseconds(300)));
 }
 
 TEST_F(Win32WindowSystemTest, MonitorsAreReportedInPixelsWithTheirWorkAreaAndDpi) {
