@@ -227,6 +227,5 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // Each element's place in the compact view (its design place).
     std::vector<ui::Rect> compactBounds_;
     const lunar::UserDayIndex* userDays_;
-    std::vector<std::string> fileFaults_;
     DayReminders reminders_;
 };

@@ -15,18 +15,22 @@ class PosixUserFiles final : public UserFileStore {
   public:
     FileRead Read(const std::string& path, std::size_t maxBytes) override {
         FileRead read;
-        std::error_code error;
-        if (!std::filesystem::exists(path, error)) {
-            return read;
-        }
-        read.Exists = true;
-        auto bytes = posix::ReadRegularFile(path, maxBytes);
-        if (bytes) {
-            read.Bytes = std::move(*bytes);
-        } else if (std::filesystem::file_size(path, error) > maxBytes && !error) {
-            read.TooLarge = true;
-        } else {
-            read.Failure = "无法读取";
+        FileBytes bytes = posix::ReadRegularFile(path, maxBytes);
+        switch (bytes.Result) {
+            case FileBytes::Outcome::Missing:
+                break;
+            case FileBytes::Outcome::Read:
+                read.Exists = true;
+                read.Bytes = std::move(bytes.Content);
+                break;
+            case FileBytes::Outcome::TooLarge:
+                read.Exists = true;
+                read.TooLarge = true;
+                break;
+            case FileBytes::Outcome::Unreadable:
+                read.Exists = true;
+                read.Failure = "无法读取";
+                break;
         }
         return read;
     }

@@ -83,6 +83,29 @@ TEST_F(UserDays, OneBalloonADayFromItsOwnIconStoredOnceShown) {
     EXPECT_EQ(Balloons(), 0);
 }
 
+// A file not used is said once at start in the compact view, unless a reminder is; the month
+// view says it on its notice line instead.
+TEST_F(UserDays, AFaultyFileIsSaidAtStartWhenNoReminderIs) {
+    for (const auto& [monthView, today, balloon] :
+         {std::tuple(false, 2026y / 12 / 1, "days.json：含有NUL字符"),
+          std::tuple(false, 2026y / 12 / 7,
+                     "今天：结婚纪念日（12周年）\n3天后（12月10日）：交房租"),
+          std::tuple(true, 2026y / 12 / 1, "")}) {
+        if (cal) {
+            windows.RemoveBalloon(*cal);
+        }
+        cal.reset();
+        Put("view", monthView ? "1" : "0");
+        Put(settings::kRemindedThrough, "");
+        clock.Set(At(today, hours{10}));
+        Start();
+        cal->SetUserDays(days);
+        cal->AddFileFaults({"days.json：含有NUL字符"});
+        cal->StartReminders();
+        EXPECT_EQ(windows.ShownBalloon() ? windows.ShownBalloon()->Text : "", balloon);
+    }
+}
+
 TEST_F(UserDays, TheMorningTickRemindsAndNothingDueStoresTheDay) {
     StartWithDays(2026y / 12 / 1);
     EXPECT_EQ(Balloons(), 0);

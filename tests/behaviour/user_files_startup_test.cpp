@@ -23,6 +23,11 @@ class StalledDisk final : public platform::FileAccess {
         return {{"a.json", 10, false}, {"b.json", 10, false}, {"c.json", 10, true}};
     }
     FileBytes Read(const std::string&, const std::string& name, std::size_t) const override {
+        if (name == "days.json") {
+            return {FileBytes::Outcome::Read,
+                    R"({"days": [{"id": "a", "name": "体检", "kind": "once",
+                "calendar": "gregorian", "year": 2027, "month": 1, "day": 4}]})"};
+        }
         const std::string day = name == "a.json" ? "2027-01-04" : "2027-02-30";
         return {FileBytes::Outcome::Read, R"({"year": 2027, "days": [{"name": "元旦", "date": ")" +
                                               day + R"(", "isOffDay": true}]})"};
@@ -43,6 +48,8 @@ class UserFilesAtStart : public CalendarTest {
             done = true;
             read = std::move(files.Holidays);
             cal->SetHolidaySchedule(*read);
+            days = std::make_unique<lunar::UserDayIndex>(files.Days.File.UserDays());
+            cal->SetUserDays(*days);
             cal->AddFileFaults(files.Faults);
             cal->SetFilesLeftOut(std::move(files.LeftOut));
         });
@@ -50,6 +57,7 @@ class UserFilesAtStart : public CalendarTest {
     std::promise<void> gone;
     std::promise<void>* answer = nullptr;
     std::unique_ptr<lunar::HolidaySchedule> read;
+    std::unique_ptr<lunar::UserDayIndex> days;
 };
 
 TEST_F(UserFilesAtStart, AStalledReadingKeepsNothingWaitingAndTheTipsFollowIt) {
@@ -64,7 +72,8 @@ TEST_F(UserFilesAtStart, AStalledReadingKeepsNothingWaitingAndTheTipsFollowIt) {
     answer->set_value();
     ASSERT_TRUE(windows.FinishBackgroundWork(60s));
     EXPECT_TRUE(done);
-    EXPECT_EQ(cal->grdmonth.Cell(7).ToolTip, "冬月廿七 休（元旦）");
+    EXPECT_EQ(cal->grdmonth.Cell(7).ToolTip, "冬月廿七 休（元旦） 体检");
+    EXPECT_TRUE(cal->grdmonth.Cell(7).Noted);
     const std::string fault = "holidays\\b.json：第1项：日期不存在（2027-02-30）";
     EXPECT_EQ(cal->FileFaults(), std::vector<std::string>{fault});
     EXPECT_EQ(cal->lblnotice.Caption(), fault);
