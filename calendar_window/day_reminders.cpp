@@ -92,12 +92,13 @@ void DayReminders::Remind() {
     checked_ = today;
     waiting_ = false;
     refused_ = false;
-    const std::string todayText = platform::FormatDate(today, "yyyy-mm-dd");
-    std::vector<lunar::DueReminder> due;
-    if (days_ != nullptr) {
-        due = lunar::DueReminders(*days_, today,
-                                  ParseIsoDate(store_.ReadSetting(settings::kRemindedThrough)));
+    // Without days of the user's there is nothing to remind of, and nothing to remember.
+    if (days_ == nullptr || days_->Empty()) {
+        return;
     }
+    const std::string todayText = platform::FormatDate(today, "yyyy-mm-dd");
+    const std::vector<lunar::DueReminder> due = lunar::DueReminders(
+        *days_, today, ParseIsoDate(store_.ReadSetting(settings::kRemindedThrough)));
     if (!due.empty()) {
         const lunar::ReminderBalloon text = lunar::ReminderBalloonFor(*days_, due, today);
         // Stored only once the system took it: at log-on the notification area may come later.

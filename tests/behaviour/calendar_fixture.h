@@ -146,7 +146,7 @@ class CalendarTest : public ::testing::Test {
     }
     void ChooseYear(int year) {
         cal->Label5.RaiseClick();
-        Pick(cal->cboyear, " " + std::to_string(year));  // as the list shows it
+        Pick(cal->cboyear, std::string(" ").append(std::to_string(year)));  // as the list shows it
     }
     void DragTo(int left, int top, int button = ui::kLeftButton) {
         windows.SetDropPosition(left, top);

@@ -86,6 +86,10 @@ TEST_F(UserDays, OneBalloonADayFromItsOwnIconStoredOnceShown) {
 // A file not used is said once at start in the compact view, unless a reminder is; the month
 // view says it on its notice line instead.
 TEST_F(UserDays, AFaultyFileIsSaidAtStartWhenNoReminderIs) {
+    // Without days of the user's nothing is reminded of, nor stored.
+    Start();
+    cal->StartReminders();
+    EXPECT_EQ(Stored(settings::kRemindedThrough), "<absent>");
     for (const auto& [monthView, today, balloon] :
          {std::tuple(false, 2026y / 12 / 1, "days.json：含有NUL字符"),
           std::tuple(false, 2026y / 12 / 7,

@@ -931,8 +931,15 @@ class DayGridTest : public ::testing::Test {
     platform::FixedClock clock{{std::chrono::year{2021} / 5 / 9, std::chrono::hours{9}}};
     Win32WindowSystem system;
     // One day of the user's, for the tests that set it.
-    const lunar::UserDayIndex days{
-        std::vector{lunar::UserDay{.Id = "a", .Name = "体检", .Month = 5, .Day = 10}}};
+    static lunar::UserDay CheckUp() {
+        lunar::UserDay day;
+        day.Id = "a";
+        day.Name = "体检";
+        day.Month = 5;
+        day.Day = 10;
+        return day;
+    }
+    const lunar::UserDayIndex days{std::vector{CheckUp()}};
     frmcalendar calendar{system, store, clock};
 };
 
