@@ -931,15 +931,9 @@ class DayGridTest : public ::testing::Test {
     platform::FixedClock clock{{std::chrono::year{2021} / 5 / 9, std::chrono::hours{9}}};
     Win32WindowSystem system;
     // One day of the user's, for the tests that set it.
-    static lunar::UserDay CheckUp() {
-        lunar::UserDay day;
-        day.Id = "a";
-        day.Name = "体检";
-        day.Month = 5;
-        day.Day = 10;
-        return day;
-    }
-    const lunar::UserDayIndex days{std::vector{CheckUp()}};
+    const lunar::UserDayIndex days{std::vector{
+        lunar::UserDay("a", "体检", lunar::UserDayKind::Yearly, lunar::UserCalendar::Gregorian,
+                       std::nullopt, 5, false, 10, {}, {})}};
     frmcalendar calendar{system, store, clock};
 };
 
