@@ -159,13 +159,16 @@ TEST_F(Accessibility, ANewFramedDayIsTheSelectionAndTakesTheFocusOnlyFromTheUser
               (std::vector<ui::AccessibleNotice>{on(first, Event::StateChange)}));
 }
 
-// A window of one grid, which gains an element after the screen reader has looked.
+// A window of one grid, its first cell framed, which gains an element after the screen reader
+// has looked.
 class GridWindow final : public ui::Form {
   public:
     explicit GridWindow(ui::WindowSystem& system)
         : ui::Form(system, "grid", "", 3000, 3000, 0), grid(*this, "cells", {}, {}, {}) {
         AddElement(grid);
-        grid.SetCells(std::vector<ui::GridCell>(3));
+        std::vector<ui::GridCell> cells(3);
+        cells[0].Framed = true;
+        grid.SetCells(cells);
     }
     void AddLate() { AddElement(late); }
     ui::CellGrid grid;
