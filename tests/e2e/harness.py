@@ -220,15 +220,13 @@ class LunadeskCase(unittest.TestCase):
         return dict(zip(titles, self.probe(*titles)))
 
     def probe(self, *args):
-        """What lunadesk_probe.exe prints for these arguments, as a list. A probe that printed
-        nothing (Wine failed to start it on a loaded machine) is run once more, and says so."""
-        for attempt in (1, 2):
+        """What lunadesk_probe.exe prints for these arguments, as a list; run once more when it
+        printed nothing (Wine failed to start it on a loaded machine)."""
+        for _ in (1, 2):
             code, out = self.wine(self.session.probe, *args)
             if out.strip():
                 return json.loads(out)
-            print(f"the probe printed nothing for {args} (exit code {code}), attempt {attempt}",
-                  file=sys.stderr)
-        self.fail(f"the probe printed nothing for {args} (exit code {code})")
+        self.fail(f"the probe printed nothing for {args} twice (exit code {code})")
 
     def read_until(self, accept, title=CALENDAR):
         return eventually(lambda: self.read()[title], lambda w: w is not None and accept(w))
