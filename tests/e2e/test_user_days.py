@@ -10,9 +10,8 @@ from test_lunadesk import day_place
 
 class UserDays(LunadeskCase):
     def days_file(self, content):
-        folder = os.path.join(self.roaming_folder(), "Lunadesk")
-        os.makedirs(folder, exist_ok=True)
-        path = os.path.join(folder, "days.json")
+        path = os.path.join(self.roaming_folder(), "Lunadesk", "days.json")
+        os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "wb") as days:
             days.write(content)
         return path
