@@ -93,6 +93,87 @@ std::string UserDayText(const UserDay& day, const UserDayOnDate& on) {
     return reasons.empty() ? text : text + "）";
 }
 
+std::string UserDayDateText(const UserDay& day) {
+    const bool withYear = day.Kind == UserDayKind::Once && day.Year;
+    const std::string year = withYear ? std::to_string(*day.Year) + "年" : "";
+    switch (day.Calendar) {
+        case UserCalendar::Lunar: {
+            std::string text = "农历" + year;
+            AppendMonthAndDay(text, LunarDate{0, day.Leap ? -day.Month : day.Month, day.Day});
+            return text;
+        }
+        case UserCalendar::Gregorian:
+            break;
+    }
+    return year + std::to_string(day.Month) + "月" + std::to_string(day.Day) + "日";
+}
+
+std::optional<UserDayOccurrence> UserDayIn(const UserDay& day, int year) {
+    if ((day.Year && year < *day.Year) || (day.Kind == UserDayKind::Once && year != day.Year)) {
+        return std::nullopt;
+    }
+    UserDayOccurrence at{};
+    switch (day.Kind) {
+        case UserDayKind::Birthday:
+        case UserDayKind::Anniversary:
+            at.On.Count = day.Year ? year - *day.Year : 0;
+            break;
+        case UserDayKind::Yearly:
+        case UserDayKind::Once:
+            break;
+    }
+    std::optional<year_month_day> date;
+    switch (day.Calendar) {
+        case UserCalendar::Lunar: {
+            const int leapMonth = LeapMonthOfLunarYear(year);
+            at.On.NoLeapMonth = day.Leap && leapMonth != day.Month;
+            const int month = day.Leap && !at.On.NoLeapMonth ? -day.Month : day.Month;
+            date = leapMonth < 0 ? std::nullopt : FromLunarDate(year, month, day.Day);
+            if (!date && leapMonth >= 0 && day.Day == 30) {
+                at.On.NoThirtieth = true;
+                date = FromLunarDate(year, month, 29);
+            }
+            break;
+        }
+        case UserCalendar::Gregorian: {
+            const auto y = std::chrono::year{year};
+            const auto m = std::chrono::month{static_cast<unsigned>(day.Month)};
+            at.On.NoFebruary29 = day.Month == 2 && day.Day == 29 && !y.is_leap();
+            const year_month_day ymd{
+                y, m, std::chrono::day{static_cast<unsigned>(at.On.NoFebruary29 ? 28 : day.Day)}};
+            date = ymd.ok() ? std::optional{ymd} : std::nullopt;
+            break;
+        }
+    }
+    const bool moved = at.On.NoLeapMonth || at.On.NoThirtieth || at.On.NoFebruary29;
+    if (!date || (day.Kind == UserDayKind::Once && moved)) {
+        return std::nullopt;
+    }
+    at.Date = *date;
+    return at;
+}
+
+std::optional<UserDayOccurrence> NextUserDay(const UserDay& day, const year_month_day& from) {
+    int year = static_cast<int>(from.year());
+    if (day.Calendar == UserCalendar::Lunar) {
+        try {
+            year = ToLunarDate(year, static_cast<int>(unsigned{from.month()}),
+                               static_cast<int>(unsigned{from.day()}))
+                       .Year;
+        } catch (const OutOfRange&) {
+            return std::nullopt;
+        }
+    }
+    // The tables and the file both end in 2099; a lunar year starting in it ends in 2100.
+    for (year = std::max(year, day.Year.value_or(year)); year <= 2100; ++year) {
+        const auto at = UserDayIn(day, year);
+        if (at && at->Date >= from) {
+            return at;
+        }
+    }
+    return std::nullopt;
+}
+
 UserDayIndex::UserDayIndex(std::vector<UserDay> days) : days_(std::move(days)) {
     for (std::size_t i = 0; i < days_.size(); ++i) {
         const UserDay& day = days_[i];

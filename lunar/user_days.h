@@ -44,6 +44,22 @@ struct UserDayOnDate {
 
 // "妈妈生日（63周岁，当年无闰四月）", "外婆生日（本月无三十）", "祭祖".
 std::string UserDayText(const UserDay& day, const UserDayOnDate& on);
+// The date as the user gave it: "农历闰四月十五", "5月20日"; a one-off day with its year,
+// "2027年1月15日", "农历2027年三月三十".
+std::string UserDayDateText(const UserDay& day);
+
+// A day of the user's in one year of its own calendar (a lunar year for a lunar day).
+struct UserDayOccurrence {
+    std::chrono::year_month_day Date;
+    UserDayOnDate On;  // Index left 0: the caller knows which day it asked about
+    bool operator==(const UserDayOccurrence&) const = default;
+};
+// Where the day falls in that year by the same rules as UserDayIndex; nullopt when it does not
+// (before its year, another year of a one-off day, a year outside the lunar tables).
+std::optional<UserDayOccurrence> UserDayIn(const UserDay& day, int year);
+// The first time the day falls on or after `from`; nullopt when it never does again.
+std::optional<UserDayOccurrence> NextUserDay(const UserDay& day,
+                                             const std::chrono::year_month_day& from);
 
 // "四月", "闰四月".
 std::string LunarMonthName(int month, bool leap);

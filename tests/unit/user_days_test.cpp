@@ -24,11 +24,20 @@ UserDay Gregorian(std::string name, UserDayKind kind, std::optional<int> year, i
     return {name, name, kind, UserCalendar::Gregorian, year, month, false, day, remind, {}};
 }
 
-// Every text the index gives on a date, joined by " | ".
+// Every text the index gives on a date, joined by " | ". Each day found there also falls there
+// when asked of the day alone, in the year of its own calendar.
 std::string TextsOn(const lunar::UserDayIndex& index, year_month_day date) {
     std::string texts;
-    for (const auto& on : index.On(date)) {
-        texts += (texts.empty() ? "" : " | ") + lunar::UserDayText(index.Days()[on.Index], on);
+    for (auto on : index.On(date)) {
+        const UserDay& day = index.Days()[on.Index];
+        texts += (texts.empty() ? "" : " | ") + lunar::UserDayText(day, on);
+        const int year = day.Calendar == UserCalendar::Gregorian
+                             ? int(date.year())
+                             : lunar::ToLunarDate(int(date.year()), int(unsigned(date.month())),
+                                                  int(unsigned(date.day())))
+                                   .Year;
+        on.Index = 0;
+        EXPECT_EQ(lunar::UserDayIn(day, year), (lunar::UserDayOccurrence{date, on})) << day.Name;
     }
     return texts;
 }
@@ -84,6 +93,23 @@ TEST(UserDays, FallOnTheirDatesWithCountsAndReasons) {
             << unsigned(c.Date.day());
     }
     EXPECT_EQ(index.TipSuffix(2026y / 5 / 31), " 妈妈生日（63周岁，当年无闰四月） 四月");
+    // The next time each day falls is the first date from which the index lists it.
+    for (const year_month_day from : {2026y / 12 / 7, 2025y / 1 / 28, 2027y / 2 / 28}) {
+        for (std::size_t i = 0; i < index.Days().size(); ++i) {
+            std::optional<year_month_day> first;
+            for (sys_days d = from; !first && d < sys_days{from} + days{1000}; d += days{1}) {
+                for (const auto& on : index.On(d)) {
+                    first = on.Index == i ? std::optional{year_month_day{d}} : first;
+                }
+            }
+            const auto next = lunar::NextUserDay(index.Days()[i], from);
+            EXPECT_EQ(next ? std::optional{next->Date} : std::nullopt, first) << i;
+        }
+    }
+    EXPECT_EQ(lunar::UserDayDateText(index.Days()[0]), "农历闰四月十五");
+    EXPECT_EQ(lunar::UserDayDateText(index.Days()[7]), "5月20日");
+    EXPECT_EQ(lunar::UserDayDateText(index.Days()[8]), "2027年1月15日");
+    EXPECT_EQ(lunar::UserDayDateText(index.Days()[9]), "农历2026年三月三十");
 }
 
 // Every day of the tables converts back from its lunar date; every yearly lunar day falls exactly
