@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/resource.h"
+#include "calendar_window/calendar_files.h"
 #include "calendar_window/frmcalendar.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
@@ -21,7 +22,6 @@
 #include "platform/win32/win32_window_system.h"
 #include "settings/settings_store.h"
 #include "settings_window/form1.h"
-#include "user_files/startup_files.h"
 
 namespace {
 
@@ -57,10 +57,9 @@ int Run() {
     SettingsStore store = MakeUserSettingsStore();
     platform::win32::Win32WindowSystem windows(IDI_LUNADESK);
     store.KeepReadsWithin(windows.Events());
-    // The schedule with the user's notices and the user's days, once they have been read; the
-    // calendar points into them, so they outlive it.
-    std::unique_ptr<lunar::HolidaySchedule> holidays;
-    std::unique_ptr<lunar::UserDayIndex> userDays;
+    // The user's notices and days, once read; the calendar points into them, so they outlive it.
+    CalendarFiles files(windows, std::make_shared<platform::SystemFileAccess>(),
+                        platform::UserDataFolder(""));
     frmcalendar calendar(windows, store, clock);
     platform::win32::RegistryRunEntry runEntry("Lunadesk");
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
@@ -75,23 +74,9 @@ int Run() {
         ::OutputDebugStringA("the calendar window could not be created");
         return 1;
     }
-    // Read once, after the first paint and off the window's thread: a folder on a share that
-    // does not answer must neither delay the calendar nor keep it from closing. A notice added
-    // later counts from the next start.
-    const auto readUserFiles = [&] {
-        user_files::ReadStartupFilesLater(
-            windows, std::make_shared<platform::SystemFileAccess>(), platform::UserDataFolder(""),
-            [&](user_files::StartupFiles files) {
-                const auto previous = std::exchange(holidays, std::move(files.Holidays));
-                calendar.SetHolidaySchedule(*holidays);
-                const auto previousDays = std::exchange(
-                    userDays, std::make_unique<lunar::UserDayIndex>(files.Days.File.UserDays()));
-                calendar.SetUserDays(*userDays);
-                calendar.AddFileFaults(files.Faults);
-                calendar.SetFilesLeftOut(std::move(files.LeftOut));
-                calendar.StartReminders();
-            });
-    };
+    // Read after the first paint and off the window's thread: a folder on a share that does not
+    // answer must neither delay the calendar nor keep it from closing. A notice added later
+    // counts from the next start; days.json is looked at again every minute.
     bool filesAsked = false;
     // Ends with WM_QUIT, which the window system posts when the last window is gone.
     MSG message{};
@@ -99,7 +84,7 @@ int Run() {
         // An empty queue (WM_PAINT counts as queued): the window has painted.
         if (!filesAsked && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
             filesAsked = true;
-            readUserFiles();
+            files.ReadLater(calendar);
         }
         if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
             break;

@@ -12,6 +12,17 @@ void frmcalendar::AddFileFaults(const std::vector<std::string>& faults) {
     ShowNotice();
 }
 
+void frmcalendar::SetDaysFault(std::string fault) {
+    if (!daysFault_.empty()) {
+        fileFaults_.erase(fileFaults_.begin());
+    }
+    daysFault_ = std::move(fault);
+    if (!daysFault_.empty()) {
+        fileFaults_.insert(fileFaults_.begin(), daysFault_);
+    }
+    ShowNotice();
+}
+
 void frmcalendar::SetFilesLeftOut(std::string text) {
     filesLeftOut_ = std::move(text);
     ShowNotice();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // order found; the month view's notice line leads with the first.
     void AddFileFaults(const std::vector<std::string>& faults);
     const std::vector<std::string>& FileFaults() const { return fileFaults_; }
+    // days.json's fault (empty: none), which goes before the notices' and replaces the one
+    // said before: the file can change while the calendar runs.
+    void SetDaysFault(std::string fault);
     // That files were left unread ("另有3个文件未读取…"); empty when none were.
     void SetFilesLeftOut(std::string text);
     // What a notification balloon at start says of the file faults, for those who use the
@@ -59,6 +63,9 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     // The user's files have been read: the reminders due go out now and on each new date; with
     // none due, a balloon says once why a file is not used to those who use the compact view.
     void StartReminders();
+    // Runs at each tick of the minute timer, after the calendar's own work (a look at the
+    // user's files).
+    std::function<void()> EveryMinute;
 
     // Operations the settings window uses.
     void fontRGB1(std::int16_t r, std::int16_t g, std::int16_t b) override;
@@ -198,6 +205,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     ui::Form* settingsWindow_ = nullptr;
     const lunar::HolidaySchedule* holidays_ = &lunar::HolidaySchedule::BuiltIn();
     std::vector<std::string> fileFaults_;
+    std::string daysFault_;
     std::string filesLeftOut_;
     // The user's clicks and keys counted at the last tick of the minute timer.
     std::uint64_t inputsAtLastTick_ = 0;

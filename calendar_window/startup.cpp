@@ -150,6 +150,9 @@ void frmcalendar::Timer1_Timer() {
         ShowMonthView();
     }
     reminders_.OnTick();
+    if (EveryMinute) {
+        EveryMinute();
+    }
 }
 
 // The clock was set or the time zone or the regional settings changed: today may be another

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,13 @@ struct FolderEntry {
     bool Reparse = false;
 };
 
+// What one look at a file tells of a change to it, without reading it.
+struct FileStamp {
+    std::uint64_t Size = 0;
+    std::int64_t Written = 0;  // the last write, in the system's own units
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct FileBytes {
     enum class Outcome { Read, Missing, TooLarge, Unreadable };
     Outcome Result = Outcome::Missing;
@@ -39,6 +47,9 @@ class FileAccess {
     // Anything else (a pipe, a device) is Unreadable, without waiting on it.
     virtual FileBytes Read(const std::string& folder, const std::string& name,
                            std::size_t maxBytes) const = 0;
+    // The size and time of the file `name` in the folder; nullopt when it is not there.
+    virtual std::optional<FileStamp> Stamp(const std::string& folder,
+                                           const std::string& name) const = 0;
 };
 
 // The system's own files; paths of any length.
@@ -47,6 +58,8 @@ class SystemFileAccess final : public FileAccess {
     std::vector<FolderEntry> Entries(const std::string& folder) const override;
     FileBytes Read(const std::string& folder, const std::string& name,
                    std::size_t maxBytes) const override;
+    std::optional<FileStamp> Stamp(const std::string& folder,
+                                   const std::string& name) const override;
 };
 
 // Whether the name ends in the suffix, ASCII letter case aside (".json", ".JSON").

@@ -31,6 +31,13 @@ DaysLoad DaysFrom(const FilesRead& read) {
 
 }  // namespace
 
+DaysLoad ReadDaysFile(const platform::FileAccess& access, const std::string& root) {
+    ReadRequest request;
+    request.Root = root;
+    request.Files.push_back({kDaysFileName, kLargestDaysFile});
+    return DaysFrom(ReadUserFiles(access, request));
+}
+
 StartupFiles ReadStartupFiles(const platform::FileAccess& access, const std::string& root) {
     ReadRequest request = HolidayRequest(root);
     request.Files.push_back({kDaysFileName, kLargestDaysFile});
@@ -39,9 +46,6 @@ StartupFiles ReadStartupFiles(const platform::FileAccess& access, const std::str
     StartupFiles files;
     files.Holidays = std::make_unique<lunar::HolidaySchedule>(std::move(holidays.Schedule));
     files.Days = DaysFrom(read);
-    if (files.Days.Fault) {
-        files.Faults.push_back(FaultText(*files.Days.Fault));
-    }
     for (const FileFault& fault : holidays.Faults) {
         files.Faults.push_back(FaultText(fault));
     }

@@ -21,12 +21,15 @@ struct StartupFiles {
     std::unique_ptr<lunar::HolidaySchedule> Holidays;
     // days.json: no file is no days; a fault leaves the days out.
     DaysLoad Days;
-    // Why each file not used is not, as the user reads it (FaultText): days.json's first,
-    // then the notices' in name order.
+    // Why each notice not used is not, as the user reads it (FaultText), in name order;
+    // days.json's is in Days.
     std::vector<std::string> Faults;
     // Says that files were left unread for the reader's limits; empty when none were.
     std::string LeftOut;
 };
+
+// days.json alone, through the same reader, on the calling thread.
+DaysLoad ReadDaysFile(const platform::FileAccess& access, const std::string& root);
 
 // Everything at once, on the calling thread.
 StartupFiles ReadStartupFiles(const platform::FileAccess& access, const std::string& root);

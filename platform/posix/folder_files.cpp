@@ -38,4 +38,16 @@ FileBytes SystemFileAccess::Read(const std::string& folder, const std::string& n
     return posix::ReadRegularFile(std::filesystem::path(folder) / name, maxBytes);
 }
 
+std::optional<FileStamp> SystemFileAccess::Stamp(const std::string& folder,
+                                                 const std::string& name) const {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::path(folder) / name;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return FileStamp{size, written.time_since_epoch().count()};
+}
+
 }  // namespace platform

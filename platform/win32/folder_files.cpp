@@ -109,4 +109,19 @@ FileBytes SystemFileAccess::Read(const std::string& folder, const std::string& n
     return read;
 }
 
+std::optional<FileStamp> SystemFileAccess::Stamp(const std::string& folder,
+                                                 const std::string& name) const {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(LongPath(folder + "\\" + name).c_str(), GetFileExInfoStandard,
+                                &data)) {
+        return std::nullopt;
+    }
+    const auto join = [](DWORD high, DWORD low) {
+        return (static_cast<std::uint64_t>(high) << 32) | low;
+    };
+    return FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow),
+                     static_cast<std::int64_t>(join(data.ftLastWriteTime.dwHighDateTime,
+                                                    data.ftLastWriteTime.dwLowDateTime))};
+}
+
 }  // namespace platform

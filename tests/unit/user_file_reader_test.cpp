@@ -39,6 +39,10 @@ class MemoryDisk final : public platform::FileAccess {
         }
         return {FileBytes::Outcome::Read, found->second.first};
     }
+    std::optional<platform::FileStamp> Stamp(const std::string&,
+                                             const std::string&) const override {
+        return std::nullopt;
+    }
     mutable int reads = 0;
 #ifdef _WIN32
     static constexpr const char* kFolder = "R\\holidays";

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,15 @@ TEST_F(UserFilesDiskTest, ReadsThroughALinkedLongPathAndPassesOverLinksInside) {
               (std::vector<std::string>{"holidays\\2026.json：第1项：日期不存在（2026-02-30）",
                                         "holidays\\pipe.json：无法读取"}));
     EXPECT_TRUE(files.LeftOut.empty());
+    // The stamp a minute's look compares: none for no file, another for each write.
+    const platform::SystemFileAccess disk;
+    EXPECT_FALSE(disk.Stamp(deep.string(), "days.json"));
+    Write(deep / "days.json", "{}");
+    const auto first = disk.Stamp((top_ / "appdata").string(), "days.json");
+    fs::last_write_time(deep / "days.json", fs::last_write_time(deep / "days.json") + std::chrono::seconds{2});
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Size, 2u);
+    EXPECT_NE(disk.Stamp(deep.string(), "days.json"), first);
 
     const user_files::StartupFiles none = Read(top_ / "none");
     EXPECT_FALSE(none.Holidays->Knows(2027));
