@@ -1,7 +1,6 @@
 #include "calendar_window/day_reminders.h"
 
 #include <chrono>
-#include <cstdio>
 
 #include "lunar/user_reminders.h"
 #include "settings/setting_values.h"
@@ -13,16 +12,6 @@ using namespace std::chrono;
 
 // Someone at the computer past midnight hears of the new day's reminders in the morning.
 constexpr seconds kMorning = hours{9};
-
-std::optional<platform::Date> ParseIsoDate(const std::string& text) {
-    unsigned y = 0, m = 0, d = 0;
-    char end = 0;
-    if (text.size() != 10 || std::sscanf(text.c_str(), "%4u-%2u-%2u%c", &y, &m, &d, &end) != 3) {
-        return std::nullopt;
-    }
-    const platform::Date date{year{static_cast<int>(y)}, month{m}, day{d}};
-    return date.ok() ? std::optional(date) : std::nullopt;
-}
 
 }  // namespace
 
@@ -97,8 +86,12 @@ void DayReminders::Remind() {
         return;
     }
     const std::string todayText = platform::FormatDate(today, "yyyy-mm-dd");
-    const std::vector<lunar::DueReminder> due = lunar::DueReminders(
-        *days_, today, ParseIsoDate(store_.ReadSetting(settings::kRemindedThrough)));
+    std::optional<platform::Date> through =
+        platform::ParseIsoDate(store_.ReadSetting(settings::kRemindedThrough));
+    if (through && !through->ok()) {
+        through.reset();  // as if absent: yesterday
+    }
+    const std::vector<lunar::DueReminder> due = lunar::DueReminders(*days_, today, through);
     if (!due.empty()) {
         const lunar::ReminderBalloon text = lunar::ReminderBalloonFor(*days_, due, today);
         // Stored only once the system took it: at log-on the notification area may come later.

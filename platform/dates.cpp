@@ -171,4 +171,22 @@ Date ParseLongDate(std::string_view text) {
     return MakeDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day));
 }
 
+std::optional<Date> ParseIsoDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    unsigned parts[3] = {};
+    const std::size_t starts[] = {0, 5, 8}, lengths[] = {4, 2, 2};
+    for (std::size_t part = 0; part < 3; ++part) {
+        for (std::size_t i = starts[part]; i < starts[part] + lengths[part]; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return std::nullopt;
+            }
+            parts[part] = parts[part] * 10 + static_cast<unsigned>(text[i] - '0');
+        }
+    }
+    return Date{std::chrono::year{static_cast<int>(parts[0])}, std::chrono::month{parts[1]},
+                std::chrono::day{parts[2]}};
+}
+
 }  // namespace platform

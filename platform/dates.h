@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,11 @@ Date ParseDateText(std::string_view text);
 
 // True exactly for a month/day/year text that reads as an existing date.
 bool IsDate(std::string_view text);
+
+// Reads "2027-01-04" exactly: four digits, a dash, two, a dash, two; nullopt for any other
+// text (a sign, a space, one digit too few). A text of that form that names no day gives a
+// date that is not ok(), so that callers can say which of the two is wrong.
+std::optional<Date> ParseIsoDate(std::string_view text);
 
 // Reads "yyyy年m月d日" back; TypeMismatch for anything that is not an existing date.
 Date ParseLongDate(std::string_view text);

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <set>
 #include <string>
 
+#include "platform/dates.h"
 #include "user_files/strict_json.h"
 
 namespace user_files {
@@ -28,38 +28,19 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string DateText(std::chrono::year_month_day date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
+    return platform::FormatDate(date, "yyyy-mm-dd");
 }
 
 // "2027-01-01" exactly, a day that exists.
 std::variant<std::chrono::year_month_day, std::string> ParseDate(const std::string& text) {
-    const auto digits = [&](std::size_t from, std::size_t count) {
-        int value = 0;
-        for (std::size_t i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9') {
-                return -1;
-            }
-            value = value * 10 + (text[i] - '0');
-        }
-        return value;
-    };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+    const std::optional<platform::Date> date = platform::ParseIsoDate(text);
+    if (!date) {
         return "日期应写作YYYY-MM-DD" + Quoted(text);
     }
-    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
-    if (year < 0 || month < 0 || day < 0) {
-        return "日期应写作YYYY-MM-DD" + Quoted(text);
-    }
-    const std::chrono::year_month_day date{std::chrono::year{year},
-                                           std::chrono::month(static_cast<unsigned>(month)),
-                                           std::chrono::day(static_cast<unsigned>(day))};
-    if (!date.ok()) {
+    if (!date->ok()) {
         return "日期不存在" + Quoted(text);
     }
-    return date;
+    return *date;
 }
 
 std::string NameFault(const std::string& name) {

@@ -63,6 +63,12 @@ TEST(LongDateReading, AcceptsOnlyExistingDates) {
           "农历辛丑年(牛)三月廿八", "2021年5月9日x", "年月日", "-2021年5月9日"}) {
         EXPECT_TRUE(FailsAsNotADate([&] { platform::ParseLongDate(bad); })) << bad;
     }
+    EXPECT_EQ(platform::ParseIsoDate("2027-01-04"), 2027y / January / 4d);
+    EXPECT_FALSE(platform::ParseIsoDate("2027-02-30")->ok());  // the form, but no day
+    for (const char* bad : {"+027-01-04", "2027-1-04 ", "2027/01/04", "2027-01-4", "2027-0a-04",
+                            "2027-01-045", "-2027-01-0"}) {
+        EXPECT_FALSE(platform::ParseIsoDate(bad)) << bad;
+    }
 }
 
 TEST(LongDateReading, RoundTripsEveryDayTheCalendarCanShow) {
