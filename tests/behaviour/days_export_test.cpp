@@ -20,8 +20,9 @@ const std::vector<lunar::UserDay> kDays = {
     {"mum", "妈妈生日", Birthday, Lunar, 1963, 4, true, 15, {0, 1, 7}, {}},
     {"eve", "除夕", Yearly, Lunar, {}, 12, false, 30, {}, {}},
     {"kobayashi", "小林生日", Birthday, Gregorian, 1999, 2, false, 29, {}, {}},
-    {"ab-1", "A,B;C\\D", Anniversary, Gregorian, 2020, 1, false, 15, {3}, "行一\r\n行二\x01"},
+    {"ab-1", "A,B;C\\D", Anniversary, Gregorian, 2020, 1, false, 15, {3}, "行一\r\n行二\x01\x7F"},
     {"check", "体检", Once, Gregorian, 2027, 1, false, 15, {0}, "空腹"},
+    {"old", "旧事", Once, Lunar, 2020, 4, true, 10, {}, {}},
     {"long", "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十", Yearly,
      Gregorian, {}, 12, false, 31, {}, std::string(150, 'x')}};
 // clang-format on
@@ -32,14 +33,14 @@ TEST(DaysExportTest, EachTimeADayFallsInTheComingYearsIsAnEventInDateOrder) {
     const auto text = [&](sys_seconds at) {
         return user_files::DaysCalendarText(kDays, 2026y / 12 / 7, "1.2", at).Text;
     };
-    const std::string raw = text(kStamp), x(150, 'x'), name = kDays[5].Name;
+    const std::string raw = text(kStamp), x(150, 'x'), name = kDays[6].Name;
     const std::string mum = "妈妈生日（64周岁，当年无闰四月）\r\n";
     const std::string alarm = "END:VALARM\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:" + mum;
     // In this order, each further on than the one before.
     // clang-format off
     const std::string expected[] = {
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Lunadesk//Lunadesk 1.2//ZH\r\n"
-        "CALSCALE:GREGORIAN\r\nX-WR-CALNAME:我的日子\r\nBEGIN:VEVENT\r\nUID:ab-1-2026@lunadesk\r\n",
+        "CALSCALE:GREGORIAN\r\nX-WR-CALNAME:我的日子\r\nBEGIN:VEVENT\r\nUID:old-2020@lunadesk\r\n",
         "UID:eve-2025@lunadesk\r\nDTSTAMP:20261207T083005Z\r\nDTSTART;VALUE=DATE:20260216\r\n"
         "DTEND;VALUE=DATE:20260217\r\nSUMMARY:除夕（本月无三十）\r\nDESCRIPTION:农历腊月三十\r\n",
         "SUMMARY:" + name.substr(0, 66) + "\r\n " + name.substr(66) + "\r\nDESCRIPTION:12月31日\\n" +
@@ -62,7 +63,7 @@ TEST(DaysExportTest, EachTimeADayFallsInTheComingYearsIsAnEventInDateOrder) {
     EXPECT_TRUE(raw.ends_with(expected[8]) && raw.find("RRULE") == std::string::npos);
     // The same again (the same uids, the same order); none past 2099.
     EXPECT_EQ(text(kStamp), raw);
-    EXPECT_EQ(user_files::DaysCalendarText({kDays[5]}, 2095y / 3 / 1, "", kStamp).Events, 5u);
+    EXPECT_EQ(user_files::DaysCalendarText({kDays[6]}, 2095y / 3 / 1, "", kStamp).Events, 5u);
 }
 
 struct FailingFiles final : platform::UserFileStore {
@@ -80,7 +81,7 @@ TEST(DaysExportTest, TheDialogIsAskedForACalendarFileAndTheStatusSaysWhatBecameO
     const char* folder = std::getenv("LUNADESK_EXPORT_FOLDER");
     const std::string path = (folder ? folder + std::string("/") : testing::TempDir()) + "日子.ics";
     const std::string failed = "无法打开保存对话框（错误12291）",
-                      written = "已导出56个事件到 " + path;
+                      written = "已导出57个事件到 " + path;
     FailingFiles failing;
     platform::UserFileStore& disk = platform::SystemUserFiles();
     // clang-format off
