@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth xdotool x11-utils imagemagick
-    fonts-wqy-zenhei python3 liberfa-dev nsis
+    fonts-wqy-zenhei python3 python3-icalendar liberfa-dev nsis
 )
 
 missing=()

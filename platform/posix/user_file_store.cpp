@@ -41,7 +41,7 @@ class PosixUserFiles final : public UserFileStore {
             // The old file stays reachable under its backup name: a hard link costs no copy,
             // and the rename below then swaps the new content in at once.
             std::error_code error;
-            if (std::filesystem::exists(path, error)) {
+            if (!backup.empty() && std::filesystem::exists(path, error)) {
                 std::filesystem::remove(backup, error);
                 if (::link(path.c_str(), backup.c_str()) != 0) {
                     std::filesystem::copy_file(path, backup,

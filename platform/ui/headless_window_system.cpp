@@ -191,6 +191,13 @@ int HeadlessWindowSystem::ShowMenu(Form& form, const std::vector<MenuItem>& item
     return chosen;
 }
 
+SaveFileAnswer HeadlessWindowSystem::ChooseSaveFile(Form& form, const SaveFileRequest& request) {
+    WindowOf(form);
+    Record("SaveFile " + form.Name() + " " + request.FileName + " | " + request.TypeName + " | ." +
+           request.Extension + (request.AskBeforeOverwrite ? " | ask before overwriting" : ""));
+    return std::exchange(saveFileAnswer_, {});
+}
+
 void HeadlessWindowSystem::TickTimers() {
     // Copy first: a handler may start or stop timers.
     const auto running = runningTimers_;

@@ -39,6 +39,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     bool ShowBalloon(Form& form, const Balloon& balloon) override;
     void RemoveBalloon(Form& form) override;
     int ShowMenu(Form& form, const std::vector<MenuItem>& items, std::optional<Point> at) override;
+    SaveFileAnswer ChooseSaveFile(Form& form, const SaveFileRequest& request) override;
     int FirstDayOfWeek() const override { return firstDayOfWeek_; }
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
 
@@ -77,6 +78,8 @@ class HeadlessWindowSystem final : public WindowSystem {
     // The item the user takes in the next menu, by its text (one the menu lacks closes it
     // without a choice).
     void SetMenuChoice(std::string text) { menuChoice_ = std::move(text); }
+    // What the user answers the next save dialog (without it, the dialog is cancelled).
+    void SetSaveFileAnswer(SaveFileAnswer answer) { saveFileAnswer_ = std::move(answer); }
 
     // --- what happened ---
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -110,6 +113,7 @@ class HeadlessWindowSystem final : public WindowSystem {
     std::vector<Monitor> monitors_;
     std::optional<Rect> dropPosition_;
     std::string menuChoice_;
+    SaveFileAnswer saveFileAnswer_;
     int firstDayOfWeek_ = 0;
     bool notifyIconFails_ = false;
     bool createFails_ = false;

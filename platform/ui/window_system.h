@@ -50,6 +50,21 @@ struct MenuItem {
     bool Checked = false;
 };
 
+// What the system's save dialog is asked for.
+struct SaveFileRequest {
+    std::string FileName;   // suggested, UTF-8: "我的日子.ics"
+    std::string TypeName;   // "iCalendar (*.ics)"
+    std::string Extension;  // without the dot, added when the user types none: "ics"
+    bool AskBeforeOverwrite = true;
+};
+
+// The user's answer: a path, or none when the dialog was cancelled or could not be shown
+// (then Failure says why, in words).
+struct SaveFileAnswer {
+    std::optional<std::string> Path;  // UTF-8
+    std::string Failure;
+};
+
 class WindowSystem {
   public:
     virtual ~WindowSystem() = default;
@@ -98,6 +113,9 @@ class WindowSystem {
     // returns once it is closed: the position of the item chosen, or -1 for none.
     virtual int ShowMenu(Form& form, const std::vector<MenuItem>& items,
                          std::optional<Point> at) = 0;
+
+    // The system's save dialog, owned by the form; returns once it is closed.
+    virtual SaveFileAnswer ChooseSaveFile(Form& form, const SaveFileRequest& request) = 0;
 
     // The user's first day of the week: 0 Monday ... 6 Sunday.
     virtual int FirstDayOfWeek() const = 0;

@@ -74,6 +74,7 @@ class Win32UserFiles final : public UserFileStore {
                         const std::string& backup) override {
         const std::wstring target = win32::ToWide(path);
         const std::wstring temporary = target + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
+        const std::wstring wideBackup = win32::ToWide(backup);
         {
             const File file(OrNull(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
                                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
@@ -90,17 +91,17 @@ class Win32UserFiles final : public UserFileStore {
         // replace, so a first write moves the new one into place instead.
         const bool replaced =
             ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES
-                ? ::ReplaceFileW(target.c_str(), temporary.c_str(), win32::ToWide(backup).c_str(),
+                ? ::ReplaceFileW(target.c_str(), temporary.c_str(),
+                                 backup.empty() ? nullptr : wideBackup.c_str(),
                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
                 : ::MoveFileExW(temporary.c_str(), target.c_str(),
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         if (!replaced) {
             const DWORD error = ::GetLastError();
             const std::string why = Failure("替换文件", error);
-            if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !backup.empty()) {
                 // The old file already went to the backup name: bring it back.
-                ::MoveFileExW(win32::ToWide(backup).c_str(), target.c_str(),
-                              MOVEFILE_WRITE_THROUGH);
+                ::MoveFileExW(wideBackup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
             }
             ::DeleteFileW(temporary.c_str());
             return why;

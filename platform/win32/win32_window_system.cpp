@@ -10,6 +10,7 @@
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/registry_run_entry.h"
+#include "platform/win32/save_file_dialog.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_classes.h"
@@ -274,6 +275,13 @@ int Win32WindowSystem::ShowMenu(ui::Form& form, const std::vector<ui::MenuItem>&
     }
     const EventEpoch::ModalLoop loop(Events());
     return TrackMenu(window->Handle(), items, place);
+}
+
+ui::SaveFileAnswer Win32WindowSystem::ChooseSaveFile(ui::Form& form,
+                                                     const ui::SaveFileRequest& request) {
+    const FormWindow* window = WindowOf(form);
+    const EventEpoch::ModalLoop loop(Events());
+    return ShowSaveFileDialog(window != nullptr ? window->Handle() : nullptr, request);
 }
 
 }  // namespace platform::win32

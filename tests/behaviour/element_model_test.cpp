@@ -39,6 +39,7 @@ class RecordingSystem final : public ui::WindowSystem {
     int ShowMenu(ui::Form&, const std::vector<ui::MenuItem>&, std::optional<ui::Point>) override {
         return -1;
     }
+    ui::SaveFileAnswer ChooseSaveFile(ui::Form&, const ui::SaveFileRequest&) override { return {}; }
     int FirstDayOfWeek() const override { return 0; }
     void RunInBackground(std::function<void()>, std::function<void()>) override {}
 };

@@ -159,6 +159,7 @@ TEST_F(Win32WindowSystemTest, AFramelessWindowInAltTabWhoseChildWindowsFollowThe
     EXPECT_EQ(::GetWindowLongPtrW(Window(), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME),
               WS_POPUP);
     EXPECT_EQ(TextOf(Window()), L"测试-Test");
+    EXPECT_EQ(::GetModuleHandleW(L"comdlg32.dll"), nullptr) << "loaded only for a save dialog";
     // Both in Alt+Tab by its rule (the root owner's last active popup, once used), neither with
     // a taskbar button (owned, no tool or app window style), nor an input method.
     TestForm other(system);
