@@ -1,5 +1,6 @@
 #include "platform/ui/accessible.h"
 
+#include "platform/ui/access_key.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -19,6 +20,12 @@ AccessibleRole RoleOf(ElementKind kind) {
             return AccessibleRole::CheckBox;
         case ElementKind::CellGrid:
             return AccessibleRole::Table;
+        case ElementKind::TextBox:
+            return AccessibleRole::EditableText;
+        case ElementKind::ListBox:
+            return AccessibleRole::List;
+        case ElementKind::Button:
+            return AccessibleRole::PushButton;
         case ElementKind::Shape:
         case ElementKind::PictureBox:
             break;
@@ -26,18 +33,20 @@ AccessibleRole RoleOf(ElementKind kind) {
     return AccessibleRole::Graphic;
 }
 
-// "&&" stands for one "&"; a single "&" only marks the access key.
-std::string WithoutAccessKeyMark(const std::string& caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            ++i;
+// The caption of the label placed before the element, as a dialog names a box by the
+// text before it: the nearest label ahead of it in the window's design order.
+std::string LabelBefore(const Element& element) {
+    const auto& elements = element.Owner().Elements();
+    std::string name;
+    for (const Element* other : elements) {
+        if (other == &element) {
+            break;
         }
-        if (i < caption.size()) {
-            text += caption[i];
+        if (other->Kind() == ElementKind::Label) {
+            name = WithoutAccessKeyMark(static_cast<const Label*>(other)->Caption());
         }
     }
-    return text;
+    return name;
 }
 
 }  // namespace
@@ -55,6 +64,20 @@ AccessibleInfo DefaultAccessibleInfo(const Element& element) {
             info.Checked = box.Value();
             break;
         }
+        case ElementKind::TextBox:
+            info.Name = LabelBefore(element);
+            info.Value = static_cast<const TextBox&>(element).Text();
+            info.Description = element.ToolTip();
+            break;
+        case ElementKind::ListBox:
+            info.Name = LabelBefore(element);
+            info.Description = element.ToolTip();
+            break;
+        case ElementKind::Button:
+            info.Name = WithoutAccessKeyMark(static_cast<const Button&>(element).Caption());
+            info.Description = element.ToolTip();
+            info.DefaultAction = kPressAction;
+            break;
         case ElementKind::ComboBox:
         case ElementKind::HScrollBar:
         case ElementKind::Shape:
@@ -90,6 +113,9 @@ int AccessibleChildCount(const Element& element) {
         case ElementKind::Shape:
         case ElementKind::PictureBox:
         case ElementKind::CheckBox:
+        case ElementKind::TextBox:
+        case ElementKind::ListBox:
+        case ElementKind::Button:
             break;
     }
     return 0;
