@@ -107,6 +107,8 @@ int AccessibleChildCount(const Element& element) {
     switch (element.Kind()) {
         case ElementKind::CellGrid:
             return static_cast<const CellGrid&>(element).CellCount();
+        case ElementKind::ListBox:
+            return static_cast<const ListBox&>(element).RowCount();
         case ElementKind::Label:
         case ElementKind::ComboBox:
         case ElementKind::HScrollBar:
@@ -114,7 +116,6 @@ int AccessibleChildCount(const Element& element) {
         case ElementKind::PictureBox:
         case ElementKind::CheckBox:
         case ElementKind::TextBox:
-        case ElementKind::ListBox:
         case ElementKind::Button:
             break;
     }
@@ -122,7 +123,20 @@ int AccessibleChildCount(const Element& element) {
 }
 
 AccessibleInfo Form::AccessibleChild(const Element& element, int child) const {
-    return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
+    if (element.Kind() != ElementKind::ListBox) {
+        return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
+    }
+    // A row: selectable, and focused as the selected one of the focused list.
+    const auto& list = static_cast<const ListBox&>(element);
+    AccessibleInfo info;
+    info.Role = AccessibleRole::ListItem;
+    info.Name = list.Row(child);
+    info.Invisible = !element.Visible() || !Visible();
+    info.Selectable = true;
+    info.Selected = list.SelectedIndex() == child;
+    info.Focusable = true;
+    info.Focused = info.Selected && Focused() == &element;
+    return info;
 }
 
 }  // namespace ui

@@ -9,7 +9,7 @@ namespace ui {
 class Element;
 
 // Table: an element drawn in parts, each of which is a child of its own.
-// EditableText: its value is the text; List: its rows are the system's children, each
+// EditableText: its value is the text; List: its rows are its children, ListItem, each
 // selected or not.
 enum class AccessibleRole {
     StaticText,
@@ -21,6 +21,7 @@ enum class AccessibleRole {
     Table,
     EditableText,
     List,
+    ListItem,
 };
 
 // What a push button does when a screen reader or the user's tool asks for its default action.
@@ -60,7 +61,7 @@ struct AccessibleInfo {
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
 // How many parts of the element a screen reader hears as children of their own (a grid's
-// cells); 0 for an element that is one whole.
+// cells, a list's rows); 0 for an element that is one whole.
 int AccessibleChildCount(const Element& element);
 
 // The same element told as a push button with its own name (a mark whose text is a symbol),
