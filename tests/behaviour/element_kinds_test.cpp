@@ -9,17 +9,13 @@
 namespace kinds_test {
 namespace {
 
-class ElementKinds : public ::testing::Test {
-  protected:
+// Edits by the user run Change, code's do not; both are cut. New rows keep the selected one by
+// its text (the nearest), else its place. Keys in turn: a box keeps its editing keys; Tab, Esc,
+// Enter, F keys and Alt are the window's; a list moves and reports Delete; a button takes Enter.
+TEST(ElementKinds, TextRowsAndKeys) {
     ui::HeadlessWindowSystem system;
     KindsForm form{system};
-    const bool shown = (form.Show(), true);
-};
-
-// The user's edits run Change when the text differs, code's run nothing; both are cut. New
-// rows keep the selected row by its text (the nearest of equals), else the row at its place or
-// the last; choosing another row or text runs SelectionChange.
-TEST_F(ElementKinds, TextCutToItsLengthAndRowsKeepTheirSelection) {
+    form.Show();
     const std::vector<std::tuple<bool, std::string, std::string, Log>> edits{
         {true, "妈妈生日", "妈妈生日", {"change 妈妈生日"}},
         {true, "妈妈生日", "妈妈生日", {}},
@@ -29,31 +25,27 @@ TEST_F(ElementKinds, TextCutToItsLengthAndRowsKeepTheirSelection) {
     for (const auto& [byUser, text, kept, log] : edits) {
         form.log.clear();
         byUser ? form.name.Edit(text) : form.name.SetText(text);
-        EXPECT_EQ(std::tie(form.name.Text(), form.log), std::tie(kept, log)) << text;
+        EXPECT_EQ(std::tuple(form.name.Text(), form.log), std::tuple(kept, log)) << text;
     }
     const Log three{"妈妈生日", "体检", "结婚纪念日"};
     const std::vector<std::tuple<Log, int, Log, int, Log>> rows{
         {three, 1, {"体检", "妈妈生日"}, 0, {"select 0"}},
         {three, 1, {"妈妈生日", "结婚", "春节"}, 1, {"select 1"}},
         {three, 2, {"体检"}, 0, {"select 0"}},
-        {three, 0, {}, -1, {"select -1"}},
         {{"体检", "体检", "体检"}, 2, {"x", "体检", "x", "x", "体检"}, 1, {"select 1"}},
+        {three, 0, {}, -1, {"select -1"}},
     };
     for (const auto& [before, selected, after, kept, log] : rows) {
         form.days.SetRows(before);
         form.days.SetSelectedIndex(selected);
         form.log.clear();
         form.days.SetRows(after);
-        EXPECT_EQ(std::tie(form.days.SelectedIndex(), form.log), std::tie(kept, log)) << selected;
+        EXPECT_EQ(std::tuple(form.days.SelectedIndex(), form.log), std::tuple(kept, log))
+            << selected;
     }
-    EXPECT_THROW(form.days.SetSelectedIndex(5), platform::Error);
+    EXPECT_THROW(form.days.SetSelectedIndex(0), platform::Error);
     EXPECT_THROW(form.days.SetSelectedIndex(-2), platform::Error);
-}
-
-// Keys in turn: a box keeps its editing keys (a letter is typed, no access key); Tab, Esc,
-// Enter, F keys and Alt are the window's; a list moves its selection (from none, the first)
-// and reports Delete; Enter presses the focused button rather than the default one.
-TEST_F(ElementKinds, KeysGoToTheFocusedKindTheWindowOrAnAccessKey) {
+    form.days.SetRows(three);
     auto& f = form;
     const int alt = ui::kAltMask;
     const std::vector<std::tuple<ui::Element*, int, int, Log, ui::Element*, int>> table{
@@ -79,8 +71,8 @@ TEST_F(ElementKinds, KeysGoToTheFocusedKindTheWindowOrAnAccessKey) {
         form.SetFocus(focus);
         form.log.clear();
         form.RaiseKeyDown(key, keyShift);
-        EXPECT_EQ(std::tie(form.log, form.Focused(), form.days.SelectedIndex()),
-                  std::tie(log, focusAfter, selected))
+        EXPECT_EQ(std::tuple(form.log, form.Focused(), form.days.SelectedIndex()),
+                  std::tuple(log, focusAfter, selected))
             << focus->Name() << " " << key << " " << keyShift;
     }
     // One default button at most, pressed while it shows.
