@@ -1,5 +1,4 @@
-// A window with one of each kind, access keys and a default button; events are logged, and
-// the window's own handler hears every key that reaches it and takes Esc.
+// One of each kind, access keys, a default button; events logged; the window's keys heard.
 #pragma once
 
 #include <string>
@@ -24,7 +23,6 @@ class KindsForm final : public ui::Form {
         }
         save.SetDefault(true);
         days.SetRows({"妈妈生日", "体检", "结婚纪念日"});
-        name.SetToolTip("最多8个字");
         name.Change = [this] { log.push_back("change " + name.Text()); };
         days.SelectionChange = [this] {
             log.push_back("select " + std::to_string(days.SelectedIndex()));

@@ -198,9 +198,8 @@ bool Form::RaiseKeyDown(int key, int shift) {
     if (OnKeyDown(key, shift)) {
         return true;
     }
-    // As in a dialog: Alt with the key, or the key alone where it types no text.
-    const bool typed = focused_ != nullptr && focused_->Kind() == ElementKind::TextBox;
-    return (shift == kAltMask || (shift == 0 && !typed)) && PressAccessKey(key);
+    // As in a dialog: Alt with the key, or the key alone (a text box has kept its letters).
+    return (shift == kAltMask || shift == 0) && PressAccessKey(key);
 }
 
 bool Form::PressAccessKey(int key) {

@@ -1028,9 +1028,8 @@ class KindsControls : public ::testing::Test {
     const bool shown = (form.Show(), true);
 };
 
-// Roles, names, values, actions; an input method on the text box alone, whose text arrives
-// whole; Tab in order; keys the box keeps; Enter and an access key press once; the list's
-// selection in the model and the list alike.
+// Roles, names, values; an input method on the text box alone, its text arriving whole; Tab in
+// order; keys the box keeps; Enter and an access key press once; the list's selection synced.
 TEST_F(KindsControls, ScreenReadersInputMethodsAndKeys) {
     form.name.SetText("妈妈");
     form.days.SetSelectedIndex(1);
