@@ -33,6 +33,25 @@ AccessibleRole RoleOf(ElementKind kind) {
     return AccessibleRole::Graphic;
 }
 
+// Whether an element names what follows it (a label does, as in a dialog).
+bool NamesNext(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Label:
+            return true;
+        case ElementKind::ComboBox:
+        case ElementKind::HScrollBar:
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+        case ElementKind::CheckBox:
+        case ElementKind::CellGrid:
+        case ElementKind::TextBox:
+        case ElementKind::ListBox:
+        case ElementKind::Button:
+            break;
+    }
+    return false;
+}
+
 // The caption of the label placed before the element, as a dialog names a box by the
 // text before it: the nearest label ahead of it in the window's design order.
 std::string LabelBefore(const Element& element) {
@@ -42,11 +61,24 @@ std::string LabelBefore(const Element& element) {
         if (other == &element) {
             break;
         }
-        if (other->Kind() == ElementKind::Label) {
+        if (NamesNext(other->Kind())) {
             name = WithoutAccessKeyMark(static_cast<const Label*>(other)->Caption());
         }
     }
     return name;
+}
+
+// A row of a list: selectable, and focused as the selected one of the focused list.
+AccessibleInfo RowInfo(const ListBox& list, int row) {
+    AccessibleInfo info;
+    info.Role = AccessibleRole::ListItem;
+    info.Name = list.Row(row);
+    info.Invisible = !list.Visible() || !list.Owner().Visible();
+    info.Selectable = true;
+    info.Selected = list.SelectedIndex() == row;
+    info.Focusable = true;
+    info.Focused = info.Selected && list.Owner().Focused() == &list;
+    return info;
 }
 
 }  // namespace
@@ -123,20 +155,23 @@ int AccessibleChildCount(const Element& element) {
 }
 
 AccessibleInfo Form::AccessibleChild(const Element& element, int child) const {
-    if (element.Kind() != ElementKind::ListBox) {
-        return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
+    switch (element.Kind()) {
+        case ElementKind::CellGrid:
+            return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
+        case ElementKind::ListBox:
+            return RowInfo(static_cast<const ListBox&>(element), child);
+        case ElementKind::Label:
+        case ElementKind::ComboBox:
+        case ElementKind::HScrollBar:
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+        case ElementKind::CheckBox:
+        case ElementKind::TextBox:
+        case ElementKind::Button:
+            break;
     }
-    // A row: selectable, and focused as the selected one of the focused list.
-    const auto& list = static_cast<const ListBox&>(element);
-    AccessibleInfo info;
-    info.Role = AccessibleRole::ListItem;
-    info.Name = list.Row(child);
-    info.Invisible = !element.Visible() || !Visible();
-    info.Selectable = true;
-    info.Selected = list.SelectedIndex() == child;
-    info.Focusable = true;
-    info.Focused = info.Selected && Focused() == &element;
-    return info;
+    // An element of one whole has no parts to ask about.
+    return DefaultAccessibleInfo(element);
 }
 
 }  // namespace ui
