@@ -23,6 +23,7 @@ class KindsForm final : public ui::Form {
         }
         save.SetDefault(true);
         days.SetRows({"妈妈生日", "体检", "结婚纪念日"});
+        name.SetToolTip("最多8个字");
         name.Change = [this] { log.push_back("change " + name.Text()); };
         days.SelectionChange = [this] {
             log.push_back("select " + std::to_string(days.SelectedIndex()));

@@ -95,12 +95,13 @@ TEST(ElementKinds, TextRowsAndKeys) {
     form.days.SetSelectedIndex(1);
     const auto text = form.Accessible(form.name), list = form.Accessible(form.days),
                row = form.AccessibleChild(form.days, 1), button = form.Accessible(form.save);
-    EXPECT_EQ(std::tuple(text.Role, text.Name, text.Value, list.Role, list.Name, row.Role, row.Name,
-                         row.Selected, form.AccessibleChild(form.days, 2).Selected, button.Role,
-                         button.Name, button.DefaultAction, ui::AccessKeyOf("A&&B")),
-              std::tuple(ui::AccessibleRole::EditableText, "名称(N)", "妈妈",
-                         ui::AccessibleRole::List, "日子(L)", ui::AccessibleRole::ListItem, "体检",
-                         true, false, ui::AccessibleRole::PushButton, "保存(S)", "按下", 0));
+    EXPECT_EQ(
+        std::tuple(text.Role, text.Name, text.Value, text.Description, list.Role, list.Name,
+                   row.Role, row.Name, row.Selected, form.AccessibleChild(form.days, 2).Selected,
+                   button.Role, button.Name, button.DefaultAction, ui::AccessKeyOf("A&&B")),
+        std::tuple(ui::AccessibleRole::EditableText, "名称(N)", "妈妈", "最多8个字",
+                   ui::AccessibleRole::List, "日子(L)", ui::AccessibleRole::ListItem, "体检", true,
+                   false, ui::AccessibleRole::PushButton, "保存(S)", "按下", 0));
 }
 
 }  // namespace
