@@ -1,5 +1,6 @@
 #include "platform/ui/accessible.h"
 
+#include "platform/ui/access_key.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -19,6 +20,12 @@ AccessibleRole RoleOf(ElementKind kind) {
             return AccessibleRole::CheckBox;
         case ElementKind::CellGrid:
             return AccessibleRole::Table;
+        case ElementKind::TextBox:
+            return AccessibleRole::EditableText;
+        case ElementKind::ListBox:
+            return AccessibleRole::List;
+        case ElementKind::Button:
+            return AccessibleRole::PushButton;
         case ElementKind::Shape:
         case ElementKind::PictureBox:
             break;
@@ -26,18 +33,52 @@ AccessibleRole RoleOf(ElementKind kind) {
     return AccessibleRole::Graphic;
 }
 
-// "&&" stands for one "&"; a single "&" only marks the access key.
-std::string WithoutAccessKeyMark(const std::string& caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            ++i;
+// Whether an element names what follows it (a label does, as in a dialog).
+bool NamesNext(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Label:
+            return true;
+        case ElementKind::ComboBox:
+        case ElementKind::HScrollBar:
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+        case ElementKind::CheckBox:
+        case ElementKind::CellGrid:
+        case ElementKind::TextBox:
+        case ElementKind::ListBox:
+        case ElementKind::Button:
+            break;
+    }
+    return false;
+}
+
+// The caption of the label placed before the element, as a dialog names a box by the
+// text before it: the nearest label ahead of it in the window's design order.
+std::string LabelBefore(const Element& element) {
+    const auto& elements = element.Owner().Elements();
+    std::string name;
+    for (const Element* other : elements) {
+        if (other == &element) {
+            break;
         }
-        if (i < caption.size()) {
-            text += caption[i];
+        if (NamesNext(other->Kind())) {
+            name = WithoutAccessKeyMark(static_cast<const Label*>(other)->Caption());
         }
     }
-    return text;
+    return name;
+}
+
+// A row of a list: selectable, and focused as the selected one of the focused list.
+AccessibleInfo RowInfo(const ListBox& list, int row) {
+    AccessibleInfo info;
+    info.Role = AccessibleRole::ListItem;
+    info.Name = list.Row(row);
+    info.Invisible = !list.Visible() || !list.Owner().Visible();
+    info.Selectable = true;
+    info.Selected = list.SelectedIndex() == row;
+    info.Focusable = true;
+    info.Focused = info.Selected && list.Owner().Focused() == &list;
+    return info;
 }
 
 }  // namespace
@@ -55,6 +96,20 @@ AccessibleInfo DefaultAccessibleInfo(const Element& element) {
             info.Checked = box.Value();
             break;
         }
+        case ElementKind::TextBox:
+            info.Name = LabelBefore(element);
+            info.Value = static_cast<const TextBox&>(element).Text();
+            info.Description = element.ToolTip();
+            break;
+        case ElementKind::ListBox:
+            info.Name = LabelBefore(element);
+            info.Description = element.ToolTip();
+            break;
+        case ElementKind::Button:
+            info.Name = WithoutAccessKeyMark(static_cast<const Button&>(element).Caption());
+            info.Description = element.ToolTip();
+            info.DefaultAction = kPressAction;
+            break;
         case ElementKind::ComboBox:
         case ElementKind::HScrollBar:
         case ElementKind::Shape:
@@ -84,19 +139,39 @@ int AccessibleChildCount(const Element& element) {
     switch (element.Kind()) {
         case ElementKind::CellGrid:
             return static_cast<const CellGrid&>(element).CellCount();
+        case ElementKind::ListBox:
+            return static_cast<const ListBox&>(element).RowCount();
         case ElementKind::Label:
         case ElementKind::ComboBox:
         case ElementKind::HScrollBar:
         case ElementKind::Shape:
         case ElementKind::PictureBox:
         case ElementKind::CheckBox:
+        case ElementKind::TextBox:
+        case ElementKind::Button:
             break;
     }
     return 0;
 }
 
 AccessibleInfo Form::AccessibleChild(const Element& element, int child) const {
-    return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
+    switch (element.Kind()) {
+        case ElementKind::CellGrid:
+            return CellAccessibleInfo(static_cast<const CellGrid&>(element), child);
+        case ElementKind::ListBox:
+            return RowInfo(static_cast<const ListBox&>(element), child);
+        case ElementKind::Label:
+        case ElementKind::ComboBox:
+        case ElementKind::HScrollBar:
+        case ElementKind::Shape:
+        case ElementKind::PictureBox:
+        case ElementKind::CheckBox:
+        case ElementKind::TextBox:
+        case ElementKind::Button:
+            break;
+    }
+    // An element of one whole has no parts to ask about.
+    return DefaultAccessibleInfo(element);
 }
 
 }  // namespace ui

@@ -9,7 +9,20 @@ namespace ui {
 class Element;
 
 // Table: an element drawn in parts, each of which is a child of its own.
-enum class AccessibleRole { StaticText, PushButton, ComboBox, Slider, Graphic, CheckBox, Table };
+// EditableText: its value is the text; List: its rows are its children, ListItem, each
+// selected or not.
+enum class AccessibleRole {
+    StaticText,
+    PushButton,
+    ComboBox,
+    Slider,
+    Graphic,
+    CheckBox,
+    Table,
+    EditableText,
+    List,
+    ListItem,
+};
 
 // What a push button does when a screen reader or the user's tool asks for its default action.
 inline constexpr const char* kPressAction = "按下";
@@ -41,13 +54,14 @@ struct AccessibleInfo {
 };
 
 // The kind's own role and the text the element shows: a label reads as static text (a check
-// box as a check box, ticked or not), its
-// access-key mark left out as Windows does ("月份&M" is "月份M"). Invisible while the element
+// box as a check box, ticked or not; a button as a push button pressed by "按下"), its
+// access-key mark left out as Windows does ("月份&M" is "月份M"). A text box or a list is named
+// by the label placed before it, and a text box's value is its text. Invisible while the element
 // or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
 // How many parts of the element a screen reader hears as children of their own (a grid's
-// cells); 0 for an element that is one whole.
+// cells, a list's rows); 0 for an element that is one whole.
 int AccessibleChildCount(const Element& element);
 
 // The same element told as a push button with its own name (a mark whose text is a symbol),

@@ -138,11 +138,7 @@ PictureBox::PictureBox(Form& owner, std::string name, int index, Rect bounds, Co
       backColor_(backColor) {}
 
 bool PictureBox::KeyDown(int key, int shift) {
-    if ((key != kKeySpace && key != kKeyReturn) || (shift & (kCtrlMask | kAltMask)) != 0) {
-        return false;
-    }
-    RaiseClick();
-    return true;
+    return PressedByKey(key, shift);
 }
 
 CheckBox::CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font)

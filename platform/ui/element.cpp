@@ -1,6 +1,7 @@
 #include "platform/ui/element.h"
 
 #include "platform/ui/form.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/window_system.h"
 
 namespace ui {
@@ -13,6 +14,14 @@ void Element::RaiseClick() {
     const platform::EventEpoch::Scope event(system.Events());
     system.NoteUserInput();
     RunClick();
+}
+
+bool Element::PressedByKey(int key, int shift) {
+    if ((key != kKeySpace && key != kKeyReturn) || (shift & (kCtrlMask | kAltMask)) != 0) {
+        return false;
+    }
+    RaiseClick();
+    return true;
 }
 
 void Element::Changed() {

@@ -10,7 +10,18 @@ namespace ui {
 
 class Form;
 
-enum class ElementKind { Label, ComboBox, HScrollBar, Shape, PictureBox, CheckBox, CellGrid };
+enum class ElementKind {
+    Label,
+    ComboBox,
+    HScrollBar,
+    Shape,
+    PictureBox,
+    CheckBox,
+    CellGrid,
+    TextBox,
+    ListBox,
+    Button,
+};
 
 class Element {
   public:
@@ -54,6 +65,8 @@ class Element {
     void RaiseClick();
 
   protected:
+    // Space or Enter without Ctrl or Alt clicks it, as the user's click: true when it did.
+    bool PressedByKey(int key, int shift);
     // The handler alone, for a click made by code (a list entry chosen from code).
     void RunClick() {
         if (Click) {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "platform/ui/access_key.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/placement.h"
 #include "platform/ui/window_system.h"
@@ -186,11 +187,79 @@ bool Form::RaiseKeyDown(int key, int shift) {
     if (focused_ != nullptr && focused_->KeyDown(key, shift)) {
         return true;
     }
-    if (key == kKeyTab && (shift & (kCtrlMask | kAltMask)) == 0 &&
-        MoveFocus((shift & kShiftMask) != 0)) {
+    const bool plain = (shift & (kCtrlMask | kAltMask)) == 0;
+    if (key == kKeyTab && plain && MoveFocus((shift & kShiftMask) != 0)) {
         return true;
     }
-    return OnKeyDown(key, shift);
+    if (key == kKeyReturn && plain && defaultButton_ != nullptr && defaultButton_->Visible()) {
+        defaultButton_->RaiseClick();
+        return true;
+    }
+    if (OnKeyDown(key, shift)) {
+        return true;
+    }
+    // As in a dialog: Alt with the key, or the key alone (a text box has kept its letters).
+    return (shift == kAltMask || shift == 0) && PressAccessKey(key);
+}
+
+bool Form::PressAccessKey(int key) {
+    if (key == 0) {
+        return false;
+    }
+    for (auto at = elements_.begin(); at != elements_.end(); ++at) {
+        Element& element = **at;
+        if (!element.Visible()) {
+            continue;
+        }
+        switch (element.Kind()) {
+            case ElementKind::Button:
+                if (AccessKeyOf(static_cast<Button&>(element).Caption()) == key) {
+                    element.RaiseClick();
+                    return true;
+                }
+                break;
+            case ElementKind::Label:
+                if (AccessKeyOf(static_cast<Label&>(element).Caption()) == key) {
+                    const auto next = std::find_if(at + 1, elements_.end(), [](Element* e) {
+                        return e->TabStop() && e->Visible();
+                    });
+                    if (next != elements_.end()) {
+                        SetFocus(*next);
+                        return true;
+                    }
+                }
+                break;
+            case ElementKind::CheckBox:
+                if (AccessKeyOf(static_cast<CheckBox&>(element).Caption()) == key) {
+                    SetFocus(element.TabStop() ? &element : focused_);
+                    static_cast<CheckBox&>(element).Toggle();
+                    return true;
+                }
+                break;
+            case ElementKind::ComboBox:
+            case ElementKind::HScrollBar:
+            case ElementKind::Shape:
+            case ElementKind::PictureBox:
+            case ElementKind::CellGrid:
+            case ElementKind::TextBox:
+            case ElementKind::ListBox:
+                break;
+        }
+    }
+    return false;
+}
+
+void Form::SetDefaultButton(Button* button) {
+    if (button == defaultButton_) {
+        return;
+    }
+    Button* before = std::exchange(defaultButton_, button);
+    // Both redraw their frame.
+    for (Button* changed : {before, button}) {
+        if (changed != nullptr) {
+            ElementChanged(*changed);
+        }
+    }
 }
 
 std::vector<Element*> Form::TabOrder() const {

@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "platform/ui/accessible.h"
+#include "platform/ui/button.h"
 #include "platform/ui/contrast.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/element_array.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/text_box.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/types.h"
 
@@ -69,6 +72,9 @@ class Form {
     Element* Focused() const { return focused_; }
     // Tab and a click on a tab stop move it, and the window system reports the user's choice.
     void SetFocus(Element* element);
+    // The button Enter presses, or none (see Button::SetDefault).
+    Button* DefaultButton() const { return defaultButton_; }
+    void SetDefaultButton(Button* button);
     // What a screen reader is told about one of this window's elements.
     virtual AccessibleInfo Accessible(const Element& element) const;
     // What a screen reader is told about one part of an element drawn in parts (a cell of a
@@ -90,7 +96,10 @@ class Form {
     void RaiseMouseDown(int button, int shift, int x, int y);
     // A key pressed while the window has the keyboard (ui::Key, ui::ShiftState); true when
     // the window used it, so the system does nothing more with it. The focused element has
-    // it first, then Tab / Shift+Tab move the focus, then the window's own handler runs.
+    // it first (a text box keeps its editing keys), then Tab / Shift+Tab move the focus, Enter
+    // presses the default button, the window's own handler runs, and last an access key
+    // (with Alt, or alone outside a text box) presses its button or focuses what follows its
+    // label.
     bool RaiseKeyDown(int key, int shift);
     void RaiseMouseMove(int button, int shift, int x, int y);
     void RaiseNotifyEvent(NotifyEvent event);
@@ -115,6 +124,10 @@ class Form {
 
     // To the next (or previous) tab stop, round the ends; false when there is none.
     bool MoveFocus(bool backwards);
+    // The visible button, check box or label whose caption marks the key: the button is
+    // pressed, the box ticked or unticked, the label focuses the first tab stop after it.
+    // False when none takes the key.
+    bool PressAccessKey(int key);
 
     // Destroys the native window without running any handler. A derived window calls it
     // from its destructor, so the window system never sees elements already destroyed.
@@ -152,6 +165,7 @@ class Form {
     std::vector<Element*> elements_;
     std::vector<Timer*> timers_;
     Element* focused_ = nullptr;
+    Button* defaultButton_ = nullptr;
 };
 
 }  // namespace ui

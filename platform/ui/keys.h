@@ -17,6 +17,7 @@ enum Key : int {
     kKeyUp = 0x26,
     kKeyRight = 0x27,
     kKeyDown = 0x28,
+    kKeyDelete = 0x2E,
     kKeyM = 'M',
     kKeyY = 'Y',
     kKeyApps = 0x5D,  // the Menu key

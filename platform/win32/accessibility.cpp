@@ -31,6 +31,9 @@ bool IsSystemControl(ui::ElementKind kind) {
         case ui::ElementKind::ComboBox:
         case ui::ElementKind::HScrollBar:
         case ui::ElementKind::CheckBox:
+        case ui::ElementKind::TextBox:
+        case ui::ElementKind::ListBox:
+        case ui::ElementKind::Button:
             return true;
         case ui::ElementKind::Label:
         case ui::ElementKind::Shape:

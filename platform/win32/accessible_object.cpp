@@ -46,6 +46,12 @@ LONG RoleOf(ui::AccessibleRole role) {
             return ROLE_SYSTEM_CHECKBUTTON;
         case ui::AccessibleRole::Table:
             return ROLE_SYSTEM_TABLE;
+        case ui::AccessibleRole::EditableText:
+            return ROLE_SYSTEM_TEXT;
+        case ui::AccessibleRole::List:
+            return ROLE_SYSTEM_LIST;
+        case ui::AccessibleRole::ListItem:
+            return ROLE_SYSTEM_LISTITEM;
         case ui::AccessibleRole::Graphic:
             break;
     }

@@ -104,6 +104,14 @@ std::wstring FontCache::FaceFor(const ui::Font& font) {
     return chosen;
 }
 
+HFONT FontCache::ForChineseText(const ui::Font& font, int dpi) {
+    if (!textFace_) {
+        // Made for the screen, with Latin letters of its own, where Windows has it (Vista on).
+        textFace_ = IsInstalled(L"Microsoft YaHei UI") ? L"Microsoft YaHei UI" : ChineseFace();
+    }
+    return Get(*textFace_, font, dpi);
+}
+
 void FontCache::ReadSystemFonts() {
     if (systemFonts_) {
         return;

@@ -33,6 +33,11 @@ class FontCache {
     // the candidates, and then GDI picks).
     const std::wstring& ChineseFace();
 
+    // The font's size and weight in a face made for Chinese ("Microsoft YaHei UI", else the
+    // first of the Chinese faces installed): for text the user types, which may be Chinese
+    // whatever the box shows first.
+    HFONT ForChineseText(const ui::Font& font, int dpi);
+
     // The system's font for pointer tips (its status font).
     const ui::Font& TipFont();
 
@@ -56,6 +61,7 @@ class FontCache {
     std::map<std::wstring, bool> installed_;
     std::map<std::string, std::wstring> faces_;
     std::wstring chineseFace_;
+    std::optional<std::wstring> textFace_;
     struct SystemFonts {
         ui::Font tip;
         ui::Font message;

@@ -82,9 +82,31 @@ std::optional<HWND> LayerOf(ui::ElementKind kind) {
         case ui::ElementKind::Shape:
         case ui::ElementKind::PictureBox:
         case ui::ElementKind::CheckBox:
+        case ui::ElementKind::TextBox:
+        case ui::ElementKind::ListBox:
+        case ui::ElementKind::Button:
             break;
     }
     return std::nullopt;
+}
+
+// Only a text box takes text from an input method; the other kinds take keys.
+bool TakesTypedText(ui::ElementKind kind) {
+    switch (kind) {
+        case ui::ElementKind::TextBox:
+            return true;
+        case ui::ElementKind::Label:
+        case ui::ElementKind::ComboBox:
+        case ui::ElementKind::HScrollBar:
+        case ui::ElementKind::Shape:
+        case ui::ElementKind::PictureBox:
+        case ui::ElementKind::CheckBox:
+        case ui::ElementKind::CellGrid:
+        case ui::ElementKind::ListBox:
+        case ui::ElementKind::Button:
+            break;
+    }
+    return false;
 }
 
 }  // namespace
@@ -144,6 +166,10 @@ FormWindow::FormWindow(WindowContext& context, ui::Form& form)
     ::ImmAssociateContextEx(window_.Get(), nullptr, 0);
     ::ImmAssociateContextEx(window_.Get(), nullptr, IACE_CHILDREN);
     for (const auto& control : controls_) {
+        // Text boxes turn theirs back on: Chinese is typed through one.
+        if (TakesTypedText(control->Element().Kind()) && control->Handle() != nullptr) {
+            ::ImmAssociateContextEx(control->Handle(), nullptr, IACE_DEFAULT);
+        }
         if (const std::optional<HWND> layer = LayerOf(control->Element().Kind())) {
             ::SetWindowPos(control->Handle(), *layer, 0, 0, 0, 0,
                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

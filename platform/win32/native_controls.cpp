@@ -55,10 +55,12 @@ bool NativeControl::HandleKeyboard(UINT message, WPARAM wParam, LPARAM lParam, L
             return keyUsed_;
         case WM_KEYUP:
         case WM_SYSCHAR:
-            // After a key the model used, the Menu key's release would ask for a second menu
-            // and the character of an Alt key would look for a menu bar and beep.
+        case WM_CHAR:
+            // After a key the model used, the Menu key's release would ask for a second menu,
+            // the character of an Alt key would look for a menu bar and beep, and a letter
+            // that pressed a button would also pick a row of a list.
             result = 0;
-            return keyUsed_ && (message == WM_SYSCHAR || wParam == VK_APPS);
+            return keyUsed_ && (message != WM_KEYUP || wParam == VK_APPS);
         case WM_SETFOCUS:
             owner_.FocusReceived(element_);
             RepaintFocusMark();
@@ -273,6 +275,12 @@ std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Elemen
         case ui::ElementKind::CellGrid:
             return std::make_unique<CellGridControl>(owner, static_cast<ui::CellGrid&>(element),
                                                      id);
+        case ui::ElementKind::TextBox:
+            return std::make_unique<TextControl>(owner, static_cast<ui::TextBox&>(element), id);
+        case ui::ElementKind::ListBox:
+            return std::make_unique<ListControl>(owner, static_cast<ui::ListBox&>(element), id);
+        case ui::ElementKind::Button:
+            return std::make_unique<ButtonControl>(owner, static_cast<ui::Button&>(element), id);
     }
     return nullptr;
 }

@@ -12,8 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/button.h"
 #include "platform/ui/cell_grid.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/list_box.h"
+#include "platform/ui/text_box.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace platform::win32 {
@@ -281,6 +284,67 @@ class CheckBoxControl final : public NativeControl {
     UniqueBrush brush_;
     COLORREF brushColour_ = 0;
 };
+
+// The system's edit box, single-line, in a face that shows Chinese whatever it starts with.
+// Its editing keys are its own; Tab, Enter, Esc, the F keys and Alt go on to the window. Text
+// from an input method goes in whole, and every change reaches the model as the user's edit.
+class TextControl final : public NativeControl {
+  public:
+    TextControl(FormWindow& owner, ui::TextBox& box, int id);
+    void Sync() override;
+    void Layout() override;
+    void OnCommand(int code) override;
+
+  private:
+    LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The input method's finished text goes in at the caret, as typed.
+    void InsertResult(HWND window);
+
+    ui::TextBox& box_;
+    bool settingText_ = false;  // the text comes from the model: no edit of the user's
+};
+
+// The system's list box; its keys go to the model, which moves the selection, and a choice
+// with the mouse (or by typing a row's first letter) selects in the model.
+class ListControl final : public NativeControl {
+  public:
+    ListControl(FormWindow& owner, ui::ListBox& list, int id);
+    void Sync() override;
+    void Layout() override;
+    void OnCommand(int code) override;
+    void OnPosted(WPARAM what, LPARAM value) override;
+    // A row's rectangle, for screen readers.
+    RECT PartArea(int part) const override;
+
+  private:
+    // A screen reader's choice of a row, as the user's.
+    LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Choose(int position);
+
+    ui::ListBox& list_;
+    std::vector<std::string> rows_;
+    bool choicePending_ = false;
+};
+
+// The system's push button, the default one drawn as such; a click, Space, Enter or its access
+// key presses it in the model.
+class ButtonControl final : public NativeControl {
+  public:
+    ButtonControl(FormWindow& owner, ui::Button& button, int id);
+    void Sync() override;
+    void Layout() override;
+    void OnCommand(int code) override;
+
+  private:
+    void SetFont();
+
+    ui::Button& button_;
+    std::wstring text_;
+    bool default_ = false;
+};
+
+// A face for text typed in Chinese, chosen before there is any text.
+void SetChineseTextFont(const FormWindow& owner, HWND control, const ui::Font& font);
 
 std::unique_ptr<NativeControl> CreateNativeControl(FormWindow& owner, ui::Element& element, int id);
 

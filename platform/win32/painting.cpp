@@ -89,6 +89,9 @@ void PaintSurface(HDC dc, const ui::Form& form, int dpi, const RECT& area) {
             case ui::ElementKind::PictureBox:
             case ui::ElementKind::CheckBox:
             case ui::ElementKind::CellGrid:
+            case ui::ElementKind::TextBox:
+            case ui::ElementKind::ListBox:
+            case ui::ElementKind::Button:
                 break;
         }
     }

@@ -13,6 +13,7 @@
 #include "platform/memory_settings_backing.h"
 #include "platform/win32/win32_window_system.h"
 #include "settings/settings_store.h"
+#include "tests/kinds_form.h"
 
 namespace {
 
@@ -78,6 +79,20 @@ TEST(LongUse, AThousandMonthChangesByKeyDoNotGrowWindowsGdiOrUserObjects) {
     for (const bool monthView : {false, true}) {
         SCOPED_TRACE(monthView ? "month view" : "compact view");
         ThousandMonthChanges(monthView);
+    }
+}
+
+// A window with a text box, a list and buttons, opened, typed into and closed again and again.
+TEST(LongUse, OpeningAndClosingTextBoxesListsAndButtonsLeavesNoObjects) {
+    platform::win32::Win32WindowSystem windows;
+    kinds_test::KindsForm form(windows);
+    form.Show();
+    const auto before = Objects(static_cast<HWND>(windows.NativeHandle(form)));
+    for (int round = 0; round < 10; ++round) {
+        form.Unload();
+        form.Show();
+        form.name.Edit(std::to_string(round));
+        EXPECT_EQ(Objects(static_cast<HWND>(windows.NativeHandle(form))), before);
     }
 }
 

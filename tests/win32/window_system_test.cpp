@@ -34,6 +34,7 @@
 #include "platform/win32/painting.h"
 #include "platform/win32/single_instance.h"
 #include "settings/settings_store.h"
+#include "tests/kinds_form.h"
 
 namespace platform::win32 {
 namespace {
@@ -996,6 +997,96 @@ TEST_F(DayGridTest, OneKeyIsOneSelectionInEitherView) {
         EXPECT_EQ(std::pair(selections, focus), std::pair(1, 1)) << month;
     }
     ::UnhookWinEvent(hook);
+}
+
+// The text box, list and push button as the system's controls, in the program's message loop.
+class KindsControls : public ::testing::Test {
+  protected:
+    // Numbered from 1000 in the form's element order.
+    HWND Control(const ui::Element& e) const {
+        const auto& all = form.Elements();
+        const auto at = std::find(all.begin(), all.end(), &e) - all.begin();
+        return ::GetDlgItem(static_cast<HWND>(system.NativeHandle(form)), 1000 + int(at));
+    }
+    // Dialog navigation first, after a key posted to a control with Alt held or not.
+    void Loop(HWND to = nullptr, UINT key = 0, bool alt = false) {
+        BYTE keys[256]{};
+        ::GetKeyboardState(keys);
+        keys[VK_MENU] = alt ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        if (to != nullptr) {
+            ::PostMessageW(to, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? 1 | (1 << 29) : 1);
+        }
+        for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+            if (!system.DialogMessage(message)) {
+                ::TranslateMessage(&message);
+                ::DispatchMessageW(&message);
+            }
+        }
+    }
+    Win32WindowSystem system;
+    kinds_test::KindsForm form{system};
+    const bool shown = (form.Show(), true);
+};
+
+// Roles, names, values; an input method on the text box alone, its text arriving whole; Tab in
+// order; keys the box keeps; Enter and an access key press once; the list's selection synced.
+TEST_F(KindsControls, ScreenReadersInputMethodsAndKeys) {
+    form.name.SetText("妈妈");
+    form.days.SetSelectedIndex(1);
+    Loop();
+    const std::vector<std::tuple<const ui::Element*, LONG, std::wstring, LONG, bool>> table{
+        {&form.name, 0, L"名称(N) 妈妈 <none>", ROLE_SYSTEM_TEXT, true},
+        {&form.days, 0, L"日子(L) <none> <none>", ROLE_SYSTEM_LIST, false},
+        {&form.days, 2, L"体检 <none> <none>", ROLE_SYSTEM_LISTITEM, false},
+        {&form.save, 0, L"保存(S) <none> 按下", ROLE_SYSTEM_PUSHBUTTON, false},
+    };
+    for (const auto& [element, child, said, role, inputMethod] : table) {
+        IAccessible* const object = ObjectOf(Control(*element));
+        VARIANT answer{};
+        object->get_accRole(Self(child), &answer);
+        const HIMC context = ::ImmGetContext(Control(*element));
+        EXPECT_EQ(std::tuple(Said(&IAccessible::get_accName, object, child) + L" " +
+                                 Said(&IAccessible::get_accValue, object, child) + L" " +
+                                 Said(&IAccessible::get_accDefaultAction, object, child),
+                             answer.lVal, context != nullptr),
+                  std::tuple(said, role, inputMethod));
+        ::ImmReleaseContext(Control(*element), context);
+        object->Release();
+    }
+    const HWND box = Control(form.name);
+    ::SetFocus(box);
+    ::SendMessageW(box, WM_IME_CHAR, L'的', 1);
+    const HIMC context = ::ImmGetContext(box);
+    std::wstring word = L"生日快乐啊呀呀";
+    ASSERT_TRUE(::ImmSetCompositionStringW(context, SCS_SETSTR, word.data(),
+                                           static_cast<DWORD>(word.size() * 2), nullptr, 0) &&
+                ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0));
+    ::ImmReleaseContext(box, context);
+    Loop();
+    EXPECT_EQ(std::tuple(form.name.Text(), TextOf(box), form.log.back()),
+              std::tuple("妈妈的生日快乐啊", L"妈妈的生日快乐啊", "change 妈妈的生日快乐啊"));
+    for (const ui::Element* next : std::initializer_list<const ui::Element*>{
+             &form.days, &form.remind, &form.save, &form.remove, &form.name}) {
+        Loop(::GetFocus(), VK_TAB);
+        EXPECT_EQ(::GetFocus(), Control(*next));
+    }
+    const std::vector<std::tuple<const ui::Element*, UINT, bool, kinds_test::Log, int>> keys{
+        {&form.name, VK_HOME, false, {}, 1},
+        {&form.name, VK_RETURN, false, {"save"}, 1},
+        {&form.name, 'S', true, {"form 83", "save"}, 1},
+        {&form.days, VK_END, false, {"select 2"}, 2},
+        {&form.days, 'S', false, {"form 83", "save"}, 2},
+    };
+    for (const auto& [at, key, alt, log, selected] : keys) {
+        ::SetFocus(Control(*at));
+        form.log.clear();
+        Loop(Control(*at), key, alt);
+        EXPECT_EQ(std::tuple(form.log, form.days.SelectedIndex(),
+                             ::SendMessageW(Control(form.days), LB_GETCURSEL, 0, 0)),
+                  std::tuple(log, selected, LRESULT{selected}))
+            << at->Name() << " " << key;
+    }
 }
 
 }  // namespace
