@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "tests/unit/memory_user_files.h"
 #include "user_files/days_file.h"
 
 namespace {
@@ -120,29 +121,6 @@ TEST(DaysFile, LimitsOfSizeAndCount) {
     EXPECT_EQ(Fault(exact + " "), "days.json：文件大于1 MiB");
 }
 
-// Files in memory; a replace can be made to fail halfway, as a full disk does.
-class MemoryFiles final : public platform::UserFileStore {
-  public:
-    platform::FileRead Read(const std::string& path, std::size_t maxBytes) override {
-        const auto found = files.find(path);
-        const bool there = found != files.end(), large = there && found->second.size() > maxBytes;
-        return {there, large, there && !large ? found->second : "", {}};
-    }
-    std::string Replace(const std::string& path, std::string_view bytes,
-                        const std::string& backup) override {
-        if (failHalfway) {
-            return "磁盘已满";  // its temporary file gone, nothing else touched
-        }
-        if (files.contains(path)) {
-            files[backup] = files[path];
-        }
-        files[path] = bytes;
-        return {};
-    }
-    std::map<std::string, std::string> files;
-    bool failHalfway = false;
-};
-
 class DaysWriteTest : public ::testing::Test {
   protected:
     static constexpr const char* kPath = "/u/days.json";
@@ -171,7 +149,7 @@ class DaysWriteTest : public ::testing::Test {
         }
         return names;
     }
-    MemoryFiles files;
+    tests::MemoryFiles files;
 };
 
 TEST_F(DaysWriteTest, ReplacesKeepingTheOldFileAsBackupOrFailsLeavingBoth) {
@@ -251,6 +229,12 @@ TEST(SystemUserFiles, ReplaceKeepsTheOldFileAsBackup) {
     EXPECT_EQ(files.Read(path, 10).Bytes, "second");
     EXPECT_EQ(files.Read(path + ".bak", 10).Bytes, "first");
     EXPECT_TRUE(files.Read(path, 5).TooLarge);
+    // A rename never takes the place of a file of that name.
+    EXPECT_NE(files.Rename(path, path + ".bak"), "");
+    EXPECT_EQ(files.Rename(path, path + ".aside"), "");
+    EXPECT_EQ(files.Read(path + ".aside", 10).Bytes, "second");
+    EXPECT_EQ(files.Read(path + ".bak", 10).Bytes, "first");
+    EXPECT_FALSE(files.Read(path, 10).Exists);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
     fs::remove_all(folder);
 }
