@@ -107,13 +107,8 @@ TEST(DaysFile, ReadsTypedValuesAndRewritesKeepingOrderAndUnknownFields) {
 }
 
 TEST(DaysFile, LimitsOfSizeAndCount) {
-    std::string days;
-    for (int i = 0; i < 1001; ++i) {
-        days += (i ? ", " : "") + std::string(R"({"id": "d)") + std::to_string(i) +
-                R"(", "name": "n", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1})";
-    }
-    EXPECT_EQ(Fault("{\"days\": [" + days + "]}"), "days.json：多于1000个日子");
-    EXPECT_EQ(Fault("{\"days\": [" + days.substr(0, days.rfind(", {")) + "]}"), "");
+    EXPECT_EQ(Fault(tests::ManyDays(1001)), "days.json：多于1000个日子");
+    EXPECT_EQ(Fault(tests::ManyDays(1000)), "");
     const std::string padded = R"({"days": []})";
     const std::string exact =
         padded + std::string(user_files::kLargestDaysFile - padded.size(), ' ');

@@ -49,150 +49,101 @@ TEST(DaysWindow, RowsSoonestFirstTiesInFileOrderPastOnceLast) {
     };
     EXPECT_EQ(DayRows(days, kToday), expected);
     // A year or more away the date says its year, before or after.
-    const std::pair<year_month_day, std::string> when[] = {
-        {2027y / 12 / 6, "364天后（12月6日）"}, {2027y / 12 / 7, "365天后（2027年12月7日）"},
-        {2026y / 12 / 6, "12月6日（已过）"},    {2025y / 12 / 7, "2025年12月7日（已过）"},
-        {2025y / 12 / 8, "12月8日（已过）"},
-    };
-    for (const auto& [date, text] : when) {
-        EXPECT_EQ(lunar::WhenFromToday(date, kToday), text);
-    }
-}
-
-TEST(DaysWindow, ANewDayStartsOnTheSelectedLunarDate) {
-    const auto leapDay = *lunar::FromLunarDate(2020, -4, 15);
-    const struct {
-        year_month_day Selected;
-        int Month, Day;
-        bool Leap;
-    } cases[] = {{kToday, 10, 29, false}, {leapDay, 4, 15, true}, {2100y / 3 / 1, 1, 1, false}};
-    for (const auto& c : cases) {
-        const DayForm form = NewDayForm(c.Selected, "x");
-        const DayForm expected{"x", "", UserDayKind::Birthday, L, {}, c.Month, c.Leap, c.Day, {0},
-                               {},  {}};
-        EXPECT_EQ(form, expected) << c.Month;
-    }
-}
-
-TEST(DaysWindow, LeapMonthOfferedOnlyWhereTheYearHasIt) {
-    DayForm form = NewDayForm(kToday, "x");
-    SetMonth(form, 4);
-    EXPECT_TRUE(LeapAvailable(form));  // no year: any month
-    SetLeap(form, true);
-    SetDay(form, 15);
-    SetYear(form, 1963);
-    EXPECT_TRUE(form.Leap);
-    EXPECT_EQ(DayChoices(form).size(), 29u);  // 1963's 闰四月
-    EXPECT_EQ(OtherCalendarDate(form), "即公历1963年6月6日");
-    EXPECT_EQ(YearLabel(form), "农历年");
-    SetYear(form, 2023);  // 闰二月 only
-    EXPECT_FALSE(form.Leap || LeapAvailable(form));
-    SetLeap(form, true);
-    EXPECT_FALSE(form.Leap);
-    SetYear(form, 1963);
-    SetLeap(form, true);
-    SetMonth(form, 5);
-    EXPECT_FALSE(form.Leap);
-    SetMonth(form, 4);
-    SetLeap(form, true);
-    // To 公历 and back: the same day in the other calendar.
-    SetCalendar(form, G);
-    EXPECT_EQ(std::tie(*form.Year, form.Month, form.Day, form.Leap),
-              std::make_tuple(1963, 6, 6, false));
-    EXPECT_EQ(OtherCalendarDate(form), "即农历1963年闰四月十五");
-    EXPECT_EQ(YearLabel(form), "年");
-    SetCalendar(form, L);
-    EXPECT_EQ(std::tie(*form.Year, form.Month, form.Day, form.Leap),
-              std::make_tuple(1963, 4, 15, true));
-    SetMonth(form, 12);
-    SetDay(form, 6);
-    SetLeap(form, true);
-    EXPECT_EQ(OtherCalendarDate(form), "即公历1964年1月20日");
-    // Without a year the numbers stay, as far as the month has them.
-    SetYear(form, std::nullopt);
-    SetMonth(form, 2);
-    SetDay(form, 30);
-    SetCalendar(form, G);
-    EXPECT_EQ(std::tie(form.Month, form.Day), std::make_tuple(2, 29));
-    EXPECT_EQ(OtherCalendarDate(form), "");
-    SetMonth(form, 1);
-    SetDay(form, 31);
-    SetCalendar(form, L);
-    EXPECT_EQ(std::tie(form.Month, form.Day), std::make_tuple(1, 30));
-}
-
-TEST(DaysWindow, ListsFollowTheCalendarAndTheMonthsRealLength) {
-    const struct {
-        UserCalendar Calendar;
-        std::optional<int> Year;
-        int Month;
-        std::size_t Days;
-        std::string Last, FirstMonth, LastMonth;
-    } cases[] = {
-        {L, 2026, 12, 29, "廿九", "正月", "腊月"}, {L, 2026, 11, 30, "三十", "正月", "腊月"},
-        {L, {}, 12, 30, "三十", "正月", "腊月"},   {G, 2027, 2, 28, "28", "1月", "12月"},
-        {G, 2028, 2, 29, "29", "1月", "12月"},     {G, {}, 2, 29, "29", "1月", "12月"},
-        {G, 2027, 4, 30, "30", "1月", "12月"},
-    };
-    for (const auto& c : cases) {
-        DayForm form{"x", "n", UserDayKind::Yearly, c.Calendar, {}, c.Month, false, 1, {}, {}, {}};
-        SetDay(form, 31);
-        SetYear(form, c.Year);
-        const auto days = DayChoices(form), months = MonthChoices(form);
-        EXPECT_EQ(std::make_tuple(days.size(), days.back(), months.front(), months.back(),
-                                  static_cast<std::size_t>(form.Day)),
-                  std::make_tuple(c.Days, c.Last, c.FirstMonth, c.LastMonth, c.Days))
-            << c.Month;
-    }
-    EXPECT_EQ(YearChoices().size(), 201u);
-    EXPECT_EQ(YearChoices()[YearChoice(FormOf(Day("a", UserDayKind::Yearly, G, 1963, 1, 1)))],
-              "1963");
     EXPECT_EQ(
-        std::make_tuple(YearOfChoice(0), YearOfChoice(1), YearOfChoice(200), YearOfChoice(201)),
-        std::make_tuple(std::nullopt, 1900, 2099, std::nullopt));
+        lunar::WhenFromToday(2027y / 12 / 6, kToday) + lunar::WhenFromToday(2025y / 12 / 7, kToday),
+        "364天后（12月6日）2025年12月7日（已过）");
+}
+
+// The date fields as the form shows them: year, leap mark, month/day, whether 闰月 can be
+// ticked, how many days the list offers, the year's label and the other calendar's date.
+std::string Shown(const DayForm& f) {
+    return (f.Year ? std::to_string(*f.Year) : "-") + (f.Leap ? " 闰" : " ") +
+           std::to_string(f.Month) + "/" + std::to_string(f.Day) +
+           (LeapAvailable(f) ? " 可闰 " : " ") + std::to_string(DayChoices(f).size()) + " " +
+           YearLabel(f) + OtherCalendarDate(f);
+}
+
+TEST(DaysWindow, ADateChosenLeapMonthOnlyWhereItExistsAndTheOtherCalendar) {
+    EXPECT_EQ(NewDayForm(kToday, "x"),
+              (DayForm{"x", "", UserDayKind::Birthday, L, {}, 10, false, 29, {0}, {}, {}}));
+    EXPECT_EQ(Shown(NewDayForm(*lunar::FromLunarDate(2020, -4, 15), "x")),
+              "- 闰4/15 可闰 30 农历年");
+    EXPECT_EQ(Shown(NewDayForm(2100y / 3 / 1, "x")), "- 1/1 可闰 30 农历年");  // beyond the tables
+    using Step = std::function<void(DayForm&)>;
+    const std::pair<Step, std::string> steps[] = {
+        {[](auto& f) { SetMonth(f, 4), SetLeap(f, true), SetDay(f, 15); },
+         "- 闰4/15 可闰 30 农历年"},
+        {[](auto& f) { SetYear(f, 1963); }, "1963 闰4/15 可闰 29 农历年即公历1963年6月6日"},
+        {[](auto& f) { SetYear(f, 2023); }, "2023 4/15 30 农历年即公历2023年6月2日"},
+        {[](auto& f) { SetLeap(f, true); }, "2023 4/15 30 农历年即公历2023年6月2日"},
+        {[](auto& f) { SetYear(f, 2020), SetLeap(f, true), SetMonth(f, 5); },
+         "2020 5/15 30 农历年即公历2020年7月5日"},
+        {[](auto& f) { SetMonth(f, 4), SetLeap(f, true), SetDay(f, 30); },
+         "2020 闰4/29 可闰 29 农历年即公历2020年6月20日"},
+        {[](auto& f) { SetYear(f, 1963), SetDay(f, 15), SetCalendar(f, G); },
+         "1963 6/6 30 年即农历1963年闰四月十五"},
+        {[](auto& f) { SetCalendar(f, L); }, "1963 闰4/15 可闰 29 农历年即公历1963年6月6日"},
+        {[](auto& f) { SetMonth(f, 12), SetDay(f, 6); }, "1963 12/6 29 农历年即公历1964年1月20日"},
+        {[](auto& f) { SetYear(f, 1910), SetLeap(f, true); }, "1910 闰12/6 可闰 30 农历年"},
+        // Without a year the numbers stay, as far as the month has them.
+        {[](auto& f) { SetYear(f, {}), SetMonth(f, 2), SetDay(f, 30), SetCalendar(f, G); },
+         "- 2/29 29 年"},
+        {[](auto& f) { SetYear(f, 2027); }, "2027 2/28 28 年即农历2027年正月廿三"},
+        {[](auto& f) { SetYear(f, 2028), SetDay(f, 29), SetMonth(f, 4); },
+         "2028 4/29 30 年即农历2028年四月初五"},
+        {[](auto& f) { SetYear(f, {}), SetMonth(f, 1), SetDay(f, 31), SetCalendar(f, L); },
+         "- 1/30 可闰 30 农历年"},
+        {[](auto& f) { SetYear(f, 2099), SetMonth(f, 12), SetDay(f, 29), SetCalendar(f, G); },
+         "2099 12/29 31 年即农历2099年冬月十八"},
+    };
+    DayForm form = NewDayForm(kToday, "x");
+    for (const auto& [step, shown] : steps) {
+        step(form);
+        EXPECT_EQ(Shown(form), shown);
+    }
+    EXPECT_EQ(DayChoices(form).back() + MonthChoices(form).front() + MonthChoices(form).back(),
+              "311月12月");  // 公历 2099
+    form = FormOf(Day("a", UserDayKind::Yearly, L, 2026, 12, 1));
+    EXPECT_EQ(DayChoices(form).back() + MonthChoices(form).front() + MonthChoices(form).back(),
+              "廿九正月腊月");
+    EXPECT_EQ(YearChoices()[YearChoice(form)] + YearChoices()[0] + YearChoices().back(),
+              "2026不记年份2099");
+    EXPECT_TRUE(YearOfChoice(1) == 1900 && !YearOfChoice(0) && !YearOfChoice(201));
 }
 
 TEST(DaysWindow, CheckGivesTheDayOrItsFirstFault) {
-    const std::string name40 = [] {
-        std::string s;
-        for (int i = 0; i < 40; ++i)
-            s += "字";
-        return s;
-    }();
-    const struct {
-        std::function<void(DayForm&)> Change;
-        std::string Fault;
-    } cases[] = {
-        {[](DayForm&) {}, ""},
-        {[&](DayForm& f) { f.Name = " \xE3\x80\x80" + name40 + " "; }, ""},
-        {[](DayForm& f) { f.Name = " \xE3\x80\x80 "; }, "名称不能为空"},
-        {[&](DayForm& f) { f.Name = name40 + "x"; }, "名称不能超过40个字"},
-        {[](DayForm& f) { f.Name = "a\tb"; }, "名称不能含有控制字符"},
-        {[](DayForm& f) { f.Kind = UserDayKind::Once; }, "仅一次的日子须填年份"},
-        {[](DayForm& f) { f.Kind = UserDayKind::Once, f.Year = 2026, f.Day = 30; },
+    const std::string ten = "一二三四五六七八九十", name40 = ten + ten + ten + ten;
+    const auto once = UserDayKind::Once;
+    const std::pair<std::function<void(DayForm&)>, std::string> cases[] = {
+        {[&](auto& f) { f.Name = " \xE3\x80\x80" + name40 + " "; }, ""},
+        {[](auto& f) { f.Name = " \xE3\x80\x80 "; }, "名称不能为空"},
+        {[&](auto& f) { f.Name = name40 + "x"; }, "名称不能超过40个字"},
+        {[](auto& f) { f.Name = "a\tb"; }, "名称不能含有控制字符"},
+        {[&](auto& f) { f.Kind = once; }, "仅一次的日子须填年份"},
+        {[&](auto& f) { f.Kind = once, f.Year = 2026, f.Month = 12, f.Day = 30; },
          "日期不存在（农历2026年腊月无三十）"},
-        {[](DayForm& f) { f.Year = 2023, f.Leap = true; }, "日期不存在（农历2023年无闰腊月）"},
-        {[](DayForm& f) { f.Calendar = G, f.Year = 2027, f.Month = 2, f.Day = 29; },
+        {[](auto& f) { f.Year = 2023, f.Month = 12, f.Leap = true; },
+         "日期不存在（农历2023年无闰腊月）"},
+        {[](auto& f) { f.Calendar = G, f.Year = 2027, f.Month = 2, f.Day = 29; },
          "日期不存在（2027-02-29）"},
-        {[](DayForm& f) {
-             for (int b : {1, 3, 7, 14})
-                 SetRemind(f, b, true);
+        {[](auto& f) {
+             f.Remind = std::vector{1, 3, 7, 14};
          },
          ""},
-        {[](DayForm& f) {
-             for (int b : {0, 1, 3, 7, 14})
-                 SetRemind(f, b, true);
+        {[](auto& f) {
+             f.Remind = std::vector{0, 1, 3, 7, 14};
          },
          "提醒至多选4项"},
-        {[](DayForm& f) { SetNote(f, std::string(201, 'x')); }, "备注不能超过200个字"},
+        {[](auto& f) { f.Note = std::string(200, 'x'); }, ""},
+        {[](auto& f) { f.Note = std::string(201, 'x'); }, "备注不能超过200个字"},
     };
-    for (const auto& c : cases) {
-        DayForm form = FormOf(Day("名", UserDayKind::Birthday, L, {}, 12, 8));
-        form.OtherRemind = {14};
-        c.Change(form);
+    for (const auto& [change, fault] : cases) {
+        DayForm form = NewDayForm(kToday, "x");
+        form.Name = name40;
+        change(form);
         const FormCheck check = CheckForm(form);
-        EXPECT_EQ(check.Fault, c.Fault);
-        EXPECT_EQ(check.Day.has_value(), c.Fault.empty()) << c.Fault;
+        EXPECT_EQ(check.Day ? "" : check.Fault, fault);
+        EXPECT_EQ(check.Day ? check.Day->Name : name40, name40);  // the spaces around go
     }
 }
 
@@ -203,12 +154,10 @@ TEST(DaysWindow, ADayFromTheFileComesBackUnchangedWithEveryReminder) {
     DayForm form = FormOf(day);
     EXPECT_EQ(CheckForm(form).Day, day);
     EXPECT_EQ(DayChoices(form).back(), "三十");
-    const std::vector<RemindChoice> choices = {{0, "当天", true},
-                                               {1, "提前1天", false},
-                                               {3, "提前3天", true},
-                                               {7, "提前7天", false},
-                                               {14, "提前14天", true}};
-    EXPECT_EQ(RemindChoices(form), choices);
+    std::string choices;
+    for (const RemindChoice& c : RemindChoices(form))
+        choices += std::to_string(c.Before) + c.Text + (c.Ticked ? "✓ " : " ");
+    EXPECT_EQ(choices, "0当天✓ 1提前1天 3提前3天✓ 7提前7天 14提前14天✓ ");
     SetRemind(form, 14, false);
     SetRemind(form, 21, true);  // not offered
     SetNote(form, "");
@@ -225,127 +174,105 @@ TEST(DaysWindow, ADayFromTheFileComesBackUnchangedWithEveryReminder) {
 class DaysSessionTest : public ::testing::Test {
   protected:
     static constexpr const char* kPath = "/u/days.json";
-    DaysSession Open() {
-        return DaysSession(files, "/u", kToday, 2026y / 12 / 10,
-                           [this](const std::vector<UserDay>& days) { written.push_back(days); });
+    void Open() {
+        s.emplace(files, "/u", kToday, 2026y / 12 / 10,
+                  [this](const std::vector<UserDay>& days) { written.push_back(days); });
     }
-    std::vector<std::string> FileNames() {
-        std::vector<std::string> names;
-        for (const auto& day : user_files::ParseDaysFile(files.files[kPath]).File.Days) {
-            names.push_back(day.Day.Name);
+    // What an action did: the status line, marked when the action was refused.
+    std::string Did(bool done) { return (done ? "" : "拒：") + s->Status(); }
+    std::string Add(const std::string& name) {
+        s->New();
+        s->Form().Name = name;
+        return Did(s->Save());
+    }
+    // In order, unlike the operands of +.
+    static std::string Seq(std::initializer_list<std::string> parts) {
+        std::string text;
+        for (const std::string& part : parts)
+            text += part;
+        return text;
+    }
+    std::string Names() {
+        std::string names;
+        for (const auto& day : user_files::ParseDaysFile(files.Read(kPath, -1).Bytes).File.Days) {
+            names += day.Day.Name + " ";
         }
         return names;
     }
-    void Add(DaysSession& session, const std::string& name) {
-        ASSERT_TRUE(session.New());
-        session.Form().Name = name;
-        ASSERT_TRUE(session.Save()) << session.Status();
-    }
     tests::MemoryFiles files;
+    std::optional<DaysSession> s;
     std::vector<std::vector<UserDay>> written;
 };
 
 TEST_F(DaysSessionTest, AddChangeRemoveAndBringBack) {
-    DaysSession session = Open();
-    EXPECT_EQ(std::tie(session.Form().Month, session.Form().Day), std::make_tuple(11, 2));
-    DayForm& form = session.Form();
+    Open();
+    EXPECT_EQ(Shown(s->Form()), "- 11/2 可闰 30 农历年");  // the selected 2026-12-10
+    DayForm& form = s->Form();
     form.Name = "妈妈生日";
     SetYear(form, 1963), SetMonth(form, 4), SetLeap(form, true), SetDay(form, 15);
-    EXPECT_TRUE(session.Changed());
-    ASSERT_TRUE(session.Save()) << session.Status();
-    EXPECT_EQ(session.Status(), "已保存“妈妈生日”");
-    EXPECT_EQ(session.Rows(),
+    EXPECT_EQ(Did(s->Save()), "已保存“妈妈生日”");
+    EXPECT_EQ(s->Rows(),
               std::vector<DayRow>({{0, "妈妈生日 · 农历闰四月十五 · 164天后（5月20日）"}}));
-    EXPECT_EQ(std::make_tuple(session.SelectedRow(), session.Changed(), written.size()),
+    EXPECT_EQ(std::make_tuple(s->SelectedRow(), s->Changed(), written.size()),
               std::make_tuple(std::optional<std::size_t>(0), false, 1u));
-    const std::string id = session.Form().Id;
-    SetCalendar(session.Form(), G);
-    ASSERT_TRUE(session.Save());
+    const std::string id = s->Form().Id;
+    SetCalendar(s->Form(), G);
+    ASSERT_TRUE(s->Save());
     EXPECT_EQ(user_files::ParseDaysFile(files.files[kPath]).File.Days[0].Day,
               (UserDay{id, "妈妈生日", UserDayKind::Birthday, G, 1963, 6, false, 6, {0}, {}}));
-    Add(session, "乙");
-    Add(session, "丙");
-    ASSERT_TRUE(session.SelectRow(0));  // 乙, in the middle of the file
-    EXPECT_EQ(session.Form().Name, "乙");
-    ASSERT_TRUE(session.Remove());
-    EXPECT_EQ(
-        std::make_tuple(session.Status(), FileNames(), session.Form().Name, session.CanUndo()),
-        std::make_tuple("已删除“乙”", std::vector<std::string>{"妈妈生日", "丙"}, "丙", true));
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(
-        std::make_tuple(session.Status(), FileNames(), session.Form().Name, session.CanUndo()),
-        std::make_tuple("已恢复“乙”", std::vector<std::string>{"妈妈生日", "乙", "丙"}, "乙",
-                        false));
-    EXPECT_EQ(written.size(), 6u);
-    EXPECT_EQ(written.back().size(), 3u);
+    EXPECT_EQ(Seq({Add("乙"), Add("丙")}), "已保存“乙”已保存“丙”");
+    ASSERT_TRUE(s->SelectRow(0));  // 乙, in the middle of the file
+    EXPECT_EQ(Seq({Did(s->Remove()), Names(), s->Form().Name}), "已删除“乙”妈妈生日 丙 丙");
+    EXPECT_EQ(Seq({Did(s->Undo()), Names(), s->Form().Name}), "已恢复“乙”妈妈生日 乙 丙 乙");
+    EXPECT_EQ(std::make_tuple(s->CanUndo(), written.size(), written.back().size()),
+              std::make_tuple(false, 6u, 3u));
 }
 
 TEST_F(DaysSessionTest, LeavingAChangedInvalidFormStaysAndSaysWhy) {
-    DaysSession session = Open();
-    Add(session, "甲");
-    ASSERT_TRUE(session.New());
-    SetMonth(session.Form(), 3);
-    const std::string before = files.files[kPath];
-    for (auto leave : {&DaysSession::New, &DaysSession::Close}) {
-        EXPECT_FALSE((session.*leave)());
-        EXPECT_EQ(session.Status(), "名称不能为空");
-    }
-    EXPECT_FALSE(session.SelectRow(0));
-    session.Form().Kind = UserDayKind::Once;
-    session.Form().Name = "乙";
-    EXPECT_FALSE(session.SelectRow(0));
-    EXPECT_EQ(session.Status(), "仅一次的日子须填年份");
+    Open();
+    Add("甲");
+    s->New();
+    SetMonth(s->Form(), 3);
+    const std::string before = files.files[kPath], empty = "拒：名称不能为空";
+    EXPECT_EQ(Seq({Did(s->New()), Did(s->Close()), Did(s->SelectRow(0))}), empty + empty + empty);
+    s->Form().Kind = UserDayKind::Once;
+    s->Form().Name = "乙";
+    EXPECT_EQ(Did(s->SelectRow(0)), "拒：仅一次的日子须填年份");
     EXPECT_EQ(files.files[kPath], before);
-    session.Form().Kind = UserDayKind::Yearly;
-    EXPECT_TRUE(session.SelectRow(0));  // saved on the way
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"甲", "乙"}));
-    EXPECT_EQ(session.Form().Name, "甲");
+    s->Form().Kind = UserDayKind::Yearly;
+    EXPECT_EQ(Seq({Did(s->SelectRow(0)), Names(), s->Form().Name}), "已保存“乙”甲 乙 甲");
 }
 
 TEST_F(DaysSessionTest, TheThousandAndFirstDayIsRefused) {
-    std::string days;
-    for (int i = 0; i < 1000; ++i) {
-        days += (i ? ", " : "") + std::string(R"({"id": "d)") + std::to_string(i) +
-                R"(", "name": "n", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1})";
-    }
-    files.files[kPath] = "{\"days\": [" + days + "]}";
-    DaysSession session = Open();
-    session.Form().Name = "多";
-    EXPECT_FALSE(session.Save());
-    EXPECT_EQ(session.Status(), "最多可记1000个日子");
-    session.Form().Name = "";
-    ASSERT_TRUE(session.SelectRow(0) && session.Remove());
-    ASSERT_TRUE(session.New());
-    session.Form().Name = "多";
-    ASSERT_TRUE(session.Save());
-    EXPECT_FALSE(session.Undo());  // the removed one no longer fits
-    EXPECT_EQ(session.Status(), "最多可记1000个日子");
+    files.files[kPath] = tests::ManyDays(1000);
+    Open();
+    s->Form().Name = "多";
+    EXPECT_EQ(Did(s->Save()), "拒：最多可记1000个日子");
+    s->Form().Name = "";
+    ASSERT_TRUE(s->SelectRow(0) && s->Remove());
+    EXPECT_EQ(Seq({Add("多"), Did(s->Undo())}), "已保存“多”拒：最多可记1000个日子");
 }
 
 TEST_F(DaysSessionTest, AFaultyFileIsMovedAsideOnlyWhenAskedAndNeverWrittenOver) {
     const std::string broken = R"({"days": [{"id": "a"}]})";
     files.files[kPath] = broken;
     files.files["/u/days.broken-20261207-091305.json"] = "older";
-    DaysSession session = Open();
+    Open();
+    s->Form().Name = "甲";
     const std::string fault = "days.json：第1项：“name”应为1到40个字符";
-    EXPECT_EQ(session.Status(), fault);
-    session.Form().Name = "甲";
-    EXPECT_FALSE(session.Save() || session.Remove());
-    EXPECT_TRUE(session.Close());
-    EXPECT_EQ(std::make_tuple(session.Status(), files.files.size(), written.size()),
-              std::make_tuple(fault, 2u, 0u));
+    EXPECT_EQ(Seq({Did(s->Save()), Did(s->Remove()), Did(s->Close())}),
+              "拒：" + fault + "拒：" + fault + fault);
+    EXPECT_EQ(std::make_tuple(files.files.size(), written.size()), std::make_tuple(2u, 0u));
     // The name taken already: nothing moves, nothing is lost.
-    EXPECT_FALSE(session.MoveFaultyFileAside({kToday, hours{9} + minutes{13} + seconds{5}}));
+    EXPECT_FALSE(s->MoveFaultyFileAside({kToday, hours{9} + minutes{13} + seconds{5}}));
     EXPECT_EQ(files.files[kPath], broken);
-    ASSERT_TRUE(session.MoveFaultyFileAside({kToday, hours{19} + minutes{3} + seconds{5}}));
-    EXPECT_EQ(session.Status(),
+    EXPECT_EQ(Did(s->MoveFaultyFileAside({kToday, hours{19} + minutes{3} + seconds{5}})),
               "有误的文件已改名为days.broken-20261207-190305.json，现从空列表开始");
     EXPECT_EQ(std::make_tuple(files.files.count(kPath),
                               files.files["/u/days.broken-20261207-190305.json"],
-                              session.Fault().has_value(), written.size()),
+                              s->Fault().has_value(), written.size()),
               std::make_tuple(0u, broken, false, 1u));
-    Add(session, "甲");
-    EXPECT_EQ(FileNames(), std::vector<std::string>{"甲"});
+    EXPECT_EQ(Seq({Add("甲"), Names()}), "已保存“甲”甲 ");
 }
 
 }  // namespace

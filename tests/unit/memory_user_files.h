@@ -1,4 +1,4 @@
-// A stand-in for the user's files, for the code that decides what to write.
+// A stand-in for the user's files, for the code that decides what to write, and files for it.
 #pragma once
 
 #include <map>
@@ -38,5 +38,15 @@ class MemoryFiles final : public platform::UserFileStore {
     std::map<std::string, std::string> files;
     bool failHalfway = false;
 };
+
+// The days of a file, the first `count` of 1001 alike yearly days.
+inline std::string ManyDays(int count) {
+    std::string days;
+    for (int i = 0; i < count; ++i) {
+        days += (i ? ", " : "") + std::string(R"({"id": "d)") + std::to_string(i) +
+                R"(", "name": "n", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1})";
+    }
+    return "{\"days\": [" + days + "]}";
+}
 
 }  // namespace tests
