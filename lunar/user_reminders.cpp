@@ -22,9 +22,8 @@ std::size_t Utf16Length(const std::string& utf8) {
 
 std::string WhenFromToday(const year_month_day& date, const year_month_day& today) {
     const int ahead = static_cast<int>((sys_days{date} - sys_days{today}).count());
-    // A year or more away, the month and day alone would read as this year's.
-    const bool farOff = ahead >= 365 || ahead <= -365;
-    const std::string shown = (farOff ? std::to_string(int{date.year()}) + "年" : "") +
+    // A year or more ahead, the month and day alone would read as this coming one.
+    const std::string shown = (ahead >= 365 ? std::to_string(int{date.year()}) + "年" : "") +
                               std::to_string(unsigned{date.month()}) + "月" +
                               std::to_string(unsigned{date.day()}) + "日";
     if (ahead < 0) {
