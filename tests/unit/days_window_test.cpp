@@ -18,18 +18,17 @@ using namespace std::chrono;
 using namespace days_window;
 using lunar::UserCalendar;
 using lunar::UserDay;
-using lunar::UserDayKind;
+using K = lunar::UserDayKind;
 constexpr year_month_day kToday = 2026y / 12 / 7;  // lunar 十月廿九
 constexpr auto L = UserCalendar::Lunar;
 constexpr auto G = UserCalendar::Gregorian;
 
-UserDay Day(std::string name, UserDayKind kind, UserCalendar calendar, std::optional<int> year,
-            int month, int day, bool leap = false) {
+UserDay Day(std::string name, K kind, UserCalendar calendar, std::optional<int> year, int month,
+            int day, bool leap = false) {
     return {name + "-id", name, kind, calendar, year, month, leap, day, {}, {}};
 }
 
 TEST(DaysWindow, RowsSoonestFirstTiesInFileOrderPastOnceLast) {
-    using K = UserDayKind;
     const std::vector<UserDay> days = {
         Day("旧事", K::Once, G, 2026, 11, 1), Day("妈妈生日", K::Birthday, L, 1963, 4, 15, true),
         Day("腊八", K::Yearly, L, {}, 12, 8),  // lunar 2026's, in 2027
@@ -92,7 +91,7 @@ TEST(DaysWindow, ADateChosenLeapMonthOnlyWhereItExistsAndTheOtherCalendar) {
     }
     EXPECT_EQ(DayChoices(form).back() + MonthChoices(form).front() + MonthChoices(form).back(),
               "311月12月");  // 公历 2099
-    form = FormOf(Day("a", UserDayKind::Yearly, L, 2026, 12, 1));
+    form = FormOf(Day("a", K::Yearly, L, 2026, 12, 1));
     EXPECT_EQ(DayChoices(form).back() + MonthChoices(form).front() + MonthChoices(form).back(),
               "廿九正月腊月");
     EXPECT_EQ(YearChoices()[YearChoice(form)] + YearChoices()[0] + YearChoices().back(),
@@ -102,14 +101,13 @@ TEST(DaysWindow, ADateChosenLeapMonthOnlyWhereItExistsAndTheOtherCalendar) {
 
 TEST(DaysWindow, CheckGivesTheDayOrItsFirstFault) {
     const std::string ten = "一二三四五六七八九十", name40 = ten + ten + ten + ten;
-    const auto once = UserDayKind::Once;
     const std::pair<std::function<void(DayForm&)>, std::string> cases[] = {
         {[&](auto& f) { f.Name = " \xE3\x80\x80" + name40 + " "; }, ""},
         {[](auto& f) { f.Name = " \xE3\x80\x80 "; }, "名称不能为空"},
         {[&](auto& f) { f.Name = name40 + "x"; }, "名称不能超过40个字"},
         {[](auto& f) { f.Name = "a\tb"; }, "名称不能含有控制字符"},
-        {[&](auto& f) { f.Kind = once; }, "仅一次的日子须填年份"},
-        {[&](auto& f) { f.Kind = once, f.Year = 2026, f.Month = 12, f.Day = 30; },
+        {[](auto& f) { f.Kind = K::Once; }, "仅一次的日子须填年份"},
+        {[](auto& f) { f.Kind = K::Once, f.Year = 2026, f.Month = 12, f.Day = 30; },
          "日期不存在（农历2026年腊月无三十）"},  // the file's own check
         {[](auto& f) { f.Remind.resize(4); }, ""},
         {[](auto& f) { f.Remind.resize(5); }, "提醒至多选4项"},
@@ -127,7 +125,7 @@ TEST(DaysWindow, CheckGivesTheDayOrItsFirstFault) {
 }
 
 TEST(DaysWindow, ADayFromTheFileComesBackUnchangedWithEveryReminder) {
-    UserDay day = Day("妈妈生日", UserDayKind::Birthday, L, 1963, 4, 30, true);  // 29 days
+    UserDay day = Day("妈妈生日", K::Birthday, L, 1963, 4, 30, true);  // 29 days
     day.Remind = {3, 14, 0};
     day.Note = "";
     DayForm form = FormOf(day);
@@ -191,7 +189,7 @@ TEST_F(DaysSessionTest, AddChangeRemoveBringBackAndLeave) {
     SetCalendar(s->Form(), G);
     ASSERT_TRUE(s->Save());
     EXPECT_EQ(user_files::ParseDaysFile(files.files[kPath]).File.Days[0].Day,
-              (UserDay{id, "妈妈生日", UserDayKind::Birthday, G, 1963, 6, false, 6, {0}, {}}));
+              (UserDay{id, "妈妈生日", K::Birthday, G, 1963, 6, false, 6, {0}, {}}));
     EXPECT_EQ(Seq({Add("乙"), Add("丙")}), "已保存“乙”已保存“丙”");
     ASSERT_TRUE(s->SelectRow(0));  // 乙, in the middle of the file
     EXPECT_EQ(Seq({Did(s->Remove()), Names(), s->Form().Name}), "已删除“乙”妈妈生日 丙 丙");
@@ -203,11 +201,11 @@ TEST_F(DaysSessionTest, AddChangeRemoveBringBackAndLeave) {
     SetMonth(s->Form(), 3);
     const std::string before = files.files[kPath], empty = "拒：名称不能为空";
     EXPECT_EQ(Seq({Did(s->New()), Did(s->Close()), Did(s->SelectRow(0))}), empty + empty + empty);
-    s->Form().Kind = UserDayKind::Once;
+    s->Form().Kind = K::Once;
     s->Form().Name = "丁";
     EXPECT_EQ(Did(s->SelectRow(0)), "拒：仅一次的日子须填年份");
     EXPECT_EQ(files.files[kPath], before);
-    s->Form().Kind = UserDayKind::Yearly;
+    s->Form().Kind = K::Yearly;
     EXPECT_EQ(Seq({Did(s->SelectRow(0)), Names(), s->Form().Name}),
               "已保存“丁”妈妈生日 乙 丙 丁 乙");
 }
