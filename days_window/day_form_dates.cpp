@@ -134,8 +134,7 @@ std::string OtherCalendarDate(const DayForm& form) {
                         : "";
         }
         case UserCalendar::Gregorian: {
-            const bool whole = form.Year && GregorianDate(*form.Year, form.Month, form.Day).ok();
-            const auto date = whole ? GregorianToLunar(form) : std::nullopt;
+            const auto date = GregorianToLunar(form);
             return date ? "即农历" + std::to_string(date->Year) + "年" +
                               lunar::LunarMonthName(std::abs(date->Month), date->Month < 0) +
                               lunar::LunarDayName(date->Day)

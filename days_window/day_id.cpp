@@ -1,6 +1,7 @@
 #include "days_window/day_id.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <random>
 
@@ -8,8 +9,11 @@ namespace days_window {
 
 std::string NewDayId() {
     static std::mt19937_64 generator = [] {
+        // The time as well: some runtimes' random_device gives the same numbers every run.
         std::random_device device;
-        std::seed_seq seed{device(), device(), device(), device()};
+        const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+        std::seed_seq seed{device(), device(), device(), static_cast<unsigned>(now),
+                           static_cast<unsigned>(now >> 32)};
         return std::mt19937_64{seed};
     }();
     std::array<std::uint8_t, 16> bytes{};
