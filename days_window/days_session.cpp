@@ -212,6 +212,13 @@ bool DaysSession::Write(const user_files::DaysFile& edited) {
     user_files::DaysWrite write = user_files::WriteDays(files_, folder_, bytes_, edited);
     if (!write.Written) {
         status_ = write.Failure;
+        // A fault made on disk meanwhile: as if it had been there from the start, so that the
+        // file can be moved aside and the window closed, rather than every save failing.
+        if (user_files::DaysLoad now = user_files::LoadDays(files_, folder_);
+            now.Fault && now.Bytes) {
+            fault_ = std::move(now.Fault);
+            status_ = user_files::FaultText(*fault_);
+        }
         return false;
     }
     file_ = std::move(write.Now);

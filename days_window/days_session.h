@@ -38,8 +38,9 @@ class DaysSession {
     // The status line: what was done last, or why not.
     const std::string& Status() const { return status_; }
     bool CanUndo() const { return !removed_.empty(); }
-    // While the file has a fault nothing is written: the window shows the form without letting
-    // it be changed and offers to move the file aside.
+    // While the file has a fault (found on reading it, or on disk at a write) nothing is
+    // written: the window shows the form without letting it be changed and offers to move the
+    // file aside.
     const std::optional<user_files::FileFault>& Fault() const { return fault_; }
     std::string FilePath() const { return user_files::DaysFilePath(folder_); }
 

@@ -243,6 +243,9 @@ TEST_F(DaysSessionTest, AFaultyFileIsMovedAsideOnlyWhenAskedAndNeverWrittenOver)
                    std::to_string(written.size())}),
               broken + "已保存“甲”甲 2");  // the calendar told of the empty list, then of 甲
     EXPECT_EQ(Seq({Did(s->Remove()), Names(), s->Form().Name}), "已删除“甲”");  // a new day next
+    files.files[kPath] = broken;  // by another program, after a save here
+    EXPECT_EQ(Seq({Add("乙"), Did(s->Close()), Did(s->Remove())}),
+              "拒：" + fault + fault + "拒：" + fault);
 }
 
 }  // namespace
