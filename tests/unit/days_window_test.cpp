@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <numeric>
+#include <set>
 #include <sstream>
 
 #include "days_window/day_id.h"
@@ -74,7 +75,7 @@ TEST(DaysWindow, ADateChosenLeapMonthOnlyWhereItExistsAndTheOtherCalendar) {
         // Without a year the numbers stay, as far as the month has them.
         {"y0 m2 d30 c1", "- 2/29 29 年"},
         {"y2027", "2027 2/28 28 年即农历2027年正月廿三"},
-        {"y0 m1 d31 c0", "- 1/30 可闰 30 农历年"},
+        {"y1910 m1 d31 c0", "1910 1/30 可闰 30 农历年"},  // the numbers, before the tables
         {"y2099 m12 d29 c1", "2099 12/29 31 年即农历2099年冬月十八"}};  // 2100 is no choice
     DayForm form = NewDayForm(kToday, "x");
     for (const auto& [step, shown] : steps) {
@@ -102,7 +103,7 @@ TEST(DaysWindow, ADateChosenLeapMonthOnlyWhereItExistsAndTheOtherCalendar) {
 TEST(DaysWindow, CheckGivesTheDayOrItsFirstFault) {
     const std::string ten = "一二三四五六七八九十", name40 = ten + ten + ten + ten;
     const std::pair<std::function<void(DayForm&)>, std::string> cases[] = {
-        {[&](auto& f) { f.Name = " \xE3\x80\x80" + name40 + " "; }, ""},
+        {[&](auto& f) { f.Name = " \xE3\x80\x80" + name40 + "\xE3\x80\x80 "; }, ""},
         {[](auto& f) { f.Name = " \xE3\x80\x80 "; }, "名称不能为空"},
         {[&](auto& f) { f.Name = name40 + "x"; }, "名称不能超过40个字"},
         {[](auto& f) { f.Name = "a\tb"; }, "名称不能含有控制字符"},
@@ -145,6 +146,10 @@ TEST(DaysWindow, ADayFromTheFileComesBackUnchangedWithEveryReminder) {
     EXPECT_NE(id, NewDayId());
     std::replace_if(id.begin(), id.end(), ::isxdigit, 'x');
     EXPECT_EQ(id, "xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx");
+    std::set<char> firsts;  // every digit turns up: the whole of each random byte is used
+    for (int i = 0; i < 400; ++i)
+        firsts.insert(NewDayId()[0]);
+    EXPECT_EQ(firsts.size(), 16u);
 }
 
 class DaysSessionTest : public ::testing::Test {
@@ -193,25 +198,25 @@ TEST_F(DaysSessionTest, AddChangeRemoveBringBackAndLeave) {
     EXPECT_EQ(Seq({Add("乙"), Add("丙")}), "已保存“乙”已保存“丙”");
     ASSERT_TRUE(s->SelectRow(0));  // 乙, in the middle of the file
     EXPECT_EQ(Seq({Did(s->Remove()), Names(), s->Form().Name}), "已删除“乙”妈妈生日 丙 丙");
-    files.failHalfway = true;
-    EXPECT_EQ(Seq({Did(s->Undo()), std::to_string(s->CanUndo())}),
-              "拒：无法保存days.json：磁盘已满1");
-    files.failHalfway = false;
-    EXPECT_EQ(Seq({Did(s->Undo()), Names(), s->Form().Name}), "已恢复“乙”妈妈生日 乙 丙 乙");
-    EXPECT_EQ(std::make_tuple(s->CanUndo(), written.size(), written.back().size()),
-              std::make_tuple(false, 6u, 3u));
     // Leaving a changed form that is not valid: it stays, and the status line says why.
     s->New();
     SetMonth(s->Form(), 3);
     const std::string before = files.files[kPath], empty = "拒：名称不能为空";
-    EXPECT_EQ(Seq({Did(s->New()), Did(s->Close()), Did(s->SelectRow(0))}), empty + empty + empty);
+    EXPECT_EQ(Seq({Did(s->New()), Did(s->Close()), Did(s->SelectRow(0)), Did(s->Undo())}),
+              empty + empty + empty + empty);
     s->Form().Kind = K::Once;
     s->Form().Name = "丁";
     EXPECT_EQ(Did(s->SelectRow(0)), "拒：仅一次的日子须填年份");
     EXPECT_EQ(files.files[kPath], before);
     s->Form().Kind = K::Yearly;
-    EXPECT_EQ(Seq({Did(s->SelectRow(0)), Names(), s->Form().Name}),
-              "已保存“丁”妈妈生日 乙 丙 丁 乙");
+    EXPECT_EQ(Seq({Did(s->SelectRow(0)), Names(), s->Form().Name}), "已保存“丁”妈妈生日 丙 丁 丙");
+    files.failHalfway = true;
+    EXPECT_EQ(Seq({Did(s->Undo()), std::to_string(s->CanUndo())}),
+              "拒：无法保存days.json：磁盘已满1");
+    files.failHalfway = false;
+    EXPECT_EQ(Seq({Did(s->Undo()), Names(), s->Form().Name}), "已恢复“乙”妈妈生日 乙 丙 丁 乙");
+    EXPECT_EQ(std::make_tuple(s->CanUndo(), written.size(), written.back().size()),
+              std::make_tuple(false, 7u, 4u));
 }
 
 TEST_F(DaysSessionTest, TheThousandAndFirstDayIsRefused) {
@@ -220,8 +225,10 @@ TEST_F(DaysSessionTest, TheThousandAndFirstDayIsRefused) {
     s->Form().Name = "多";
     EXPECT_EQ(Did(s->Save()), "拒：最多可记1000个日子");
     s->Form().Name = "";
-    ASSERT_TRUE(s->SelectRow(0) && s->Remove());
-    EXPECT_EQ(Seq({Add("多"), Did(s->Undo())}), "已保存“多”拒：最多可记1000个日子");
+    EXPECT_FALSE(s->SelectRow(1000));
+    ASSERT_TRUE(s->SelectRow(999) && s->Remove());  // the last row: the one before it next
+    EXPECT_EQ(Seq({s->Form().Id, Add("多"), Did(s->Undo())}),
+              "d998已保存“多”拒：最多可记1000个日子");
 }
 
 TEST_F(DaysSessionTest, AFaultyFileIsMovedAsideOnlyWhenAskedAndNeverWrittenOver) {
