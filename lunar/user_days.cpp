@@ -37,6 +37,10 @@ std::string LunarMonthName(int month, bool leap) {
     return name;
 }
 
+std::string LunarDayName(int day) {
+    return std::string(TableAt(LunarDayNames, day));
+}
+
 int LeapMonthOfLunarYear(int lunarYear) {
     const auto info = YearInfo(lunarYear);
     if (!info) {

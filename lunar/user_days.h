@@ -63,6 +63,8 @@ std::optional<UserDayOccurrence> NextUserDay(const UserDay& day,
 
 // "四月", "闰四月".
 std::string LunarMonthName(int month, bool leap);
+// "初一" ... "三十".
+std::string LunarDayName(int day);
 // The leap month of a lunar year (the month it follows), 0 for none; -1 outside the tables.
 int LeapMonthOfLunarYear(int lunarYear);
 // The Gregorian date of a lunar date (a leap month as a negative month); nullopt when the tables

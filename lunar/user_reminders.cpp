@@ -18,16 +18,16 @@ std::size_t Utf16Length(const std::string& utf8) {
     return units;
 }
 
-std::string MonthDay(const year_month_day& date) {
-    return std::to_string(unsigned{date.month()}) + "月" + std::to_string(unsigned{date.day()}) +
-           "日";
-}
+}  // namespace
 
-// "今天", "明天", "3天后（12月10日）", "12月6日（已过）".
 std::string WhenFromToday(const year_month_day& date, const year_month_day& today) {
     const int ahead = static_cast<int>((sys_days{date} - sys_days{today}).count());
+    // A year or more ahead, the month and day alone would read as this coming one.
+    const std::string shown = (ahead >= 365 ? std::to_string(int{date.year()}) + "年" : "") +
+                              std::to_string(unsigned{date.month()}) + "月" +
+                              std::to_string(unsigned{date.day()}) + "日";
     if (ahead < 0) {
-        return MonthDay(date) + "（已过）";
+        return shown + "（已过）";
     }
     if (ahead == 0) {
         return "今天";
@@ -35,10 +35,8 @@ std::string WhenFromToday(const year_month_day& date, const year_month_day& toda
     if (ahead == 1) {
         return "明天";
     }
-    return std::to_string(ahead) + "天后（" + MonthDay(date) + "）";
+    return std::to_string(ahead) + "天后（" + shown + "）";
 }
-
-}  // namespace
 
 std::vector<DueReminder> DueReminders(const UserDayIndex& index, const year_month_day& today,
                                       std::optional<year_month_day> remindedThrough) {

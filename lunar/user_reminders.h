@@ -10,6 +10,11 @@
 
 namespace lunar {
 
+// When a date is, seen from today: "今天", "明天", "3天后（12月10日）", "12月6日（已过）"; a year
+// or more away with its year, "400天后（2028年1月11日）".
+std::string WhenFromToday(const std::chrono::year_month_day& date,
+                          const std::chrono::year_month_day& today);
+
 // A day of the user's that a reminder is due for.
 struct DueReminder {
     std::chrono::year_month_day Date;  // where the day falls

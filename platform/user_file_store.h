@@ -28,6 +28,9 @@ class UserFileStore {
     // file is as it was and the answer says why; on success it is empty.
     virtual std::string Replace(const std::string& path, std::string_view bytes,
                                 const std::string& backup) = 0;
+    // Gives the file another name in the same folder, never over a file that has that name.
+    // On success the answer is empty, else it says why.
+    virtual std::string Rename(const std::string& from, const std::string& to) = 0;
 };
 
 // The operating system's files.

@@ -85,46 +85,6 @@ bool InShownYears(const std::chrono::year_month_day& date) {
     return date >= 1922y / 1 / 1 && date <= 2099y / 12 / 31;
 }
 
-// Where the day's date does not exist or lies outside the years shown, why; else empty.
-std::string DateFault(const lunar::UserDay& day) {
-    using namespace std::chrono;
-    const bool once = day.Kind == UserDayKind::Once;
-    switch (day.Calendar) {
-        case UserCalendar::Gregorian: {
-            // Without a year 29 February is allowed: it falls on the 28th in common years.
-            const int year = day.Year.value_or(2000);
-            const year_month_day date{std::chrono::year{year}, month(unsigned(day.Month)),
-                                      std::chrono::day(unsigned(day.Day))};
-            if (!date.ok()) {
-                return "日期不存在（" + (day.Year ? std::to_string(year) + "-" : std::string()) +
-                       TwoDigits(day.Month) + "-" + TwoDigits(day.Day) + "）";
-            }
-            return once && !InShownYears(date) ? "日期超出1922-01-01至2099-12-31" : "";
-        }
-        case UserCalendar::Lunar: {
-            const int leapMonth = day.Year ? lunar::LeapMonthOfLunarYear(*day.Year) : -1;
-            if (leapMonth < 0) {
-                return once ? "日期超出1922-01-01至2099-12-31" : "";  // before the tables
-            }
-            if (day.Leap && leapMonth != day.Month) {
-                return "日期不存在（农历" + std::to_string(*day.Year) + "年无" +
-                       lunar::LunarMonthName(day.Month, true) + "）";
-            }
-            if (!once) {
-                return "";
-            }
-            const auto date =
-                lunar::FromLunarDate(*day.Year, day.Leap ? -day.Month : day.Month, day.Day);
-            if (!date) {
-                return "日期不存在（农历" + std::to_string(*day.Year) + "年" +
-                       lunar::LunarMonthName(day.Month, day.Leap) + "无三十）";
-            }
-            return InShownYears(*date) ? "" : "日期超出1922-01-01至2099-12-31";
-        }
-    }
-    return "";
-}
-
 // The day's fields, or why not.
 std::string ReadDay(const ordered_json& source, lunar::UserDay& day) {
     if (!source.is_object()) {
@@ -206,6 +166,45 @@ std::string ReadDay(const ordered_json& source, lunar::UserDay& day) {
 }
 
 }  // namespace
+
+std::string DateFault(const lunar::UserDay& day) {
+    using namespace std::chrono;
+    const bool once = day.Kind == UserDayKind::Once;
+    switch (day.Calendar) {
+        case UserCalendar::Gregorian: {
+            // Without a year 29 February is allowed: it falls on the 28th in common years.
+            const int year = day.Year.value_or(2000);
+            const year_month_day date{std::chrono::year{year}, month(unsigned(day.Month)),
+                                      std::chrono::day(unsigned(day.Day))};
+            if (!date.ok()) {
+                return "日期不存在（" + (day.Year ? std::to_string(year) + "-" : std::string()) +
+                       TwoDigits(day.Month) + "-" + TwoDigits(day.Day) + "）";
+            }
+            return once && !InShownYears(date) ? "日期超出1922-01-01至2099-12-31" : "";
+        }
+        case UserCalendar::Lunar: {
+            const int leapMonth = day.Year ? lunar::LeapMonthOfLunarYear(*day.Year) : -1;
+            if (leapMonth < 0) {
+                return once ? "日期超出1922-01-01至2099-12-31" : "";  // before the tables
+            }
+            if (day.Leap && leapMonth != day.Month) {
+                return "日期不存在（农历" + std::to_string(*day.Year) + "年无" +
+                       lunar::LunarMonthName(day.Month, true) + "）";
+            }
+            if (!once) {
+                return "";
+            }
+            const auto date =
+                lunar::FromLunarDate(*day.Year, day.Leap ? -day.Month : day.Month, day.Day);
+            if (!date) {
+                return "日期不存在（农历" + std::to_string(*day.Year) + "年" +
+                       lunar::LunarMonthName(day.Month, day.Leap) + "无三十）";
+            }
+            return InShownYears(*date) ? "" : "日期超出1922-01-01至2099-12-31";
+        }
+    }
+    return "";
+}
 
 std::vector<lunar::UserDay> DaysFile::UserDays() const {
     std::vector<lunar::UserDay> days;

@@ -40,6 +40,10 @@ struct DaysRead {
     std::optional<FileFault> Fault;  // set: the file is not used at all
 };
 
+// Where the day's date does not exist or lies outside the years shown, why, in the words the
+// file's reader uses ("日期不存在（农历2023年无闰四月）"); else empty.
+std::string DateFault(const lunar::UserDay& day);
+
 // The bytes of days.json (a UTF-8 BOM is allowed); the first fault refuses the whole file.
 DaysRead ParseDaysFile(std::string_view bytes);
 // The file's text: each day on a line of its own.

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <filesystem>
 #include <system_error>
 
@@ -53,6 +55,19 @@ class PosixUserFiles final : public UserFileStore {
         } catch (const std::exception& failure) {
             return failure.what();
         }
+    }
+
+    std::string Rename(const std::string& from, const std::string& to) override {
+        // A hard link cannot take the place of an existing file, unlike rename().
+        if (::link(from.c_str(), to.c_str()) != 0) {
+            return "重命名失败（错误" + std::to_string(errno) + "）";
+        }
+        if (::unlink(from.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(to.c_str());
+            return "重命名失败（错误" + std::to_string(error) + "）";
+        }
+        return {};
     }
 };
 

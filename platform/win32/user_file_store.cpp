@@ -108,6 +108,15 @@ class Win32UserFiles final : public UserFileStore {
         }
         return {};
     }
+
+    std::string Rename(const std::string& from, const std::string& to) override {
+        // Without MOVEFILE_REPLACE_EXISTING a file already named `to` makes it fail.
+        if (!::MoveFileExW(win32::ToWide(from).c_str(), win32::ToWide(to).c_str(),
+                           MOVEFILE_WRITE_THROUGH)) {
+            return Failure("重命名");
+        }
+        return {};
+    }
 };
 
 }  // namespace

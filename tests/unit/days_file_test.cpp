@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "tests/unit/memory_user_files.h"
 #include "user_files/days_file.h"
 
 namespace {
@@ -106,42 +107,14 @@ TEST(DaysFile, ReadsTypedValuesAndRewritesKeepingOrderAndUnknownFields) {
 }
 
 TEST(DaysFile, LimitsOfSizeAndCount) {
-    std::string days;
-    for (int i = 0; i < 1001; ++i) {
-        days += (i ? ", " : "") + std::string(R"({"id": "d)") + std::to_string(i) +
-                R"(", "name": "n", "kind": "yearly", "calendar": "lunar", "month": 1, "day": 1})";
-    }
-    EXPECT_EQ(Fault("{\"days\": [" + days + "]}"), "days.json：多于1000个日子");
-    EXPECT_EQ(Fault("{\"days\": [" + days.substr(0, days.rfind(", {")) + "]}"), "");
+    EXPECT_EQ(Fault(tests::ManyDays(1001)), "days.json：多于1000个日子");
+    EXPECT_EQ(Fault(tests::ManyDays(1000)), "");
     const std::string padded = R"({"days": []})";
     const std::string exact =
         padded + std::string(user_files::kLargestDaysFile - padded.size(), ' ');
     EXPECT_EQ(Fault(exact), "");
     EXPECT_EQ(Fault(exact + " "), "days.json：文件大于1 MiB");
 }
-
-// Files in memory; a replace can be made to fail halfway, as a full disk does.
-class MemoryFiles final : public platform::UserFileStore {
-  public:
-    platform::FileRead Read(const std::string& path, std::size_t maxBytes) override {
-        const auto found = files.find(path);
-        const bool there = found != files.end(), large = there && found->second.size() > maxBytes;
-        return {there, large, there && !large ? found->second : "", {}};
-    }
-    std::string Replace(const std::string& path, std::string_view bytes,
-                        const std::string& backup) override {
-        if (failHalfway) {
-            return "磁盘已满";  // its temporary file gone, nothing else touched
-        }
-        if (files.contains(path)) {
-            files[backup] = files[path];
-        }
-        files[path] = bytes;
-        return {};
-    }
-    std::map<std::string, std::string> files;
-    bool failHalfway = false;
-};
 
 class DaysWriteTest : public ::testing::Test {
   protected:
@@ -171,7 +144,7 @@ class DaysWriteTest : public ::testing::Test {
         }
         return names;
     }
-    MemoryFiles files;
+    tests::MemoryFiles files;
 };
 
 TEST_F(DaysWriteTest, ReplacesKeepingTheOldFileAsBackupOrFailsLeavingBoth) {
@@ -251,6 +224,12 @@ TEST(SystemUserFiles, ReplaceKeepsTheOldFileAsBackup) {
     EXPECT_EQ(files.Read(path, 10).Bytes, "second");
     EXPECT_EQ(files.Read(path + ".bak", 10).Bytes, "first");
     EXPECT_TRUE(files.Read(path, 5).TooLarge);
+    // A rename never takes the place of a file of that name.
+    EXPECT_NE(files.Rename(path, path + ".bak"), "");
+    EXPECT_EQ(files.Rename(path, path + ".aside"), "");
+    EXPECT_EQ(files.Read(path + ".aside", 10).Bytes, "second");
+    EXPECT_EQ(files.Read(path + ".bak", 10).Bytes, "first");
+    EXPECT_FALSE(files.Read(path, 10).Exists);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
     fs::remove_all(folder);
 }
