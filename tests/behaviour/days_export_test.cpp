@@ -71,6 +71,7 @@ struct FailingFiles final : platform::UserFileStore {
     std::string Replace(const std::string&, std::string_view, const std::string&) override {
         return "替换文件失败（错误5）";
     }
+    std::string Rename(const std::string&, const std::string&) override { return "x"; }
 };
 
 // The file written stays in LUNADESK_EXPORT_FOLDER when that is set, for the parser to read.
