@@ -73,7 +73,8 @@ class Win32UserFiles final : public UserFileStore {
     std::string Replace(const std::string& path, std::string_view bytes,
                         const std::string& backup) override {
         const std::wstring target = win32::ToWide(path);
-        const std::wstring temporary = target + L".tmp-" + win32::ToWide(std::to_string(::GetCurrentProcessId()));
+        const std::wstring temporary =
+            target + L".tmp-" + win32::ToWide(std::to_string(::GetCurrentProcessId()));
         const std::wstring wideBackup = win32::ToWide(backup);
         {
             const File file(OrNull(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,

@@ -68,7 +68,8 @@ TEST_F(UserFilesDiskTest, ReadsThroughALinkedLongPathAndPassesOverLinksInside) {
     EXPECT_FALSE(disk.Stamp(deep.string(), "days.json"));
     Write(deep / "days.json", "{}");
     const auto first = disk.Stamp((top_ / "appdata").string(), "days.json");
-    fs::last_write_time(deep / "days.json", fs::last_write_time(deep / "days.json") + std::chrono::seconds{2});
+    fs::last_write_time(deep / "days.json",
+                        fs::last_write_time(deep / "days.json") + std::chrono::seconds{2});
     ASSERT_TRUE(first);
     EXPECT_EQ(first->Size, 2u);
     EXPECT_NE(disk.Stamp(deep.string(), "days.json"), first);
