@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/dates.h"
 #include "user_files/ics_lines.h"
 
 namespace user_files {
@@ -58,10 +59,7 @@ std::vector<Event> Events(const std::vector<lunar::UserDay>& days, const year_mo
 }
 
 std::string DateValue(const year_month_day& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
+    return platform::FormatDate(date, "yyyymmdd");
 }
 
 std::string StampValue(sys_seconds stamp) {

@@ -250,16 +250,7 @@ bool Form::PressAccessKey(int key) {
 }
 
 void Form::SetDefaultButton(Button* button) {
-    if (button == defaultButton_) {
-        return;
-    }
-    Button* before = std::exchange(defaultButton_, button);
-    // Both redraw their frame.
-    for (Button* changed : {before, button}) {
-        if (changed != nullptr) {
-            ElementChanged(*changed);
-        }
-    }
+    MoveMark(defaultButton_, button);  // the default frame
 }
 
 std::vector<Element*> Form::TabOrder() const {
@@ -273,16 +264,7 @@ std::vector<Element*> Form::TabOrder() const {
 }
 
 void Form::SetFocus(Element* element) {
-    if (element == focused_) {
-        return;
-    }
-    Element* before = std::exchange(focused_, element);
-    // Both repaint their focus mark.
-    for (Element* changed : {before, element}) {
-        if (changed != nullptr) {
-            ElementChanged(*changed);
-        }
-    }
+    MoveMark(focused_, element);
 }
 
 bool Form::MoveFocus(bool backwards) {

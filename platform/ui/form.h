@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/accessible.h"
@@ -150,6 +151,21 @@ class Form {
     virtual void OnNotifyEvent(NotifyEvent /*event*/) {}
 
   private:
+    // Moves a mark drawn on one element (the focus, the default button's frame) to `now`:
+    // the element that had it and the one that has it redraw.
+    template <typename Marked>
+    void MoveMark(Marked*& holder, Marked* now) {
+        if (now == holder) {
+            return;
+        }
+        Element* before = std::exchange(holder, now);
+        for (Element* changed : {before, static_cast<Element*>(now)}) {
+            if (changed != nullptr) {
+                ElementChanged(*changed);
+            }
+        }
+    }
+
     WindowSystem& system_;
     std::string name_;
     std::string caption_;

@@ -19,12 +19,7 @@ ButtonControl::ButtonControl(FormWindow& owner, ui::Button& button, int id)
       button_(button),
       text_(ToWide(button.Caption())),
       default_(button.Default()) {
-    const RECT place = ElementRect(button, owner.Dpi());
-    handle_ = ::CreateWindowExW(
-        0, L"BUTTON", text_.c_str(),
-        WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | ButtonStyle(default_), place.left, place.top,
-        place.right - place.left, place.bottom - place.top, owner.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    CreateSystemControl(0, L"BUTTON", text_.c_str(), ButtonStyle(default_), id);
     SetFont();
     // Space and Enter reach the model, which presses it; the dialog manager takes it for no
     // button of its own, so its access key is pressed once, by the model.

@@ -11,11 +11,7 @@ namespace platform::win32 {
 // model, and the box shows what the model holds after its handler has run.
 CheckBoxControl::CheckBoxControl(FormWindow& owner, ui::CheckBox& box, int id)
     : NativeControl(owner, box), box_(box), text_(ToWide(box.Caption())) {
-    const RECT place = ElementRect(box, owner.Dpi());
-    handle_ = ::CreateWindowExW(
-        0, L"BUTTON", text_.c_str(), WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | BS_CHECKBOX,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    CreateSystemControl(0, L"BUTTON", text_.c_str(), BS_CHECKBOX, id);
     SetFont();
     OnContrastChange();
     // Space reaches the model, which ticks the box as a click does; the button's own

@@ -58,13 +58,8 @@ ComboControl::ComboControl(FormWindow& owner, ui::ComboBox& box, int id)
       box_(box),
       foreColor_(box.ForeColor()),
       backColor_(box.BackColor()) {
-    const RECT place = ElementRect(box, owner.Dpi());
-    handle_ = ::CreateWindowExW(
-        0, WC_COMBOBOXW, L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | TabStopStyle() | CBS_DROPDOWNLIST |
-            CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    CreateSystemControl(0, WC_COMBOBOXW, L"",
+                        WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, id);
     // Sizes the field, the entries and the open list.
     Layout();
 }

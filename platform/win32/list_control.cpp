@@ -16,13 +16,8 @@ constexpr WPARAM kApplyChoice = 1;
 
 ListControl::ListControl(FormWindow& owner, ui::ListBox& list, int id)
     : NativeControl(owner, list), list_(list) {
-    const RECT place = ElementRect(list, owner.Dpi());
-    handle_ = ::CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | TabStopStyle() | LBS_NOTIFY | LBS_HASSTRINGS |
-            LBS_NOINTEGRALHEIGHT,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    CreateSystemControl(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                        WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, id);
     SetChineseTextFont(owner, handle_, list.GetFont());
     // Arrows, Home, End and Delete reach the model before the list's own handling.
     SubclassSystemControl();

@@ -80,6 +80,15 @@ constexpr UINT_PTR kKeyboardSubclassId = 1;
 
 }  // namespace
 
+void NativeControl::CreateSystemControl(DWORD exStyle, const wchar_t* windowClass,
+                                        const wchar_t* text, DWORD style, int id) {
+    const RECT place = ElementRect(element_, owner_.Dpi());
+    handle_ = ::CreateWindowExW(
+        exStyle, windowClass, text, WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | style, place.left,
+        place.top, place.right - place.left, place.bottom - place.top, owner_.Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner_.Context().instance, nullptr);
+}
+
 void NativeControl::SubclassSystemControl() {
     if (handle_ != nullptr) {
         ::SetWindowSubclass(handle_, SubclassProc, kKeyboardSubclassId,

@@ -80,6 +80,10 @@ class NativeControl {
     bool ShowsFocus() const;
     // The dotted focus mark just inside the control's client area.
     void PaintFocusMark(HDC dc) const;
+    // Creates the system's control of the class at the element's place, a child clipping its
+    // siblings and a tab stop as the element is; `style` adds the class's own styles.
+    void CreateSystemControl(DWORD exStyle, const wchar_t* windowClass, const wchar_t* text,
+                             DWORD style, int id);
     // For a system control: its messages pass through Subclassed first.
     void SubclassSystemControl();
     // Keys and focus go to the model ahead of the system's own handling; the rest is the

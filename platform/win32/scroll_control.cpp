@@ -12,11 +12,7 @@
 namespace platform::win32 {
 ScrollControl::ScrollControl(FormWindow& owner, ui::HScrollBar& bar, int id)
     : NativeControl(owner, bar), bar_(bar) {
-    const RECT place = ElementRect(bar, owner.Dpi());
-    handle_ = ::CreateWindowExW(
-        0, L"SCROLLBAR", nullptr, WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | SBS_HORZ,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, owner.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    CreateSystemControl(0, L"SCROLLBAR", nullptr, SBS_HORZ, id);
     SubclassSystemControl();
 }
 

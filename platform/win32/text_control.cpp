@@ -53,12 +53,7 @@ void SetChineseTextFont(const FormWindow& owner, HWND control, const ui::Font& f
 
 TextControl::TextControl(FormWindow& owner, ui::TextBox& box, int id)
     : NativeControl(owner, box), box_(box) {
-    const RECT place = ElementRect(box, owner.Dpi());
-    handle_ = ::CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"EDIT", ToWide(box.Text()).c_str(),
-        WS_CHILD | WS_CLIPSIBLINGS | TabStopStyle() | ES_AUTOHSCROLL, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, owner.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner.Context().instance, nullptr);
+    CreateSystemControl(WS_EX_CLIENTEDGE, L"EDIT", ToWide(box.Text()).c_str(), ES_AUTOHSCROLL, id);
     // Characters are counted by the model; a character beyond the first plane takes two
     // units here, so the box takes up to two per character and the model cuts.
     ::SendMessageW(handle_, EM_SETLIMITTEXT, static_cast<WPARAM>(2 * box.MaxLength()), 0);
