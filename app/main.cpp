@@ -12,9 +12,11 @@
 #include "app/resource.h"
 #include "calendar_window/calendar_files.h"
 #include "calendar_window/frmcalendar.h"
+#include "days_window/frmdays.h"
 #include "platform/clock.h"
 #include "platform/folder_files.h"
 #include "platform/start_at_log_on.h"
+#include "platform/user_file_store.h"
 #include "platform/win32/registry_run_entry.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/system_library.h"
@@ -65,6 +67,11 @@ int Run() {
     platform::StartAtLogOn startAtLogOn(runEntry, platform::win32::ThisProgramPath());
     Form1 settings(windows, store, calendar, startAtLogOn);
     calendar.SetSettingsWindow(&settings);
+    // Made now but created only when the menu asks for it: the calendar starts as fast without.
+    frmdays days(windows, calendar, platform::SystemUserFiles(), platform::UserDataFolder(""),
+                 clock, LUNADESK_VERSION,
+                 [&](const user_files::DaysLoad& now) { files.TakeDays(calendar, now); });
+    calendar.SetDaysWindow(&days);
     if (atLogOn) {
         windows.ShowNextWithoutFocus();
     }

@@ -21,10 +21,11 @@ class CalendarFiles {
     // Reads every file off the window's thread; when that ends, the calendar shows the
     // schedule, the days and the faults, sends the reminders due, and starts watching days.json.
     void ReadLater(frmcalendar& calendar);
-
-  private:
+    // What days.json holds now (read by the watch, or written by the 我的日子 window): the
+    // calendar marks these days, and the watch counts the next change against them.
     void TakeDays(frmcalendar& calendar, const user_files::DaysLoad& load);
 
+  private:
     ui::WindowSystem& system_;
     std::shared_ptr<const platform::FileAccess> access_;
     std::string root_;

@@ -1,6 +1,7 @@
-// What the calendar window offers the settings window: nothing more than these.
+// What the calendar window offers the windows it opens: nothing more than these.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -23,6 +24,8 @@ class CalendarOperations {
     virtual void TM1(std::int16_t alpha) = 0;
     // Where the calendar window is now and how large: the settings window opens below it.
     virtual ui::Rect WindowPlace() const = 0;
+    // The day the calendar has selected (a new day of the user's starts on it).
+    virtual std::chrono::year_month_day SelectedDate() const = 0;
     // The month view shows instead of the compact grid.
     virtual bool MonthView() const = 0;
     virtual void SetMonthView(bool month) = 0;

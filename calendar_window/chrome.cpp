@@ -88,8 +88,10 @@ void frmcalendar::Label7_Click() {
 }
 
 void frmcalendar::Label6_Click() {
-    if (settingsWindow_ != nullptr) {
-        settingsWindow_->Unload();
+    for (ui::Form* window : {settingsWindow_, daysWindow_}) {
+        if (window != nullptr) {
+            window->Unload();
+        }
     }
     Unload();
 }

@@ -18,8 +18,9 @@ struct MenuItem {
 }  // namespace
 
 void frmcalendar::ShowContextMenu(std::optional<ui::Point> at) {
-    static constexpr std::array<MenuItem, 6> kItems{{
+    static constexpr std::array<MenuItem, 7> kItems{{
         {"回到今天", &frmcalendar::Label3_Click, nullptr},
+        {"我的日子…", &frmcalendar::OpenDaysWindow, nullptr},
         {"完整月历", &frmcalendar::ToggleMonthView, &frmcalendar::MonthView},
         {"锁定位置", &frmcalendar::ToggleLocked, &frmcalendar::Locked},
         {"设置", &frmcalendar::Label8_Click, nullptr},
@@ -33,6 +34,13 @@ void frmcalendar::ShowContextMenu(std::optional<ui::Point> at) {
     const int chosen = System().ShowMenu(*this, texts, at);
     if (chosen >= 0 && chosen < static_cast<int>(kItems.size())) {
         (this->*kItems[static_cast<std::size_t>(chosen)].Action)();
+    }
+}
+
+void frmcalendar::OpenDaysWindow() {
+    // Also when it is open already: it may lie under other windows.
+    if (daysWindow_ != nullptr) {
+        daysWindow_->RequestActivate();
     }
 }
 

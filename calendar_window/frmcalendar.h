@@ -41,6 +41,8 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
 
     // The settings window that the "┛" mark opens and the "×" mark closes.
     void SetSettingsWindow(ui::Form* settingsWindow) { settingsWindow_ = settingsWindow; }
+    // The 我的日子 window that the menu opens; it closes with the calendar.
+    void SetDaysWindow(ui::Form* daysWindow) { daysWindow_ = daysWindow; }
     // The holiday schedule the day tips show, which must outlive the window; the built-in one
     // until this is called.
     void SetHolidaySchedule(const lunar::HolidaySchedule& holidays);
@@ -75,6 +77,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void Label3_Click() override;
     void TM1(std::int16_t alpha) override;
     ui::Rect WindowPlace() const override;
+    std::chrono::year_month_day SelectedDate() const override { return selected_; }
     bool MonthView() const override { return monthView_; }
     // Switches the layout, keeping the date and the window's top-right corner, and stores the
     // choice.
@@ -169,6 +172,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     void ShowDate(const platform::Date& date);
     // The menu of the window's marks, at the pointer or at a point of the window.
     void ShowContextMenu(std::optional<ui::Point> at);
+    void OpenDaysWindow();
     void ToggleMonthView();
     void ToggleLocked();
     // At the point asked for, or from the keyboard below the selected day.
@@ -203,6 +207,7 @@ class frmcalendar final : public ui::Form, public CalendarOperations {
     SettingsStore& store_;
     const platform::Clock& clock_;
     ui::Form* settingsWindow_ = nullptr;
+    ui::Form* daysWindow_ = nullptr;
     const lunar::HolidaySchedule* holidays_ = &lunar::HolidaySchedule::BuiltIn();
     std::vector<std::string> fileFaults_;
     std::string daysFault_;

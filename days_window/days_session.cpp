@@ -198,7 +198,7 @@ bool DaysSession::MoveFaultyFileAside(const platform::LocalDateTime& now) {
     ShowNew();
     status_ = "有误的文件已改名为" + name + "，现从空列表开始";
     if (daysWritten_) {
-        daysWritten_({});
+        daysWritten_(user_files::DaysLoad{});
     }
     return true;
 }
@@ -225,7 +225,7 @@ bool DaysSession::Write(const user_files::DaysFile& edited) {
     bytes_ = std::move(write.Bytes);
     rows_ = DayRows(file_.UserDays(), today_);
     if (daysWritten_) {
-        daysWritten_(file_.UserDays());
+        daysWritten_(user_files::DaysLoad{file_, std::nullopt, bytes_});
     }
     return true;
 }

@@ -20,8 +20,9 @@ namespace days_window {
 
 class DaysSession {
   public:
-    // Told the days after every write, so that the calendar marks them at once.
-    using DaysWritten = std::function<void(const std::vector<lunar::UserDay>&)>;
+    // Told what the file holds after every write (no fault), so that the calendar marks the
+    // days at once and does not take the write for a change made outside.
+    using DaysWritten = std::function<void(const user_files::DaysLoad&)>;
 
     // Reads days.json in `folder`; a new day starts on the lunar date of `selected`.
     DaysSession(platform::UserFileStore& files, std::string folder,
@@ -29,6 +30,7 @@ class DaysSession {
                 const std::chrono::year_month_day& selected, DaysWritten daysWritten);
 
     const std::vector<DayRow>& Rows() const { return rows_; }
+    std::vector<lunar::UserDay> Days() const { return file_.UserDays(); }
     // The row of the day in the form; nullopt while the form holds a new day.
     std::optional<std::size_t> SelectedRow() const;
     // The window changes the form through the day_form functions.
@@ -37,6 +39,8 @@ class DaysSession {
     bool Changed() const { return form_ != shown_; }
     // The status line: what was done last, or why not.
     const std::string& Status() const { return status_; }
+    // What the window did besides (an export) for the status line.
+    void Say(std::string status) { status_ = std::move(status); }
     bool CanUndo() const { return !removed_.empty(); }
     // While the file has a fault (found on reading it, or on disk at a write) nothing is
     // written: the window shows the form without letting it be changed and offers to move the

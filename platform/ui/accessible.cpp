@@ -52,22 +52,6 @@ bool NamesNext(ElementKind kind) {
     return false;
 }
 
-// The caption of the label placed before the element, as a dialog names a box by the
-// text before it: the nearest label ahead of it in the window's design order.
-std::string LabelBefore(const Element& element) {
-    const auto& elements = element.Owner().Elements();
-    std::string name;
-    for (const Element* other : elements) {
-        if (other == &element) {
-            break;
-        }
-        if (NamesNext(other->Kind())) {
-            name = WithoutAccessKeyMark(static_cast<const Label*>(other)->Caption());
-        }
-    }
-    return name;
-}
-
 // A row of a list: selectable, and focused as the selected one of the focused list.
 AccessibleInfo RowInfo(const ListBox& list, int row) {
     AccessibleInfo info;
@@ -82,6 +66,20 @@ AccessibleInfo RowInfo(const ListBox& list, int row) {
 }
 
 }  // namespace
+
+std::string LabelBefore(const Element& element) {
+    const auto& elements = element.Owner().Elements();
+    std::string name;
+    for (const Element* other : elements) {
+        if (other == &element) {
+            break;
+        }
+        if (NamesNext(other->Kind())) {
+            name = WithoutAccessKeyMark(static_cast<const Label*>(other)->Caption());
+        }
+    }
+    return name;
+}
 
 AccessibleInfo DefaultAccessibleInfo(const Element& element) {
     AccessibleInfo info;

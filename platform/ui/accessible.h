@@ -60,6 +60,10 @@ struct AccessibleInfo {
 // or its window is hidden; focusable when it is a tab stop.
 AccessibleInfo DefaultAccessibleInfo(const Element& element);
 
+// The caption of the label placed before the element, as a dialog names a box by the text
+// before it: the nearest label ahead of it in the window's design order, without its mark.
+std::string LabelBefore(const Element& element);
+
 // How many parts of the element a screen reader hears as children of their own (a grid's
 // cells, a list's rows); 0 for an element that is one whole.
 int AccessibleChildCount(const Element& element);

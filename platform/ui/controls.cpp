@@ -142,7 +142,11 @@ bool PictureBox::KeyDown(int key, int shift) {
 }
 
 CheckBox::CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font)
-    : Element(owner, ElementKind::CheckBox, std::move(name), -1, bounds),
+    : CheckBox(owner, std::move(name), -1, bounds, std::move(caption), std::move(font)) {}
+
+CheckBox::CheckBox(Form& owner, std::string name, int index, Rect bounds, std::string caption,
+                   Font font)
+    : Element(owner, ElementKind::CheckBox, std::move(name), index, bounds),
       caption_(std::move(caption)),
       font_(std::move(font)) {}
 

@@ -131,8 +131,12 @@ class PictureBox final : public Element {
 class CheckBox final : public Element {
   public:
     CheckBox(Form& owner, std::string name, Rect bounds, std::string caption, Font font);
+    // One of an element array.
+    CheckBox(Form& owner, std::string name, int index, Rect bounds, std::string caption, Font font);
 
     const std::string& Caption() const { return caption_; }
+    // A box that stands for what a record holds (one more reminder) says so.
+    void SetCaption(std::string caption) { Assign(caption_, std::move(caption)); }
     const Font& GetFont() const { return font_; }
     bool Value() const { return value_; }
     void SetValue(bool checked) { Assign(value_, checked); }

@@ -40,6 +40,10 @@ class HeadlessWindowSystem final : public WindowSystem {
     void RemoveBalloon(Form& form) override;
     int ShowMenu(Form& form, const std::vector<MenuItem>& items, std::optional<Point> at) override;
     SaveFileAnswer ChooseSaveFile(Form& form, const SaveFileRequest& request) override;
+    bool OpenInNotepad(const std::string& path) override {
+        Record("Notepad " + path);
+        return true;
+    }
     int FirstDayOfWeek() const override { return firstDayOfWeek_; }
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
 

@@ -44,6 +44,13 @@ Place Inside(Place place, const PixelRect& window, const PixelRect& work) {
             top == window.Top ? place.Top : PixelsToPosition(top)};
 }
 
+// A window of this size (twips) at these pixels of the monitor, moved into its work area.
+Place OnWorkArea(const Monitor& monitor, int left, int top, int width, int height) {
+    const PixelRect window = Sized(left, top, width, height, monitor.Dpi);
+    return Inside({PixelsToPosition(window.Left), PixelsToPosition(window.Top)}, window,
+                  monitor.WorkArea);
+}
+
 }  // namespace
 
 const Monitor& MonitorOf(const std::vector<Monitor>& monitors, const PixelRect& window) {
@@ -99,10 +106,18 @@ Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorW
                  int anchorHeight, int gap, int width, int height) {
     const PixelRect below = ScreenRect(monitors, anchor, anchorWidth, anchorHeight);
     const Monitor& monitor = MonitorOf(monitors, below);
-    const PixelRect window = Sized(below.Left, below.Top + TwipsToPixelSize(gap, monitor.Dpi),
-                                   width, height, monitor.Dpi);
-    return Inside({PixelsToPosition(window.Left), PixelsToPosition(window.Top)}, window,
-                  monitor.WorkArea);
+    return OnWorkArea(monitor, below.Left, below.Top + TwipsToPixelSize(gap, monitor.Dpi), width,
+                      height);
+}
+
+Place PlaceBeside(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,
+                  int anchorHeight, int width, int height) {
+    const PixelRect beside = ScreenRect(monitors, anchor, anchorWidth, anchorHeight);
+    const Monitor& monitor = MonitorOf(monitors, beside);
+    const int pixels = TwipsToPixelSize(width, monitor.Dpi);
+    const int left =
+        beside.Left - pixels >= monitor.WorkArea.Left ? beside.Left - pixels : beside.Right();
+    return OnWorkArea(monitor, left, beside.Top, width, height);
 }
 
 Place SameTopRight(const std::vector<Monitor>& monitors, Place place, int fromWidth, int fromHeight,

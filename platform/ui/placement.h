@@ -51,4 +51,10 @@ Place ResizedInside(const std::vector<Monitor>& monitors, Place place, int fromW
 Place PlaceBelow(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,
                  int anchorHeight, int gap, int width, int height);
 
+// Beside the anchor window, tops level: on its left where the work area of its monitor has room
+// for it (a calendar stands at the right edge by default), else on its right; then moved no more
+// than needed to lie wholly inside that work area.
+Place PlaceBeside(const std::vector<Monitor>& monitors, Place anchor, int anchorWidth,
+                  int anchorHeight, int width, int height);
+
 }  // namespace ui

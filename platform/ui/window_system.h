@@ -116,6 +116,9 @@ class WindowSystem {
 
     // The system's save dialog, owned by the form; returns once it is closed.
     virtual SaveFileAnswer ChooseSaveFile(Form& form, const SaveFileRequest& request) = 0;
+    // Opens a text file of the user's in the system's own Notepad, for the user to mend; false
+    // when Notepad could not be started.
+    virtual bool OpenInNotepad(const std::string& path) = 0;
 
     // The user's first day of the week: 0 Monday ... 6 Sunday.
     virtual int FirstDayOfWeek() const = 0;

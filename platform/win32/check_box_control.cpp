@@ -32,6 +32,11 @@ void CheckBoxControl::Layout() {
 }
 
 void CheckBoxControl::Sync() {
+    if (std::wstring text = ToWide(box_.Caption()); handle_ != nullptr && text != text_) {
+        text_ = std::move(text);
+        ::SetWindowTextW(handle_, text_.c_str());
+        SetFont();
+    }
     if (handle_ != nullptr && box_.Value() != checked_) {
         checked_ = box_.Value();
         ::SendMessageW(handle_, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -15,6 +17,9 @@ using Library = UniqueHandle<HMODULE, ReleaseLibrary>;
 // import, comes from System32. False where the system lacks the call (Windows 7 without
 // its update), where LoadSystemLibrary alone keeps the program's own loads safe.
 bool RestrictDllSearchToSystem();
+
+// The full path of a file in System32 ("notepad.exe"); empty when the folder cannot be found.
+std::wstring SystemPath(const wchar_t* fileName);
 
 // The system's copy of a DLL loaded on demand ("oleacc.dll"), by its full System32 path;
 // null when it cannot be loaded.

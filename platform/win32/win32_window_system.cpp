@@ -284,4 +284,23 @@ ui::SaveFileAnswer Win32WindowSystem::ChooseSaveFile(ui::Form& form,
     return ShowSaveFileDialog(window != nullptr ? window->Handle() : nullptr, request);
 }
 
+bool Win32WindowSystem::OpenInNotepad(const std::string& path) {
+    // By its full path: a notepad.exe in the current folder or on the path is not the system's.
+    const std::wstring notepad = SystemPath(L"notepad.exe");
+    if (notepad.empty()) {
+        return false;
+    }
+    std::wstring commandLine = L"\"" + notepad + L"\" \"" + ToWide(path) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(notepad.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &started)) {
+        return false;
+    }
+    // Not waited for: the user edits at leisure, and the next look at the file finds the change.
+    const UniqueHandle<HANDLE, ::CloseHandle> process(started.hProcess), thread(started.hThread);
+    return true;
+}
+
 }  // namespace platform::win32

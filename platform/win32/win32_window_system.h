@@ -57,6 +57,7 @@ class Win32WindowSystem final : public ui::WindowSystem {
     int ShowMenu(ui::Form& form, const std::vector<ui::MenuItem>& items,
                  std::optional<ui::Point> at) override;
     ui::SaveFileAnswer ChooseSaveFile(ui::Form& form, const ui::SaveFileRequest& request) override;
+    bool OpenInNotepad(const std::string& path) override;
 
     // The next window to be shown comes up behind whatever the user is working in, without
     // taking the keyboard focus (a start at log-on).

@@ -42,7 +42,8 @@ TEST_F(CalendarChrome, APressOnTheSurfaceDragsAndWritesThePlace) {
 
 // Keys open it under day 9 (column 1, row 1), a right click (no drag, no left) at the pointer.
 TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
-    const std::string menu = "Menu frmcalendar 回到今天 完整月历 锁定位置 设置 最小化 关闭 at ";
+    const std::string menu =
+        "Menu frmcalendar 回到今天 我的日子… 完整月历 锁定位置 设置 最小化 关闭 at ";
     EXPECT_TRUE(cal->RaiseKeyDown(ui::kKeyApps, 0) &&
                 cal->RaiseKeyDown(ui::kKeyF10, ui::kShiftMask));
     cal->RaiseMouseDown(ui::kRightButton, 0, 5, 5);
@@ -59,6 +60,8 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
     EXPECT_EQ(windows.Calls(), (Names{menu + "700,800", menu + "600,1485"}));
     ui::Form settingsWindow(windows, "Form1", "设置", 1000, 1000, 0);
     cal->SetSettingsWindow(&settingsWindow);
+    ui::Form daysWindow(windows, "frmdays", "我的日子", 1000, 1000, 0);
+    cal->SetDaysWindow(&daysWindow);
     ClickDay(3);
     windows.SetMenuChoice("");  // closed without a choice: nothing runs
     cal->RaiseKeyDown(ui::kKeyApps, 0);
@@ -66,8 +69,9 @@ TEST_F(CalendarChrome, TheMenuOfTheMarksByKeysOrARightClick) {
     const std::vector<std::pair<std::string, std::function<bool()>>> items{
         {"回到今天", [&] { return cal->lbldate.Caption() == "2021年5月9日"; }},
         {"设置", [&] { return settingsWindow.Visible(); }},
+        {"我的日子…", [&] { return daysWindow.Visible(); }},
         {"最小化", [&] { return !cal->Visible() && windows.NotifyIcon(); }},
-        {"关闭", [&] { return !windows.Running(); }}};
+        {"关闭", [&] { return !windows.Running() && !daysWindow.Loaded(); }}};
     for (const auto& [text, done] : items) {
         windows.SetMenuChoice(text);
         cal->RaiseKeyDown(ui::kKeyApps, 0);

@@ -40,6 +40,7 @@ class RecordingSystem final : public ui::WindowSystem {
         return -1;
     }
     ui::SaveFileAnswer ChooseSaveFile(ui::Form&, const ui::SaveFileRequest&) override { return {}; }
+    bool OpenInNotepad(const std::string&) override { return false; }
     int FirstDayOfWeek() const override { return 0; }
     void RunInBackground(std::function<void()>, std::function<void()>) override {}
 };

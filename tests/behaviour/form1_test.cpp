@@ -41,6 +41,7 @@ class FakeCalendar final : public CalendarOperations {
     void Label3_Click() override { Add("Label3_Click"); }
     void TM1(std::int16_t alpha) override { Add("TM1", {alpha}); }
     ui::Rect WindowPlace() const override { return {13905, 0, 2895, 3270}; }
+    std::chrono::year_month_day SelectedDate() const override { return {}; }
     bool MonthView() const override { return monthView; }
     void SetMonthView(bool month) override {
         monthView = month;

@@ -116,7 +116,7 @@ TEST_F(MonthView, TheMenuSwitchesAndTheChoiceIsKept) {
     EXPECT_EQ(cal->grdmonth.Cell(31).DetailColour, ui::Rgb(4, 5, 6));
     Choose("");  // closed without a choice
     EXPECT_EQ(LastCall(),
-              "Menu frmcalendar 回到今天 完整月历✓ 锁定位置 设置 最小化 关闭 at 1980,3390");
+              "Menu frmcalendar 回到今天 我的日子… 完整月历✓ 锁定位置 设置 最小化 关闭 at 1980,3390");
     settings.Unload();
     cal.reset();
     Start();
@@ -169,7 +169,7 @@ TEST_F(MonthView, ALockedWindowStaysWhereItIs) {
     DragTo(300, 400, ui::kRightButton);
     EXPECT_EQ(
         windows.Calls(),
-        Names{"Menu frmcalendar 回到今天 完整月历 锁定位置✓ 设置 最小化 关闭 at the pointer"});
+        Names{"Menu frmcalendar 回到今天 我的日子… 完整月历 锁定位置✓ 设置 最小化 关闭 at the pointer"});
     cal.reset();
     Start();
     EXPECT_TRUE(cal->Locked());

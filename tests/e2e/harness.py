@@ -22,7 +22,7 @@ import unittest
 CALENDAR, SETTINGS, TRAY = "日历-Calendar", "设置", "Wine System Tray"
 # The calendar's menu as it opens: tests choose an item by its text, so a new item changes
 # only this line. (Wine gives another process no texts of an open menu to read.)
-MENU = ("回到今天", "完整月历", "锁定位置", "设置", "最小化", "关闭")
+MENU = ("回到今天", "我的日子…", "完整月历", "锁定位置", "设置", "最小化", "关闭")
 SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Lunadesk\set"
 SCREEN = (1920, 1080)
 # Generous for a loaded 2-core machine: every wait polls and returns as soon as it can.

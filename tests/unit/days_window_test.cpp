@@ -157,8 +157,12 @@ class DaysSessionTest : public ::testing::Test {
   protected:
     static constexpr const char* kPath = "/u/days.json";
     void Open() {
-        s.emplace(files, "/u", kToday, 2026y / 12 / 10,
-                  [this](const std::vector<UserDay>& days) { written.push_back(days); });
+        s.emplace(files, "/u", kToday, 2026y / 12 / 10, [this](const user_files::DaysLoad& now) {
+            EXPECT_FALSE(now.Fault);
+            EXPECT_EQ(now.Bytes,
+                      files.files.count(kPath) ? std::optional(files.files[kPath]) : std::nullopt);
+            written.push_back(now.File.UserDays());
+        });
     }
     // What an action did: the status line, marked when the action was refused.
     std::string Did(bool done) { return (done ? "" : "拒：") + s->Status(); }
