@@ -24,7 +24,7 @@ class UserFileStore {
     virtual FileRead Read(const std::string& path, std::size_t maxBytes) = 0;
     // Writes the bytes to a new file in the same folder, flushed to the disk, then puts it in
     // the file's place in one step, the previous file (if any) becoming `backup` (an empty
-    // `backup`: the previous file is not kept). On failure the
+    // `backup`: the previous file is not kept); folders missing on the way are made. On failure the
     // file is as it was and the answer says why; on success it is empty.
     virtual std::string Replace(const std::string& path, std::string_view bytes,
                                 const std::string& backup) = 0;

@@ -43,6 +43,8 @@ class PosixUserFiles final : public UserFileStore {
             // The old file stays reachable under its backup name: a hard link costs no copy,
             // and the rename below then swaps the new content in at once.
             std::error_code error;
+            // A user new to the program has no folder yet; a failure shows at the write.
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
             if (!backup.empty() && std::filesystem::exists(path, error)) {
                 std::filesystem::remove(backup, error);
                 if (::link(path.c_str(), backup.c_str()) != 0) {

@@ -33,6 +33,28 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// Makes the folders of the path that are missing, from the outermost: a user new to the program
+// has no %APPDATA%\Lunadesk yet. A failure shows when the file is then created.
+void MakeFoldersOf(const std::wstring& path) {
+    for (std::size_t end = path.find_first_of(L"\\/", 3); end != std::wstring::npos;
+         end = path.find_first_of(L"\\/", end + 1)) {
+        ::CreateDirectoryW(path.substr(0, end).c_str(), nullptr);
+    }
+}
+
+HANDLE CreateTemporary(const std::wstring& path) {
+    auto create = [&] {
+        return OrNull(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    };
+    HANDLE file = create();
+    if (file == nullptr && ::GetLastError() == ERROR_PATH_NOT_FOUND) {
+        MakeFoldersOf(path);
+        file = create();
+    }
+    return file;
+}
+
 class Win32UserFiles final : public UserFileStore {
   public:
     FileRead Read(const std::string& path, std::size_t maxBytes) override {
@@ -77,8 +99,7 @@ class Win32UserFiles final : public UserFileStore {
             target + L".tmp-" + win32::ToWide(std::to_string(::GetCurrentProcessId()));
         const std::wstring wideBackup = win32::ToWide(backup);
         {
-            const File file(OrNull(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+            const File file(CreateTemporary(temporary));
             if (!file) {
                 return Failure("创建临时文件");
             }

@@ -208,15 +208,15 @@ TEST_F(DaysWriteTest, RefusesToWriteWhatTheReaderRefuses) {
 
 }  // namespace
 
-// The system's own files: the replace keeps the old file as the backup and leaves no other.
+// The system's own files: the first write makes the folders missing (a user new to the program),
+// a replace keeps the old file as the backup and leaves no other.
 TEST(SystemUserFiles, ReplaceKeepsTheOldFileAsBackup) {
     namespace fs = std::filesystem;
     const fs::path folder =
         fs::temp_directory_path() /
         ("lunadesk-days-" +
          std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    fs::create_directories(folder);
-    const std::string path = (folder / "days.json").string();
+    const std::string path = (folder / "Lunadesk" / "days.json").string();
     platform::UserFileStore& files = platform::SystemUserFiles();
     EXPECT_FALSE(files.Read(path, 10).Exists);
     EXPECT_EQ(files.Replace(path, "first", path + ".bak"), "");
@@ -230,6 +230,7 @@ TEST(SystemUserFiles, ReplaceKeepsTheOldFileAsBackup) {
     EXPECT_EQ(files.Read(path + ".aside", 10).Bytes, "second");
     EXPECT_EQ(files.Read(path + ".bak", 10).Bytes, "first");
     EXPECT_FALSE(files.Read(path, 10).Exists);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "Lunadesk"), fs::directory_iterator()),
+              2);
     fs::remove_all(folder);
 }
