@@ -62,6 +62,17 @@ ComboControl::ComboControl(FormWindow& owner, ui::ComboBox& box, int id)
                         WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, id);
     // Sizes the field, the entries and the open list.
     Layout();
+    // A box in the Tab order passes the window's keys on (Alt+S saves, Esc closes): the box
+    // itself would take Alt+letter for a menu bar and beep.
+    SubclassSystemControl();
+}
+
+LRESULT ComboControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // An open list keeps every key: the arrows, Enter and Esc choose in it or close it.
+    if (::SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != FALSE) {
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    return NativeControl::Subclassed(window, message, wParam, lParam);
 }
 
 int ComboControl::FieldHeight() const {

@@ -221,6 +221,7 @@ class ComboControl final : public NativeControl {
     void Draw(const DRAWITEMSTRUCT& item) override;
     HBRUSH ListBrush(HWND list) override;
     void OnPosted(WPARAM what, LPARAM value) override;
+    LRESULT Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     int FieldHeight() const;
