@@ -11,7 +11,7 @@ using ui::Rect;
 constexpr ui::Colour kMenuBackground = ui::SystemColour(4);
 constexpr ui::Colour kBlack = ui::Rgb(0, 0, 0);
 constexpr int kClientWidth = 7560;
-constexpr int kClientHeight = 5400;
+constexpr int kClientHeight = 5640;
 
 const ui::Font kFont{"宋体", 9, false};
 const ui::Font kTitleFont{"宋体", 10.5, true};
@@ -34,14 +34,14 @@ constexpr int kRemindRow = 6;
 constexpr int kRemindWidth = 1380;
 constexpr const char* kRemindDesign[] = {"当天(&0)", "提前1天(&1)", "提前3天(&3)", "提前7天(&7)"};
 
-constexpr int kButtonTop = 4440;
+constexpr int kButtonTop = 4695;
 constexpr int kButtonHeight = 375;
 constexpr int kButtonWidth = 1380;
 constexpr int kButtonSpacing = 1500;
 constexpr int Button(int n) {
     return 120 + n * kButtonSpacing;
 }
-constexpr int kStatusTop = 4980;
+constexpr int kStatusTop = 5205;
 
 }  // namespace
 

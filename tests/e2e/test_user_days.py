@@ -4,8 +4,15 @@ import datetime
 import json
 import os
 
-from harness import CALENDAR, SETTINGS_KEY, LunadeskCase
-from test_lunadesk import day_place
+from harness import CALENDAR, SCREEN, SETTINGS_KEY, LunadeskCase, eventually, menu_keys
+from test_lunadesk import DATE, day_place
+
+DAYS = "我的日子"
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
 
 
 class UserDays(LunadeskCase):
@@ -44,3 +51,50 @@ class UserDays(LunadeskCase):
         with open(path, "rb") as kept:
             self.assertEqual(kept.read(), content)
         self.assertEqual(sorted(os.listdir(os.path.dirname(path))), ["days.json"])
+
+
+class DaysWindow(LunadeskCase):
+    def days_window(self, accept):
+        return eventually(lambda: self.probe(DAYS)[0], lambda w: w is not None and accept(w))
+
+    def test_a_day_entered_by_keys_is_saved_marked_and_exported(self):
+        window = self.launch()
+        today = datetime.datetime.strptime(self.element(window, *DATE)["text"], "%Y年%m月%d日")
+        self.x("xdotool", "mousemove", window["x"] + 3, window["y"] + 3)
+        self.x("xdotool", "key", "Menu", *menu_keys("我的日子…"))
+        days = self.days_window(lambda w: w["visible"])
+        # No window manager: keys go to the window under the pointer. The name box has the
+        # focus; Chinese comes as an input method's result.
+        self.x("xdotool", "mousemove", days["x"] + 3, days["y"] + 3)
+        self.assertEqual(self.probe("ime=妈妈生日")[0], {"sent": True})
+        # 历法: to 公历 and back to 农历 by keys, then Enter saves.
+        self.x("xdotool", "key", "--delay", "100", "alt+c", "Down", "Up", "Return")
+        path = os.path.join(self.roaming_folder(), "Lunadesk", "days.json")
+        saved = eventually(lambda: os.path.isfile(path) and read(path).decode("utf-8"),
+                           lambda text: text and "妈妈生日" in text)
+        day = json.loads(saved)["days"][0]
+        self.assertEqual((day["name"], day["kind"], day["calendar"], day["remind"]),
+                         ("妈妈生日", "birthday", "lunar", [0]))
+        # The calendar marks it at once, on the selected day (today) whose lunar date it took.
+        heard = eventually(lambda: self.probe("--accessible", CALENDAR)[0],
+                           lambda w: "妈妈生日" in self.element(w, *day_place(today.day))[
+                               "description"])
+        self.assertIn("妈妈生日", self.element(heard, *day_place(today.day))["description"])
+        # Export, to a path typed into the system's save dialog.
+        self.x("xdotool", "key", "alt+e")
+        dialog = eventually(lambda: self.probe("dialog")[0], bool, 30)
+        self.assertTrue(dialog)
+        self.x("xdotool", "mousemove", dialog["x"] + dialog["w"] // 2, dialog["y"] + 5)
+        self.x("xdotool", "type", "--delay", "50", "C:\\days-e2e.ics")
+        self.x("xdotool", "key", "Return")
+        exported = os.path.join(self.prefix, "drive_c", "days-e2e.ics")
+        text = eventually(lambda: os.path.isfile(exported) and read(exported), bool, 30)
+        self.assertTrue(text.startswith(b"BEGIN:VCALENDAR\r\n"))
+        status = self.days_window(lambda w: any(c["text"].startswith("已导出")
+                                                for c in w["children"]))
+        said = [c["text"] for c in status["children"] if c["text"].startswith("已导出")][0]
+        # This year and ten on: one a lunar year, which a 腊月 day may shift by one.
+        events = text.count(b"BEGIN:VEVENT")
+        self.assertIn(events, (10, 11, 12))
+        self.assertEqual(said, f"已导出{events}个事件到 C:\\days-e2e.ics")
+        self.x("xdotool", "mousemove", SCREEN[0] // 2, SCREEN[1] - 40)

@@ -10,8 +10,11 @@
 // "cells", each with "name", "description", "state" and its screen rectangle "x", "y", "w", "h".
 // Other arguments: `tip` gives the text of the pointer tip shown now (null when none), `foreground`
 // gives {"title", "focus"} of the foreground window (focus: the keyboard focus is in it), `menu`
-// the open popup menu as a window (null when none is open), and `close=TITLE` posts a close request
-// to that window, as an installer would, and gives {"posted"}.
+// the open popup menu as a window (null when none is open), `dialog` a system dialog box (the
+// save dialog) the same way, `close=TITLE` posts a close request
+// to that window, as an installer would, and gives {"posted"}, and `ime=TEXT` sends TEXT to the
+// keyboard focus as an input method's result arrives, one WM_IME_CHAR a character (Xvfb has no
+// input method), and gives {"sent"}.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -206,10 +209,21 @@ int wmain(int argc, wchar_t** argv) {
             out += Tip();
         } else if (const HWND menu = arg == L"menu" ? ::FindWindowW(L"#32768", nullptr) : nullptr) {
             Report(out, menu);
+        } else if (const HWND dialog =
+                       arg == L"dialog" ? ::FindWindowW(L"#32770", nullptr) : nullptr) {
+            Report(out, dialog);
         } else if (arg.starts_with(L"close=")) {
             const HWND window = ::FindWindowW(nullptr, argv[i] + 6);
             const bool posted = window && ::PostMessageW(window, WM_CLOSE, 0, 0);
             out += std::string("{\"posted\":") + (posted ? "true}" : "false}");
+        } else if (arg.starts_with(L"ime=")) {
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof(thread);
+            const HWND focus = ::GetGUIThreadInfo(0, &thread) ? thread.hwndFocus : nullptr;
+            for (const wchar_t c : arg.substr(4)) {
+                ::SendMessageW(focus, WM_IME_CHAR, c, 0);
+            }
+            out += std::string("{\"sent\":") + (focus ? "true}" : "false}");
         } else if (const HWND window = ::FindWindowW(nullptr, argv[i])) {
             Report(out, window);
         } else {
