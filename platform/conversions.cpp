@@ -1,9 +1,11 @@
 #include "platform/conversions.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "platform/errors.h"
 
@@ -100,18 +102,22 @@ double ParseNumber(std::string_view text) {
         negative = body.front() == '-';
         body.remove_prefix(1);
     }
-    // from_chars would also take "inf", "nan" and a second sign: only plain decimals here.
-    if (body.empty() || !(IsDigit(body.front()) || body.front() == '.')) {
+    // strtod would also take "inf", "nan", hexadecimals and a second sign: only plain decimals
+    // here. (It, not from_chars, because the JSON reader has it already: 33 KB less program.)
+    if (body.empty() || !(IsDigit(body.front()) || body.front() == '.') ||
+        body.find_first_not_of("0123456789.eE+-") != std::string_view::npos) {
         Fail(ErrorCode::TypeMismatch, "not a number");
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value);
+    const std::string terminated(body);
+    char* end = nullptr;
+    errno = 0;
+    double value = std::strtod(terminated.c_str(), &end);
     // Text after the number makes it no number, however large the number ("1e400x").
-    if (end != body.data() + body.size() ||
-        (error != std::errc{} && error != std::errc::result_out_of_range)) {
+    if (end != terminated.c_str() + terminated.size()) {
         Fail(ErrorCode::TypeMismatch, "not a number");
     }
-    if (error == std::errc::result_out_of_range) {
+    // Out of range when it went to 0 or infinity; a tiny number that could be kept is kept.
+    if (errno == ERANGE && (value == 0 || !std::isfinite(value))) {
         // Too small for a double is as good as 0 ("1e-400"); too large is an overflow.
         if (!BelowDoubleRange(body)) {
             Fail(ErrorCode::Overflow, "overflow");
