@@ -55,6 +55,10 @@ TEST_F(DaysWindow, ALunarBirthdayInALeapMonthThroughTheLists) {
     EXPECT_EQ(Shown(), (Names{"", "生日", "农历", "农历年(&Y)", "不记年份", "十月", "廿九", ""}));
     EXPECT_TRUE(days->chkremind[0].Value());
     EXPECT_TRUE(days->chkleap.Visible());  // without a year any month may be a leap one
+    // A screen reader hears each box by its label, the "×" mark as what it does.
+    EXPECT_EQ((Names{days->Accessible(days->txtname).Name, days->Accessible(days->cboyear).Name,
+                     days->Accessible(days->lblclose).Name}),
+              (Names{"名称(N)", "农历年(Y)", "关闭"}));
     days->txtname.Edit("妈妈生日");
     Pick(days->cboyear, "2025");
     Pick(days->cbomonth, "六月");
@@ -92,6 +96,13 @@ TEST_F(DaysWindow, ALunarBirthdayInALeapMonthThroughTheLists) {
     saved = Saved();
     EXPECT_EQ(std::tie(saved.Calendar, saved.Year, saved.Month, saved.Leap, saved.Day),
               std::make_tuple(lunar::UserCalendar::Gregorian, 2025, 8, false, 8));
+    // With no room on the calendar's left, it opens on its right.
+    Key(ui::kKeyEscape);
+    DragTo(0, 0);
+    windows.SetMenuChoice("我的日子…");
+    cal->RaiseKeyDown(ui::kKeyApps, 0);
+    EXPECT_EQ(std::make_pair(days->Left(), days->Top()),
+              std::make_pair(cal->Left() + cal->ClientWidth(), cal->Top()));
 }
 
 TEST_F(DaysWindow, OrderMarksRemovalUndoAndFaultsInWords) {

@@ -72,6 +72,7 @@ class DaysWindow(LunadeskCase):
         path = os.path.join(self.roaming_folder(), "Lunadesk", "days.json")
         saved = eventually(lambda: os.path.isfile(path) and read(path).decode("utf-8"),
                            lambda text: text and "妈妈生日" in text)
+        self.screenshot("days_window", (days["x"], days["y"], days["w"], days["h"]))
         day = json.loads(saved)["days"][0]
         self.assertEqual((day["name"], day["kind"], day["calendar"], day["remind"]),
                          ("妈妈生日", "birthday", "lunar", [0]))
