@@ -214,10 +214,7 @@ void frmdays::ShowChoices(ui::ComboBox& box, const std::vector<std::string>& cho
         same = box.List(i) == choices[static_cast<std::size_t>(i)];
     }
     if (!same) {
-        box.Clear();
-        for (const std::string& choice : choices) {
-            box.AddItem(choice);
-        }
+        box.SetItems(choices);
     }
     if (box.ListIndex() != selected) {
         box.SetListIndex(selected);

@@ -31,6 +31,12 @@ void ComboBox::Clear() {
     Changed();
 }
 
+void ComboBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    listIndex_ = -1;
+    Changed();
+}
+
 void ComboBox::AddItem(std::string text) {
     items_.push_back(std::move(text));
     Changed();

@@ -39,6 +39,8 @@ class ComboBox final : public Element {
 
     void Clear();
     void AddItem(std::string text);
+    // All the entries at once, none selected: one change for the window system to show.
+    void SetItems(std::vector<std::string> items);
     int ListCount() const { return static_cast<int>(items_.size()); }
     // Fails with SubscriptOutOfRange outside 0..ListCount()-1.
     const std::string& List(int position) const;

@@ -69,7 +69,8 @@ ComboControl::ComboControl(FormWindow& owner, ui::ComboBox& box, int id)
 
 LRESULT ComboControl::Subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // An open list keeps every key: the arrows, Enter and Esc choose in it or close it.
-    if (::SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != FALSE) {
+    const bool key = (message >= WM_KEYFIRST && message <= WM_KEYLAST) || message == WM_GETDLGCODE;
+    if (key && ::SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != FALSE) {
         return ::DefSubclassProc(window, message, wParam, lParam);
     }
     return NativeControl::Subclassed(window, message, wParam, lParam);
@@ -122,12 +123,15 @@ void ComboControl::SyncItems() {
         widestEntry_ = 0;
     }
     const bool added = static_cast<int>(items_.size()) < count;
+    // Without this the list redraws its scroll bar at every entry: 200 years took Wine seconds.
+    ::SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
     for (int i = static_cast<int>(items_.size()); i < count; ++i) {
         items_.push_back(box_.List(i));
         const std::wstring text = ToWide(items_.back());
         ::SendMessageW(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         widestEntry_ = std::max(widestEntry_, EntryWidth(items_.back()));
     }
+    ::SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
     if (added || !extends) {
         FitListWidth();
     }
