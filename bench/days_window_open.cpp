@@ -57,9 +57,9 @@ int main() {
     tests::MemoryFiles files;
     frmdays days(windows, calendar, files, "C:\\u", clock, "1.0", nullptr);
     OpeningMilliseconds(days);  // warm-up: fonts, classes, the first paint
-    const double none = Median(days, 40);
+    const double none = Median(days, 21);
     files.files["C:\\u/days.json"] = tests::ManyDays(1000);
-    const double many = Median(days, 11);
+    const double many = Median(days, 21);
     std::printf("days window opens in %.1f ms with 1000 days, %.1f ms with none (ratio %.2f)\n",
                 many, none, many / none);
     return 0;
