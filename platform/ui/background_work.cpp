@@ -1,9 +1,10 @@
 #include "platform/ui/background_work.h"
 
 #include <exception>
-#include <system_error>
 #include <thread>
 #include <utility>
+
+#include "platform/detached_thread.h"
 
 namespace ui {
 
@@ -33,11 +34,8 @@ void BackgroundWork::Start(std::function<void()> work, std::function<void()> don
                 mailbox->wake();
             }
         }
-        mailbox->ended.notify_all();
     };
-    try {
-        std::thread(run).detach();
-    } catch (const std::system_error&) {
+    if (!platform::StartDetachedThread(run)) {
         // No thread to be had: better late on this one than never.
         run();
     }
@@ -61,11 +59,20 @@ void BackgroundWork::RunFinished() {
 }
 
 bool BackgroundWork::WaitAndRunFinished(std::chrono::milliseconds limit) {
-    {
-        std::unique_lock<std::mutex> hold(mailbox_->lock);
-        if (!mailbox_->ended.wait_for(hold, limit, [&] { return !mailbox_->finished.empty(); })) {
+    // Looks every millisecond, holding the lock only to look: a timed condition wait of mingw's
+    // thread library spun at full speed under Wine while it waited.
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        {
+            const std::lock_guard<std::mutex> hold(mailbox_->lock);
+            if (!mailbox_->finished.empty()) {
+                break;
+            }
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     RunFinished();
     return true;

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -37,7 +36,6 @@ class BackgroundWork {
   private:
     struct Mailbox {
         std::mutex lock;
-        std::condition_variable ended;
         std::vector<std::uint64_t> finished;
         std::function<void()> wake;
         bool closed = false;
