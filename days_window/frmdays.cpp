@@ -14,8 +14,6 @@ namespace {
 using days_window::DayForm;
 using days_window::DaysSession;
 
-constexpr int kOfferedRemind = 4;
-
 }  // namespace
 
 void frmdays::WireEvents() {
@@ -197,7 +195,7 @@ void frmdays::ShowForm() {
         chkremind[i].SetVisible(shown);
         if (shown) {
             const auto& choice = choices[static_cast<std::size_t>(i)];
-            if (i >= kOfferedRemind) {
+            if (i >= kOfferedRemindBoxes) {
                 chkremind[i].SetCaption(choice.Text);
             }
             chkremind[i].SetValue(choice.Ticked);

@@ -17,7 +17,9 @@
 class frmdays final : public ui::Form {
   public:
     static constexpr const char* kTitle = "我的日子";
-    // Boxes for reminders besides the four offered that a day may come with.
+    // Boxes for the reminders offered (当天, 提前1天, 3天, 7天), then for others a day may come
+    // with.
+    static constexpr int kOfferedRemindBoxes = 4;
     static constexpr int kOtherRemindBoxes = 2;
 
     frmdays(ui::WindowSystem& system, CalendarOperations& calendar, platform::UserFileStore& files,

@@ -1,5 +1,6 @@
 // The 我的日子 window's design: the list on the left, the form on the right, the buttons and the
 // status line below; the settings window's look.
+#include <iterator>
 #include <string>
 
 #include "days_window/frmdays.h"
@@ -33,6 +34,7 @@ constexpr int Row(int n) {
 constexpr int kRemindRow = 6;
 constexpr int kRemindWidth = 1380;
 constexpr const char* kRemindDesign[] = {"当天(&0)", "提前1天(&1)", "提前3天(&3)", "提前7天(&7)"};
+static_assert(std::size(kRemindDesign) == frmdays::kOfferedRemindBoxes);
 
 constexpr int kButtonTop = 4695;
 constexpr int kButtonHeight = 375;
@@ -108,11 +110,11 @@ frmdays::frmdays(ui::WindowSystem& system, CalendarOperations& calendar,
       version_(std::move(version)),
       daysWritten_(std::move(daysWritten)) {
     SetContrastColours(ui::kMenuContrast);
-    for (int i = 0; i < 4 + kOtherRemindBoxes; ++i) {
+    for (int i = 0; i < kOfferedRemindBoxes + kOtherRemindBoxes; ++i) {
         chkremind.Add(*this, "chkremind", i,
                       Rect{kFieldLeft + i % 2 * kRemindWidth, Row(kRemindRow + i / 2), kRemindWidth,
                            kRowHeight},
-                      i < 4 ? kRemindDesign[i] : "", kFont);
+                      i < kOfferedRemindBoxes ? kRemindDesign[i] : "", kFont);
     }
     cmdsave.SetDefault(true);
 
